@@ -1,0 +1,44 @@
+#pragma once
+
+#include <cstdint>
+
+#include "ecr/talon_error.h"
+#include "ecr/talon_plu.h"
+#include "ecr/talon_setup.h"
+#include "ecr/talon_status.h"
+#include "ecr/talon_utils.h"
+
+class SerialComm;
+
+// The register: framing, one-command-one-reply exchanges over a link it does not own.
+class TalonECR : public TalonTransaction,
+                 public TalonError,
+                 public TalonSetup,
+                 public TalonReport,
+                 public TalonStatus {
+public:
+    explicit TalonECR(SerialComm& link);
+    TalonECR(const TalonECR&) = delete;
+    TalonECR& operator=(const TalonECR&) = delete;
+
+    ECRString Checksum(const ECRString& text) override;
+    ECRString Frame(const ECRString& command) override;
+    ECRString Unframe(const ECRString& reply) override;
+    ECRString Enquire() override;
+    void Acknowledge() override;
+    void NotAcknowledge() override;
+    // Throws ECRError 10 when the reply does not end with the terminator byte.
+    ECRString Transact(const ECRString& command) override;
+    std::int32_t ReplyCode(const ECRString& payload) override;
+    bool IsOk(const ECRString& payload) override;
+
+    bool Ping();
+    bool LogOut();
+    bool LogIn(const ECRString& password);
+
+    // Reply time-out per byte, in milliseconds.
+    static constexpr int ReplyTimeoutMs = 1000;
+
+private:
+    SerialComm& Link;
+};

@@ -1,0 +1,23 @@
+# Installs the Debian packages a script needs, only those missing. Sourced by the scripts.
+# Usage: ensure_packages pkg...
+ensure_packages() {
+    local missing=()
+    local pkg
+    for pkg in "$@"; do
+        dpkg-query -W -f='${Status}' "$pkg" 2>/dev/null | grep -q "ok installed" ||
+            missing+=("$pkg")
+    done
+    [ ${#missing[@]} -eq 0 ] && return 0
+    local sudo=""
+    [ "$(id -u)" -ne 0 ] && sudo="sudo"
+    echo "Installing: ${missing[*]}"
+    $sudo apt-get update -qq
+    DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends \
+        "${missing[@]}"
+}
+
+BUILD_PACKAGES=(build-essential cmake qt6-base-dev libgl-dev libgtest-dev libgmock-dev
+                googletest)
+FUZZ_PACKAGES=(clang-14 libclang-rt-14-dev)
+
+jobs() { nproc 2>/dev/null || echo 2; }

@@ -1,0 +1,34 @@
+#pragma once
+
+#include "serial/comm.h"
+#include "serial/win32_comm.h"
+
+// The COM-port link, written against the Win32 communications calls.
+class WindowsSerial : public SerialComm {
+public:
+    explicit WindowsSerial(const PortSettings& settings);
+    ~WindowsSerial() override;
+    WindowsSerial(const WindowsSerial&) = delete;
+    WindowsSerial& operator=(const WindowsSerial&) = delete;
+
+    bool Open() override;
+    bool Close() override;
+    bool Write(const ECRString& text) override;
+    ECRString Read(int count, int timeoutMs) override;
+    ECRString ReadUntil(const char* terminator, int timeoutMs) override;
+    bool SetReadTimeout(int timeoutMs) override;
+    bool DiscardInput() override;
+
+    // "COM" followed by the port number, no prefix whatever the number.
+    static ECRString DeviceName(int port);
+
+private:
+    // One byte as a one-character text; empty on failure, time-out or a zero byte.
+    ECRString ReadPiece();
+
+    HANDLE Port = INVALID_HANDLE_VALUE;
+    DCB LineSettings{};
+    char ReceiveCell[2] = {0, 0};
+    ECRString ReceiveBuffer;
+    COMMTIMEOUTS Timeouts{};
+};

@@ -1,0 +1,153 @@
+#pragma once
+
+#include <QMainWindow>
+#include <QString>
+
+#include <functional>
+#include <memory>
+
+#include "articles/article_table.h"
+#include "serial/port_settings.h"
+
+class QCheckBox;
+class QComboBox;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QPlainTextEdit;
+class QPushButton;
+class QTabWidget;
+class QTableWidget;
+class QWidget;
+class QKeyEvent;
+class ECRError;
+class ECRString;
+class TalonECR;
+class WindowsSerial;
+class TProgressBox;
+class TEditPLU;
+class EmulatorProcess;
+
+// The main window. Its handlers are public so that tests drive them directly; each
+// concern lives in its own form_main_*.cpp file.
+class TFormMain : public QMainWindow {
+    Q_OBJECT
+
+public:
+    explicit TFormMain(QWidget* parent = nullptr);
+    ~TFormMain() override;
+
+    // --- start-up (form_main.cpp) ---
+    void FormCreate();
+    void SetProgressBox(TProgressBox* box) { ProgressBox = box; }
+    void SetEditDialog(TEditPLU* dialog) { EditPLU = dialog; }
+
+    // --- log (form_main_log.cpp) ---
+    void Log(const QString& text);
+    void Log(const ECRString& text); // Windows-1251 bytes, shown as Unicode
+    void LogError();                 // "Greska " code ": " register message
+    void LogLinkError(const ECRError& error); // "Greska u komunikaciji: " link text
+    void BitBtnClearLogClick();
+    void UpdateControls();
+
+    // --- progress (form_main_progress.cpp) ---
+    void BeginProgress(int min, int max);
+    void StepProgress(int n);
+    void EndProgress();
+
+    // --- connection (form_main_connection.cpp) ---
+    void BitBtnConnectClick();
+    void Connect(int port, int speed, const QString& password);
+    void BitBtnDisconnectClick();
+    void Disconnect();
+    void CheckBoxPrintClick();
+
+    // --- register operations (form_main_send.cpp, form_main_list.cpp, form_main_status.cpp) ---
+    void BitBtnSendClick();
+    void BitBtnListClick();
+    bool ListArticles();
+    void BitBtnEraseClick();
+    void StringGridECRKeyUp(int key, Qt::KeyboardModifiers modifiers);
+    void BitBtnEraseAllClick();
+    bool EraseArticle(int number);
+    void BitBtnStatusClick();
+
+    // --- PC list and files (form_main_files.cpp, form_main_arrange.cpp) ---
+    void BitBtnOpenClick();
+    void BitBtnSaveClick();
+    bool LoadArticleFile(const QString& path);
+    bool SaveArticleFile(const QString& path);
+    void BitBtnSortClick();
+    void ArrangeByBarcode();
+    void ExchangeArticles(int a, int b);
+    void BitBtnExamineClick();
+
+    // --- tables and grids (form_main_grids.cpp) ---
+    void ClearArticlesPC();
+    void ClearArticlesECR();
+    void SetUpGrids();
+    void FillGridPC();
+    void FillGridECR();
+
+    // --- edit flow (form_main_edit.cpp) ---
+    void StringGridECRDblClick();
+
+    // File choice and the modal edit are hooks so tests can answer them.
+    std::function<QString()> ChooseOpenFile;
+    std::function<QString()> ChooseSaveFile;
+    std::function<bool()> RunEditDialog; // true when the user confirmed
+
+    // --- state, for the operations and the tests ---
+    PortSettings SerialSettings;
+    std::unique_ptr<WindowsSerial> Serial;
+    std::unique_ptr<TalonECR> ECR;
+    bool Connected = false;
+    ArticleTable ArticlesPC;
+    ArticleTable ArticlesECR;
+
+    // --- controls, named as their objectName ---
+    QGroupBox* GroupBoxSerial = nullptr;
+    QLabel* Label1 = nullptr;
+    QComboBox* ComboBoxSpeed = nullptr;
+    QLabel* Label2 = nullptr;
+    QComboBox* ComboBoxPort = nullptr;
+    QLabel* Label3 = nullptr;
+    QLineEdit* EditPassword = nullptr;
+    QPushButton* BitBtnConnect = nullptr;
+    QPushButton* BitBtnDisconnect = nullptr;
+    QCheckBox* CheckBoxPrint = nullptr;
+    QGroupBox* GroupBoxInfo = nullptr;
+    QPlainTextEdit* MemoLog = nullptr;
+    QPushButton* BitBtnClearLog = nullptr;
+    QPushButton* BitBtnStatus = nullptr;
+    QTabWidget* PageControl = nullptr;
+    QWidget* PC = nullptr;
+    QPushButton* BitBtnOpen = nullptr;
+    QPushButton* BitBtnSend = nullptr;
+    QPushButton* BitBtnExamine = nullptr;
+    QPushButton* BitBtnSort = nullptr;
+    QTableWidget* StringGridPC = nullptr;
+    QWidget* Talon = nullptr;
+    QPushButton* BitBtnList = nullptr;
+    QPushButton* BitBtnSave = nullptr;
+    QPushButton* BitBtnErase = nullptr;
+    QPushButton* BitBtnEraseAll = nullptr;
+    QTableWidget* StringGridECR = nullptr;
+    QLabel* Image1 = nullptr;
+
+    TProgressBox* ProgressBox = nullptr;
+    TEditPLU* EditPLU = nullptr;
+
+private:
+    void BuildControls();
+    void ConnectSignals();
+    void ReleaseConnection();
+    // Runs one register operation; a link failure ends it with the communication line,
+    // the progress box closed and the window enabled.
+    void GuardLink(const std::function<void()>& operation);
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+    std::unique_ptr<EmulatorProcess> Emulator;
+};
+
+extern TFormMain* FormMain;
