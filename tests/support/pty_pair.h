@@ -5,7 +5,7 @@
 // A raw pseudo-terminal for tests that play the far end of the line themselves.
 class PtyPair {
 public:
-    PtyPair();  // opens the master side in raw mode; throws std::runtime_error on failure
+    PtyPair(); // opens the master side in raw mode; throws std::runtime_error on failure
     ~PtyPair();
     PtyPair(const PtyPair&) = delete;
     PtyPair& operator=(const PtyPair&) = delete;
@@ -18,6 +18,8 @@ public:
     std::string Receive(int timeoutMs = 2000, int quietMs = 100);
     // Reads exactly n bytes or fewer when timeoutMs passes without a byte.
     std::string ReceiveCount(size_t n, int timeoutMs = 2000);
+    // Closes the master side early, as if the far end were unplugged.
+    void CloseMaster();
 
 private:
     int Master = -1;
