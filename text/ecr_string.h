@@ -37,6 +37,11 @@ public:
     ECRString CutField(char separator, char quote = 0);
 
 private:
+    // The first count characters of text, with a buffer of exactly that size.
+    ECRString(const char* text, std::uint32_t count);
+    // Frees the buffer and takes one of exactly size characters (plus the zero).
+    void Reserve(std::uint32_t size);
+
     char* Data;
     std::uint32_t Capacity;
     std::uint32_t Length;

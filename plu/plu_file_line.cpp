@@ -1,0 +1,58 @@
+// The article's line in the article text file: twelve fields joined by a separator.
+#include "plu/talon_plu_item.h"
+
+#include "text/c_numbers.h"
+
+namespace {
+
+constexpr char Quote = '"';
+constexpr int PriceDecimals = 2;
+constexpr int QuantityDecimals = 3;
+constexpr int TurnoverDecimals = 2;
+constexpr std::int32_t FlagSet = 1;
+
+ECRString Fixed(double value, int decimals) {
+    return ECRString(FormatFixed(value, decimals).c_str());
+}
+
+std::int32_t CutLong(ECRString& line, char separator) {
+    return ReadLong(line.CutField(separator).Text());
+}
+
+double CutDouble(ECRString& line, char separator) {
+    return ReadDouble(line.CutField(separator).Text());
+}
+
+// A flag is set only by a field whose number is exactly 1 ("1", " 1", "1.0").
+bool CutFlag(ECRString& line, char separator) { return CutLong(line, separator) == FlagSet; }
+
+} // namespace
+
+ECRString TalonPLUItem::ToFileText(char separator) const {
+    const char sepText[] = {separator, '\0'};
+    const char quoteText[] = {Quote, '\0'};
+    const ECRString sep(sepText);
+    const ECRString quote(quoteText);
+    // The flags go MaxPrice then MinPrice, the order in which FromFileText reads them, and
+    // the counters keep their decimals, so that a saved file loads back unchanged.
+    return quote + Description + quote + sep + Code + sep + Fixed(Price, PriceDecimals) + sep +
+           ECRString(TaxRate) + sep + ECRString(Department) + sep + ECRString(Container) + sep +
+           ECRString(PriceFixed) + sep + ECRString(MaxPrice) + sep + ECRString(MinPrice) + sep +
+           ECRString(Measurement) + sep + Fixed(QuantitySold, QuantityDecimals) + sep +
+           Fixed(Turnover, TurnoverDecimals);
+}
+
+void TalonPLUItem::FromFileText(ECRString line, char separator) {
+    Description = line.CutField(separator, Quote);
+    Code = line.CutField(separator);
+    Price = CutDouble(line, separator);
+    TaxRate = CutLong(line, separator);
+    Department = CutLong(line, separator);
+    Container = CutLong(line, separator);
+    PriceFixed = CutFlag(line, separator);
+    MaxPrice = CutFlag(line, separator);
+    MinPrice = CutFlag(line, separator);
+    Measurement = CutLong(line, separator);
+    QuantitySold = CutDouble(line, separator);
+    Turnover = CutDouble(line, separator);
+}
