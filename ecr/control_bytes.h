@@ -11,7 +11,7 @@ constexpr char SEP = static_cast<char>(0xFE);
 constexpr char LF = 0x0A;
 constexpr char TAB = 0x09;
 constexpr char ESC = 0x1B;
-constexpr char FrameOpen = 'P';       // after the opening ESC
+constexpr char FrameOpen = 'P';        // after the opening ESC
 constexpr char FrameTerminator = '\\'; // after the closing ESC; ends every reply
 } // namespace ControlByte
 

@@ -9,27 +9,45 @@ namespace {
 constexpr int SingleByte = 1;
 } // namespace
 
+void TalonECR::DropStaleInput() {
+    // Left over, the rest of a cut reply would be read as the answer to the next command.
+    if (!Link.DiscardInput()) {
+        throw ECRError(ErrorReadingPort);
+    }
+}
+
 TalonECR::TalonECR(SerialComm& link) : Link(link) {}
 
-ECRString TalonECR::Checksum(const ECRString& text) { return FrameChecksum(text); }
+ECRString TalonECR::Checksum(const ECRString& text) {
+    return FrameChecksum(text);
+}
 
-ECRString TalonECR::Frame(const ECRString& command) { return FrameCommand(command); }
+ECRString TalonECR::Frame(const ECRString& command) {
+    return FrameCommand(command);
+}
 
-ECRString TalonECR::Unframe(const ECRString& reply) { return UnframeReply(reply); }
+ECRString TalonECR::Unframe(const ECRString& reply) {
+    return UnframeReply(reply);
+}
 
 ECRString TalonECR::Enquire() {
-    Link.DiscardInput();
+    DropStaleInput();
     Link.Write(ByteText(ControlByte::ENQ));
     return Link.Read(SingleByte, ReplyTimeoutMs);
 }
 
-void TalonECR::Acknowledge() { Link.Write(ByteText(ControlByte::ACK)); }
+void TalonECR::Acknowledge() {
+    Link.Write(ByteText(ControlByte::ACK));
+}
 
-void TalonECR::NotAcknowledge() { Link.Write(ByteText(ControlByte::NAK)); }
+void TalonECR::NotAcknowledge() {
+    Link.Write(ByteText(ControlByte::NAK));
+}
 
 ECRString TalonECR::Transact(const ECRString& command) {
-    Link.DiscardInput();
+    DropStaleInput();
     if (!Link.Write(Frame(command))) {
+        // Nothing went out, so no reply can come; WindowsSerial throws code 8 instead.
         return ECRString();
     }
     const char terminator[2] = {ControlByte::FrameTerminator, '\0'};
@@ -49,11 +67,17 @@ std::int32_t TalonECR::ReplyCode(const ECRString& payload) {
     return code;
 }
 
-bool TalonECR::IsOk(const ECRString& payload) { return ReplyCode(payload) == 0; }
+bool TalonECR::IsOk(const ECRString& payload) {
+    return ReplyCode(payload) == 0;
+}
 
-bool TalonECR::Ping() { return Enquire().GetLength() == SingleByte; }
+bool TalonECR::Ping() {
+    return Enquire().GetLength() == SingleByte;
+}
 
-bool TalonECR::LogOut() { return IsOk(Transact("*q")); }
+bool TalonECR::LogOut() {
+    return IsOk(Transact("*q"));
+}
 
 bool TalonECR::LogIn(const ECRString& password) {
     return IsOk(Transact(ECRString("*i") + password + ByteText(ControlByte::LF)));

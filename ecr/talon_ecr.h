@@ -40,5 +40,8 @@ public:
     static constexpr int ReplyTimeoutMs = 1000;
 
 private:
+    // Throws ECRError 9 when the link cannot drop the bytes waiting unread.
+    void DropStaleInput();
+
     SerialComm& Link;
 };

@@ -36,7 +36,8 @@ constexpr CodeText KnownMessages[] = {
     {32, "Pogresan datum i vreme"},
     {33, "Datum je raniji od datuma u fiskalnom modemu"},
     {34, "Sat je vec podesen"},
-    {35, "Greska u satu vise od \xB1" "1 sata"},
+    {35, "Greska u satu vise od \xB1"
+         "1 sata"},
     {40, "Nema definisanih izvestaja"},
     {41, "Nema zapisa za stampanje"},
     {42, "Blokada nakon greske fiskalnog modula"},
@@ -120,18 +121,16 @@ constexpr const char* TextOf(int code) {
 } // namespace
 
 // Sixteen consecutive codes from n on.
-#define TALON_MESSAGE_ROW(n)                                                                      \
-    TextOf(n + 0), TextOf(n + 1), TextOf(n + 2), TextOf(n + 3), TextOf(n + 4), TextOf(n + 5),     \
-        TextOf(n + 6), TextOf(n + 7), TextOf(n + 8), TextOf(n + 9), TextOf(n + 10),               \
+#define TALON_MESSAGE_ROW(n)                                                                       \
+    TextOf(n + 0), TextOf(n + 1), TextOf(n + 2), TextOf(n + 3), TextOf(n + 4), TextOf(n + 5),      \
+        TextOf(n + 6), TextOf(n + 7), TextOf(n + 8), TextOf(n + 9), TextOf(n + 10),                \
         TextOf(n + 11), TextOf(n + 12), TextOf(n + 13), TextOf(n + 14), TextOf(n + 15)
 
 const ECRString RegisterMessages[RegisterMessageCount] = {
-    TALON_MESSAGE_ROW(0),   TALON_MESSAGE_ROW(16),  TALON_MESSAGE_ROW(32),
-    TALON_MESSAGE_ROW(48),  TALON_MESSAGE_ROW(64),  TALON_MESSAGE_ROW(80),
-    TALON_MESSAGE_ROW(96),  TALON_MESSAGE_ROW(112), TALON_MESSAGE_ROW(128),
-    TALON_MESSAGE_ROW(144), TALON_MESSAGE_ROW(160), TALON_MESSAGE_ROW(176),
-    TALON_MESSAGE_ROW(192), TALON_MESSAGE_ROW(208), TALON_MESSAGE_ROW(224),
-    TALON_MESSAGE_ROW(240)};
+    TALON_MESSAGE_ROW(0),   TALON_MESSAGE_ROW(16),  TALON_MESSAGE_ROW(32),  TALON_MESSAGE_ROW(48),
+    TALON_MESSAGE_ROW(64),  TALON_MESSAGE_ROW(80),  TALON_MESSAGE_ROW(96),  TALON_MESSAGE_ROW(112),
+    TALON_MESSAGE_ROW(128), TALON_MESSAGE_ROW(144), TALON_MESSAGE_ROW(160), TALON_MESSAGE_ROW(176),
+    TALON_MESSAGE_ROW(192), TALON_MESSAGE_ROW(208), TALON_MESSAGE_ROW(224), TALON_MESSAGE_ROW(240)};
 
 #undef TALON_MESSAGE_ROW
 
@@ -145,4 +144,6 @@ const ECRString& RegisterMessage(std::int32_t code) {
     return RegisterMessages[code];
 }
 
-const ECRString& TalonError::GetErrorMessage() const { return RegisterMessage(ErrorCode); }
+const ECRString& TalonError::GetErrorMessage() const {
+    return RegisterMessage(ErrorCode);
+}

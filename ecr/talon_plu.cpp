@@ -27,6 +27,6 @@ std::int32_t TalonPLU::ReadArticle(std::int32_t number, TalonPLUItem& record) {
 }
 
 std::int32_t TalonPLU::DeleteArticle(std::int32_t number) {
-    return ReplyCode(Transact(ECRString("#d5") + ByteText(ControlByte::SEP) +
-                              ECRString(number) + ByteText(ControlByte::TAB)));
+    return ReplyCode(Transact(ECRString("#d5") + ByteText(ControlByte::SEP) + ECRString(number) +
+                              ByteText(ControlByte::TAB)));
 }

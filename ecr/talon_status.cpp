@@ -1,3 +1,5 @@
 #include "ecr/talon_status.h"
 
-void TalonStatus::RequestStatus() { StatusItem.Parse(Transact("$s")); }
+void TalonStatus::RequestStatus() {
+    StatusItem.Parse(Transact("$s"));
+}

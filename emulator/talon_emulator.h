@@ -20,6 +20,9 @@ struct EmulatorOptions {
 };
 
 enum class NextIDFault { None, LoopBack, Beyond3000 };
+// The NextID the last article reports under NextIDFault::Beyond3000 (LoopBack gives the
+// first programmed location).
+constexpr int BeyondTableNextID = 3000;
 
 // A stand-in for the register on the master side of a pseudo-terminal. The program and
 // the tests talk to it through the slave device with the real serial code.
@@ -46,11 +49,11 @@ public:
     bool LoggedIn() const;
 
     // Faults. Each holds until Resume(), except the ones named "Next", which spoil one reply.
-    void GoSilentAfter(int commands); // answers nothing once this many more have been answered
-    void CutNextReply(int keepBytes); // sends only the first bytes of the next reply
+    void GoSilentAfter(int commands);  // answers nothing once this many more have been answered
+    void CutNextReply(int keepBytes);  // sends only the first bytes of the next reply
     void NulInNextReply(int position); // a 0x00 byte replaces the byte at this position
     void GarbageNextReply(const std::string& bytes); // these bytes instead of the next reply
-    void RefuseNextCommand(int code); // the next framed command is answered with this code
+    void RefuseNextCommand(int code);          // the next framed command is answered with this code
     void RefuseWrites(int location, int code); // writes of this location get the code
     void SetNextIDFault(NextIDFault fault);
     void Resume(); // clears every fault

@@ -24,7 +24,9 @@ double CutDouble(ECRString& line, char separator) {
 }
 
 // A flag is set only by a field whose number is exactly 1 ("1", " 1", "1.0").
-bool CutFlag(ECRString& line, char separator) { return CutLong(line, separator) == FlagSet; }
+bool CutFlag(ECRString& line, char separator) {
+    return CutLong(line, separator) == FlagSet;
+}
 
 } // namespace
 

@@ -23,10 +23,14 @@ ECRString Separator(char c) {
     return ECRString(text);
 }
 
-ECRString NumberText(const std::string& digits) { return ECRString(digits.c_str()); }
+ECRString NumberText(const std::string& digits) {
+    return ECRString(digits.c_str());
+}
 
 // A counter as a whole number; adding 0.0 turns a rounded -0 into 0.
-ECRString RoundedText(double value) { return NumberText(FormatFixed(std::round(value) + 0.0, 0)); }
+ECRString RoundedText(double value) {
+    return NumberText(FormatFixed(std::round(value) + 0.0, 0));
+}
 
 std::int32_t CutLong(ECRString& rest, char separator) {
     return ReadLong(rest.CutField(separator).Text());
@@ -36,7 +40,9 @@ double CutDouble(ECRString& rest, char separator) {
     return ReadDouble(rest.CutField(separator).Text());
 }
 
-bool CutFlag(ECRString& rest, char separator) { return CutLong(rest, separator) == FlagTrue; }
+bool CutFlag(ECRString& rest, char separator) {
+    return CutLong(rest, separator) == FlagTrue;
+}
 } // namespace
 
 ECRString TalonPLUItem::ToECRText() const {

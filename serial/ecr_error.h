@@ -13,6 +13,7 @@ enum ECRErrorCode : std::int32_t {
     ErrorReadingTimeout = 4,
     ErrorApplyingTimeout = 5,
     ErrorWritingPort = 8,
+    ErrorReadingPort = 9,
     ErrorTimeout = 10,
 };
 

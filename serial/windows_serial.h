@@ -21,6 +21,9 @@ public:
 
     // "COM" followed by the port number, no prefix whatever the number.
     static ECRString DeviceName(int port);
+    // The read and write time-outs the open port holds right now, as the driver reports
+    // them; throws ECRError 4 when they cannot be read.
+    COMMTIMEOUTS PortTimeouts() const;
 
 private:
     // One byte as a one-character text; empty on failure, time-out or a zero byte.

@@ -29,8 +29,12 @@ constexpr char ReplacementByte = '?';
 constexpr std::size_t UnitBytes = 2;
 constexpr std::size_t PairBytes = 4;
 
-bool IsHighSurrogate(char16_t u) { return u >= 0xD800 && u <= 0xDBFF; }
-bool IsLowSurrogate(char16_t u) { return u >= 0xDC00 && u <= 0xDFFF; }
+bool IsHighSurrogate(char16_t u) {
+    return u >= 0xD800 && u <= 0xDBFF;
+}
+bool IsLowSurrogate(char16_t u) {
+    return u >= 0xDC00 && u <= 0xDFFF;
+}
 
 // A UTF-8 locale for transliteration; (locale_t)0 when the system has none (then the
 // letters with diacritics become "?" instead of losing the diacritic).

@@ -1,7 +1,6 @@
 #include "text/ecr_string.h"
 
 #include <cstring>
-#include <limits>
 
 namespace {
 

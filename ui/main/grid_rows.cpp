@@ -51,3 +51,4 @@ void SelectGridRow(QTableWidget* grid, int gridRow) {
     grid->setCurrentCell(row, 0);
     grid->selectRow(row);
 }
+

@@ -1,0 +1,36 @@
+#pragma once
+
+#include <mutex>
+#include <optional>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include "emulator/fault_plan.h"
+#include "emulator/pty_device.h"
+#include "emulator/register_state.h"
+#include "emulator/stop_signal.h"
+#include "emulator/talon_emulator.h"
+
+// What a TalonEmulator holds: the register, its faults and records, and the device it
+// serves with its thread.
+struct TalonEmulator::State {
+    explicit State(const EmulatorOptions& options) : Options(options), Register(options) {}
+
+    // The answer to one enquiry or frame, recorded; nothing when the register is silent.
+    std::optional<std::string> Answer(const std::string& unit);
+    void Serve(int master);
+
+    const EmulatorOptions Options;
+    mutable std::mutex Lock; // guards everything below but the serving machinery
+    RegisterState Register;
+    FaultPlan Faults;
+    std::vector<std::string> Frames;
+    std::vector<std::string> Commands;
+    std::string Path;
+
+    std::mutex Control; // Start, Stop and CloseDevice one at a time
+    PtyDevice Device;
+    StopSignal Stop;
+    std::thread Server;
+};

@@ -1,0 +1,57 @@
+#include "emulator/fault_plan.h"
+
+#include <algorithm>
+
+bool FaultPlan::MayAnswer() {
+    if (AnswersLeft == Never) {
+        return true;
+    }
+    if (AnswersLeft == 0) {
+        return false;
+    }
+    --AnswersLeft;
+    return true;
+}
+
+std::optional<int> FaultPlan::TakeRefusal() {
+    std::optional<int> code;
+    code.swap(Refusal);
+    return code;
+}
+
+std::optional<int> FaultPlan::WriteRefusal(int location) const {
+    const auto found = WriteRefusals.find(location);
+    if (found == WriteRefusals.end()) {
+        return std::nullopt;
+    }
+    return found->second;
+}
+
+std::string FaultPlan::Spoil(std::string reply) {
+    if (Garbage) {
+        reply = *Garbage;
+        Garbage.reset();
+    }
+    if (NulAt && !reply.empty()) {
+        const auto at = std::min<std::string::size_type>(std::max(*NulAt, 0), reply.size() - 1);
+        reply[at] = '\0';
+        NulAt.reset();
+    }
+    if (CutAt) {
+        reply.resize(std::min<std::string::size_type>(std::max(*CutAt, 0), reply.size()));
+        CutAt.reset();
+    }
+    return reply;
+}
+
+int LastNextID(NextIDFault fault, int firstLocation) {
+    switch (fault) {
+    case NextIDFault::LoopBack:
+        return firstLocation;
+    case NextIDFault::Beyond3000:
+        return BeyondTableNextID;
+    case NextIDFault::None:
+        break;
+    }
+    return 0;
+}

@@ -1,0 +1,43 @@
+#pragma once
+
+#include <map>
+#include <optional>
+#include <string>
+
+#include "emulator/talon_emulator.h"
+
+// The faults the emulator is asked to play. Spoiling faults apply to the next framed
+// reply only; an enquiry's ACK is never spoiled, only silenced.
+class FaultPlan {
+public:
+    void GoSilentAfter(int answers) { AnswersLeft = answers; }
+    void CutNextReply(int keepBytes) { CutAt = keepBytes; }
+    void NulInNextReply(int position) { NulAt = position; }
+    void GarbageNextReply(const std::string& bytes) { Garbage = bytes; }
+    void RefuseNextCommand(int code) { Refusal = code; }
+    void RefuseWrites(int location, int code) { WriteRefusals[location] = code; }
+    void SetNextIDFault(NextIDFault fault) { NextID = fault; }
+    void Clear() { *this = FaultPlan(); }
+
+    // Counts one answer; false once the register has gone silent.
+    bool MayAnswer();
+    // The code for the next framed command, taken once.
+    std::optional<int> TakeRefusal();
+    std::optional<int> WriteRefusal(int location) const;
+    NextIDFault GetNextIDFault() const { return NextID; }
+    // The next framed reply as it goes out, the one-reply faults taken.
+    std::string Spoil(std::string reply);
+
+private:
+    static constexpr int Never = -1;
+    int AnswersLeft = Never;
+    std::optional<int> CutAt;
+    std::optional<int> NulAt;
+    std::optional<std::string> Garbage;
+    std::optional<int> Refusal;
+    std::map<int, int> WriteRefusals;
+    NextIDFault NextID = NextIDFault::None;
+};
+
+// The NextID the last article of the chain reports under each fault; 0 without one.
+int LastNextID(NextIDFault fault, int firstLocation);

@@ -1,0 +1,11 @@
+#pragma once
+
+#include <string>
+
+// The register's reply envelope: ESC "P", the command's first two characters, the body,
+// the checksum of those two characters and the body, ESC "\".
+std::string BuildReply(const std::string& command, const std::string& body);
+// The body of a reply that carries only an answer code.
+std::string CodeBody(int code);
+// The two characters that open a reply to this command.
+std::string ReplyHead(const std::string& command);

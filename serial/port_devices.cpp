@@ -1,0 +1,63 @@
+#include "serial/port_devices.h"
+
+#include <cctype>
+#include <map>
+#include <mutex>
+
+namespace {
+
+constexpr const char* PortPrefix = "COM";
+constexpr const char* DefaultDevicePrefix = "/dev/ttyS";
+// More digits than this cannot be a port number that fits in an int.
+constexpr std::size_t MaxPortDigits = 9;
+
+std::mutex& TableLock() {
+    static std::mutex lock;
+    return lock;
+}
+
+std::map<int, std::string>& Table() {
+    static std::map<int, std::string> table;
+    return table;
+}
+
+// The number in "COMn", or -1 when the name is not of that form.
+int PortNumber(const std::string& name) {
+    const std::string prefix = PortPrefix;
+    if (name.size() <= prefix.size() || name.compare(0, prefix.size(), prefix) != 0)
+        return -1;
+    const std::string digits = name.substr(prefix.size());
+    if (digits.size() > MaxPortDigits)
+        return -1;
+    for (char c : digits)
+        if (!std::isdigit(static_cast<unsigned char>(c)))
+            return -1;
+    return std::stoi(digits);
+}
+
+} // namespace
+
+void RegisterPortDevice(int port, const std::string& devicePath) {
+    std::lock_guard<std::mutex> guard(TableLock());
+    Table()[port] = devicePath;
+}
+
+void UnregisterPortDevice(int port) {
+    std::lock_guard<std::mutex> guard(TableLock());
+    Table().erase(port);
+}
+
+std::string PortDevicePath(int port) {
+    {
+        std::lock_guard<std::mutex> guard(TableLock());
+        auto found = Table().find(port);
+        if (found != Table().end())
+            return found->second;
+    }
+    return DefaultDevicePrefix + std::to_string(static_cast<long long>(port) - 1);
+}
+
+std::string DeviceForPortName(const std::string& name) {
+    const int port = PortNumber(name);
+    return port < 0 ? name : PortDevicePath(port);
+}

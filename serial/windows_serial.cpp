@@ -1,0 +1,131 @@
+#include "serial/windows_serial.h"
+
+#include <cstring>
+
+#include "serial/ecr_error.h"
+
+namespace {
+
+constexpr const char* DevicePrefix = "COM";
+constexpr std::int32_t CtsFlowBit = 1;
+constexpr std::int32_t LineModeMask = 3;
+constexpr DWORD OneByte = 1;
+constexpr int WaitForever = 0;
+
+} // namespace
+
+WindowsSerial::WindowsSerial(const PortSettings& settings) : SerialComm(settings) {}
+
+WindowsSerial::~WindowsSerial() {
+    Close();
+}
+
+ECRString WindowsSerial::DeviceName(int port) {
+    return ECRString(DevicePrefix) + ECRString(port);
+}
+
+bool WindowsSerial::Open() {
+    const ECRString name = DeviceName(Settings.GetPort());
+    HANDLE handle = CreateFileA(name.Text(), GENERIC_READ | GENERIC_WRITE, 0, nullptr,
+                                OPEN_EXISTING, 0, nullptr);
+    if (handle == INVALID_HANDLE_VALUE)
+        throw ECRError(ErrorOpeningPort);
+
+    DCB line;
+    std::memset(&line, 0, sizeof line);
+    if (!GetCommState(handle, &line)) {
+        CloseHandle(handle);
+        throw ECRError(ErrorReadingSettings);
+    }
+    line.BaudRate = static_cast<DWORD>(Settings.GetBaudRate());
+    line.ByteSize = static_cast<BYTE>(Settings.GetByteSize());
+    line.Parity = static_cast<BYTE>(Settings.GetParity());
+    line.StopBits = static_cast<BYTE>(Settings.GetStopBits());
+    line.fOutxCtsFlow = static_cast<DWORD>(Settings.GetHandshake() & CtsFlowBit);
+    line.fRtsControl = static_cast<DWORD>(Settings.GetHandshake() & LineModeMask);
+    line.fDtrControl = static_cast<DWORD>(Settings.GetDtrControl() & LineModeMask);
+    if (!SetCommState(handle, &line)) {
+        CloseHandle(handle);
+        throw ECRError(ErrorApplyingSettings);
+    }
+    LineSettings = line;
+    Port = handle;
+    return true;
+}
+
+bool WindowsSerial::Close() {
+    if (Port == INVALID_HANDLE_VALUE)
+        return false;
+    const BOOL released = CloseHandle(Port);
+    Port = INVALID_HANDLE_VALUE;
+    return released != FALSE;
+}
+
+bool WindowsSerial::Write(const ECRString& text) {
+    DWORD written = 0;
+    if (!WriteFile(Port, text.Text(), text.GetLength(), &written, nullptr))
+        throw ECRError(ErrorWritingPort);
+    return true;
+}
+
+bool WindowsSerial::SetReadTimeout(int timeoutMs) {
+    if (!GetCommTimeouts(Port, &Timeouts))
+        throw ECRError(ErrorReadingTimeout);
+    Timeouts.ReadIntervalTimeout = 0;
+    Timeouts.ReadTotalTimeoutMultiplier = 0;
+    Timeouts.ReadTotalTimeoutConstant = static_cast<DWORD>(timeoutMs);
+    Timeouts.WriteTotalTimeoutMultiplier = 0;
+    Timeouts.WriteTotalTimeoutConstant = 0;
+    if (!SetCommTimeouts(Port, &Timeouts))
+        throw ECRError(ErrorApplyingTimeout);
+    return true;
+}
+
+COMMTIMEOUTS WindowsSerial::PortTimeouts() const {
+    COMMTIMEOUTS current{};
+    if (!GetCommTimeouts(Port, &current))
+        throw ECRError(ErrorReadingTimeout);
+    return current;
+}
+
+ECRString WindowsSerial::ReadPiece() {
+    DWORD received = 0;
+    ReceiveCell[0] = 0;
+    if (!ReadFile(Port, ReceiveCell, OneByte, &received, nullptr) || received == 0)
+        return ECRString();
+    ReceiveCell[1] = 0;
+    return ECRString(ReceiveCell); // empty when the byte was 0
+}
+
+ECRString WindowsSerial::Read(int count, int timeoutMs) {
+    ReceiveBuffer = ECRString();
+    SetReadTimeout(timeoutMs);
+    for (;;) {
+        const ECRString piece = ReadPiece();
+        ReceiveBuffer += piece;
+        if (piece.GetLength() == 0)
+            break;
+        if (static_cast<long long>(ReceiveBuffer.GetLength()) >= count)
+            break;
+    }
+    SetReadTimeout(WaitForever);
+    return ReceiveBuffer;
+}
+
+ECRString WindowsSerial::ReadUntil(const char* terminator, int timeoutMs) {
+    const char end = terminator ? terminator[0] : 0;
+    ReceiveBuffer = ECRString();
+    SetReadTimeout(timeoutMs);
+    for (;;) {
+        const ECRString piece = ReadPiece();
+        ReceiveBuffer += piece;
+        if (piece.GetLength() == 0 || piece.At(0) == static_cast<unsigned char>(end))
+            break;
+    }
+    SetReadTimeout(WaitForever);
+    return ReceiveBuffer;
+}
+
+bool WindowsSerial::DiscardInput() {
+    return PurgeComm(Port, PURGE_RXCLEAR) != FALSE;
+}

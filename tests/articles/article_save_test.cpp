@@ -1,0 +1,136 @@
+#include <dirent.h>
+
+#include <gtest/gtest.h>
+
+#include "article_test_files.h"
+#include "articles/article_file.h"
+
+namespace {
+
+const std::u16string HeadingLine = u"Naziv\tBarkod\tCena\tPoreska stopa\tOdeljenje\tAmbalaza\t"
+                                   u"Fiksna cena\tMax cena\tMin cena\tJedinica mere\tKolicina\t"
+                                   u"Promet\r\n";
+
+int FilesIn(const std::string& dir) {
+    int count = 0;
+    if (DIR* d = opendir(dir.c_str())) {
+        while (const dirent* e = readdir(d)) {
+            count += e->d_name[0] != '.' ? 1 : 0;
+        }
+        closedir(d);
+    }
+    return count;
+}
+
+TEST(SaveArticles, ExactBytes) {
+    TempDir dir;
+    ArticleTable table;
+    table[0] = RegisterArticle("\xD5\xEB\xE5\xE1", "860", 17); // "Хлеб"
+    table[0].SetPrice(5);
+    table[3] = RegisterArticle("Sok", "4", 3);
+    table[3].SetPrice(1234.5);
+    table[3].SetMaxPrice(true);
+    table[7].SetDescription("bez broja"); // ThisID 0: not in the register, not saved
+    ASSERT_TRUE(SaveArticles(dir.File("a.txt"), table));
+    const std::u16string expected =
+        HeadingLine + u"\"Хлеб\"\t860\t5.00\t0\t0\t0\t0\t0\t0\t0\t0.000\t0.00\r\n" +
+        u"\"Sok\"\t4\t1234.50\t0\t0\t0\t0\t1\t0\t0\t0.000\t0.00\r\n";
+    EXPECT_EQ(ReadBytes(dir.File("a.txt")), Utf16Bytes(expected));
+}
+
+TEST(SaveArticles, EmptyTableGivesHeadingOnly) {
+    TempDir dir;
+    const ArticleTable table;
+    ASSERT_TRUE(SaveArticles(dir.File("a.txt"), table));
+    EXPECT_EQ(ReadBytes(dir.File("a.txt")), Utf16Bytes(HeadingLine));
+}
+
+TEST(SaveArticles, SavedFileLoadsBackWhole) {
+    TempDir dir;
+    ArticleTable saved;
+    saved[0] = RegisterArticle("Prvi \"A\"", "111", 1);
+    saved[0].SetPrice(3.14);
+    saved[0].SetTaxRate(2);
+    saved[0].SetDepartment(3);
+    saved[0].SetContainer(4);
+    saved[0].SetPriceFixed(true);
+    saved[0].SetMeasurement(5);
+    saved[5].FromECRText(ECRString("Drugi\n222\n1250\t1\xFE" "1\xFE" "1\xFE" "0\xFE" "1\xFE"
+                                   "0\xFE" "6\xFE" "2500\t-790\t5\t9"));
+    saved[9].FromECRText(ECRString("Treci\n333\n99\t0\xFE" "0\xFE" "0\xFE" "0\xFE" "0\xFE"
+                                   "1\xFE" "0\xFE" "12345\t487375\t9\t0"));
+    ASSERT_TRUE(SaveArticles(dir.File("a.txt"), saved));
+    ArticleTable loaded;
+    const LoadOutcome outcome = LoadArticles(dir.File("a.txt"), loaded);
+    ASSERT_EQ(outcome.Taken, 3);
+    const int from[] = {0, 5, 9};
+    for (int k = 0; k < 3; ++k) {
+        const TalonPLUItem& a = saved[from[k]];
+        const TalonPLUItem& b = loaded[FirstLoadedLocation + k];
+        SCOPED_TRACE(a.GetDescription().Text());
+        EXPECT_STREQ(b.GetDescription().Text(), k == 0 ? "Prvi A" : a.GetDescription().Text());
+        EXPECT_STREQ(b.GetCode().Text(), a.GetCode().Text());
+        EXPECT_NEAR(b.GetPrice(), a.GetPrice(), 1e-9);
+        EXPECT_EQ(b.GetTaxRate(), a.GetTaxRate());
+        EXPECT_EQ(b.GetDepartment(), a.GetDepartment());
+        EXPECT_EQ(b.GetContainer(), a.GetContainer());
+        EXPECT_EQ(b.GetPriceFixed(), a.GetPriceFixed());
+        EXPECT_EQ(b.GetMaxPrice(), a.GetMaxPrice());
+        EXPECT_EQ(b.GetMinPrice(), a.GetMinPrice());
+        EXPECT_EQ(b.GetMeasurement(), a.GetMeasurement());
+        EXPECT_NEAR(b.GetQuantitySold(), a.GetQuantitySold(), 1e-9);
+        EXPECT_NEAR(b.GetTurnover(), a.GetTurnover(), 1e-9);
+    }
+    // The values that used to be cut or exchanged on the way.
+    EXPECT_DOUBLE_EQ(loaded[3].GetQuantitySold(), 2.5);
+    EXPECT_DOUBLE_EQ(loaded[3].GetTurnover(), -7.9);
+    EXPECT_TRUE(loaded[3].GetMaxPrice());
+    EXPECT_FALSE(loaded[3].GetMinPrice());
+    EXPECT_TRUE(loaded[4].GetMinPrice());
+}
+
+TEST(SaveArticles, ReplacesOldFileAndLeavesNoTemporary) {
+    TempDir dir;
+    WriteBytes(dir.File("a.txt"), "old content that is longer than the new");
+    const ArticleTable table;
+    ASSERT_TRUE(SaveArticles(dir.File("a.txt"), table));
+    EXPECT_EQ(ReadBytes(dir.File("a.txt")), Utf16Bytes(HeadingLine));
+    EXPECT_EQ(FilesIn(dir.Dir()), 1);
+}
+
+TEST(SaveArticles, ParentIsRegularFile) {
+    TempDir dir;
+    WriteBytes(dir.File("plain"), "x");
+    ArticleTable table;
+    table[2] = RegisterArticle("A", "1", 2);
+    EXPECT_FALSE(SaveArticles(dir.File("plain/a.txt"), table));
+    EXPECT_EQ(ReadBytes(dir.File("plain")), "x");
+    EXPECT_EQ(FilesIn(dir.Dir()), 1);
+}
+
+TEST(SaveArticles, FailureLeavesOldFileIntact) {
+    TempDir dir;
+    // The longest name a directory takes: the file exists, but no temporary name beside it
+    // can be made, so the save fails before touching it.
+    const std::string target = dir.File(std::string(255, 'a'));
+    WriteBytes(target, "old");
+    ASSERT_EQ(ReadBytes(target), "old");
+    ArticleTable table;
+    table[2] = RegisterArticle("A", "1", 2);
+    EXPECT_FALSE(SaveArticles(target, table));
+    EXPECT_EQ(ReadBytes(target), "old");
+    EXPECT_EQ(FilesIn(dir.Dir()), 1);
+}
+
+TEST(SaveArticles, LongLineWrittenWhole) {
+    TempDir dir;
+    ArticleTable table;
+    const std::string name(1200, 'n');
+    table[1] = RegisterArticle(name.c_str(), "1", 1);
+    ASSERT_TRUE(SaveArticles(dir.File("a.txt"), table));
+    const std::string bytes = ReadBytes(dir.File("a.txt"));
+    const std::string line = "\"" + name + "\"\t1\t0.00\t0\t0\t0\t0\t0\t0\t0\t0.000\t0.00\r\n";
+    EXPECT_EQ(bytes, Utf16Bytes(HeadingLine) + Utf16Bytes(std::u16string(line.begin(), line.end())));
+}
+
+} // namespace

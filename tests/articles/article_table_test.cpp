@@ -1,0 +1,46 @@
+#include <gtest/gtest.h>
+
+#include "article_test_files.h"
+#include "articles/article_table.h"
+
+namespace {
+
+TEST(ClearArticles, EveryEntryEmpty) {
+    ArticleTable table;
+    table[0] = RegisterArticle("A", "1", 5);
+    table[2999].SetPrice(3);
+    ClearArticles(table);
+    for (int i : {0, 2999}) {
+        EXPECT_EQ(table[i].Name().GetLength(), 0u);
+        EXPECT_EQ(table[i].Barcode().GetLength(), 0u);
+        EXPECT_EQ(table[i].GetPrice(), 0.0);
+        EXPECT_EQ(table[i].GetThisID(), 0);
+    }
+}
+
+TEST(FindByThisID, EntryAtItsIndex) {
+    ArticleTable table;
+    table[5] = RegisterArticle("A", "1", 5);
+    EXPECT_EQ(FindByThisID(table, 5), 5);
+}
+
+TEST(FindByThisID, FirstListedArticleAtIndexZero) {
+    ArticleTable table;
+    table[0] = RegisterArticle("A", "1", 17);
+    table[17] = RegisterArticle("B", "2", 22);
+    EXPECT_EQ(FindByThisID(table, 17), 0);
+    EXPECT_EQ(FindByThisID(table, 22), 17);
+}
+
+TEST(FindByThisID, OutsideTableOrMissing) {
+    ArticleTable table;
+    table[4] = RegisterArticle("A", "1", 3000);
+    table[6] = RegisterArticle("B", "2", 70000);
+    EXPECT_EQ(FindByThisID(table, 3000), 4);
+    EXPECT_EQ(FindByThisID(table, 70000), 6);
+    EXPECT_EQ(FindByThisID(table, 3001), -1);
+    EXPECT_EQ(FindByThisID(table, 9), -1);
+    EXPECT_EQ(FindByThisID(table, -1), -1);
+}
+
+} // namespace

@@ -1,0 +1,78 @@
+#include <string>
+
+#include <gtest/gtest.h>
+
+#include "ecr/frame_codec.h"
+#include "tests/ecr/register_line.h"
+
+TEST(FrameCommand, StatusCommandFrame) {
+    EXPECT_EQ(Hex(Bytes(FrameCommand("$s"))), "1B 50 24 73 41 38 1B 5C");
+}
+
+TEST(FrameCommand, LogOutCommandFrame) {
+    EXPECT_EQ(Hex(Bytes(FrameCommand("*q"))), "1B 50 2A 71 41 34 1B 5C");
+}
+
+TEST(FrameCommand, IsSixBytesLongerThanItsCommand) {
+    const ECRString command = "#r5\xFE"
+                              "1\xFE"
+                              "12\t";
+    EXPECT_EQ(FrameCommand(command).GetLength(), command.GetLength() + 6);
+}
+
+struct ChecksumCase {
+    const char* Command;
+    const char* Digits;
+};
+
+class FrameChecksumTest : public ::testing::TestWithParam<ChecksumCase> {};
+
+TEST_P(FrameChecksumTest, TwoUpperCaseHexDigits) {
+    EXPECT_EQ(Bytes(FrameChecksum(GetParam().Command)), GetParam().Digits);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Values, FrameChecksumTest,
+    ::testing::Values(ChecksumCase{"", "FF"}, ChecksumCase{"$s", "A8"}, ChecksumCase{"*q", "A4"},
+                      // 0xFF ^ 0x7F = 0x80: the high bit must not widen the text.
+                      ChecksumCase{"\x7F", "80"}, ChecksumCase{"\x01", "FE"},
+                      ChecksumCase{"\xFF", "00"}, ChecksumCase{"\xFE", "01"},
+                      ChecksumCase{"#y1\xFE"
+                                   "1\xFE",
+                                   "A5"}));
+
+struct UnframeCase {
+    const char* Reply;
+    const char* Payload;
+};
+
+class UnframeReplyTest : public ::testing::TestWithParam<UnframeCase> {};
+
+TEST_P(UnframeReplyTest, DropsTheEnvelope) {
+    EXPECT_EQ(Bytes(UnframeReply(GetParam().Reply)), GetParam().Payload);
+}
+
+INSTANTIATE_TEST_SUITE_P(Lengths, UnframeReplyTest,
+                         ::testing::Values(UnframeCase{"", ""}, UnframeCase{"abc", ""},
+                                           UnframeCase{"abcd", "abcd"}, UnframeCase{"abcdefg", "d"},
+                                           UnframeCase{"abcdefgh", ""},
+                                           UnframeCase{"abcdXefgh", "X"},
+                                           UnframeCase{"\x1BPxxR:12CC\x1B\\", "R:12"}));
+
+struct CodeCase {
+    const char* Payload;
+    std::int32_t Code;
+};
+
+class PayloadCodeTest : public ::testing::TestWithParam<CodeCase> {};
+
+TEST_P(PayloadCodeTest, ReadsTheNumberAfterTwoCharacters) {
+    EXPECT_EQ(PayloadCode(GetParam().Payload), GetParam().Code);
+}
+
+INSTANTIATE_TEST_SUITE_P(Values, PayloadCodeTest,
+                         ::testing::Values(CodeCase{"", 0}, CodeCase{"x", 0}, CodeCase{"ab", 0},
+                                           CodeCase{"ab12", 12}, CodeCase{"ab7xyz", 7},
+                                           CodeCase{"12", 0}, CodeCase{"99104", 104},
+                                           CodeCase{"ab-5", -5}, CodeCase{"ab 42", 42},
+                                           CodeCase{"abX9", 0}, CodeCase{"ab255", 255}));

@@ -1,0 +1,255 @@
+// The register's commands as the program meets them over the pseudo-terminal.
+#include <gtest/gtest.h>
+
+#include <ctime>
+#include <vector>
+
+#include "tests/emulator/emulator_fixture.h"
+
+namespace {
+
+// Cuts the status body into its fields: six ended by SEP, three by LF, eight by TAB.
+std::vector<std::string> StatusFields(std::string body) {
+    const char endings[] = {Sep,  Sep,  Sep,  Sep,  Sep,  Sep,  '\n', '\n', '\n',
+                            '\t', '\t', '\t', '\t', '\t', '\t', '\t', '\t'};
+    std::vector<std::string> fields;
+    for (const char ending : endings) {
+        const auto at = body.find(ending);
+        fields.push_back(body.substr(0, at));
+        body = at == std::string::npos ? std::string() : body.substr(at + 1);
+    }
+    EXPECT_EQ(body, "");
+    return fields;
+}
+
+// The fourteen fields of a reading answer, in their order.
+std::vector<std::string> ReadingFields(std::string body) {
+    const char endings[] = {'\n', '\n', '\t', Sep,  Sep,  Sep,  Sep,
+                            Sep,  Sep,  Sep,  '\t', '\t', '\t', '\t'};
+    std::vector<std::string> fields;
+    for (const char ending : endings) {
+        const auto at = body.find(ending);
+        fields.push_back(body.substr(0, at));
+        body = at == std::string::npos ? std::string() : body.substr(at + 1);
+    }
+    return fields;
+}
+
+using EmulatorCommands = EmulatorLine;
+
+TEST_F(EmulatorCommands, EnquiryIsAnsweredWithOneAck) {
+    Line->Send("\x05");
+    EXPECT_EQ(Line->ReadCount(1), "\x06");
+    EXPECT_EQ(Line->ReadCount(1, 100), "");
+}
+
+TEST_F(EmulatorCommands, ReplyCarriesTheCommandLettersAndItsOwnChecksum) {
+    const std::string reply = Line->Exchange("*q");
+    ASSERT_GE(reply.size(), 9u);
+    EXPECT_EQ(reply.substr(0, 4), "\x1BP*q");
+    EXPECT_EQ(reply.substr(reply.size() - 2), "\x1B\\");
+    const std::string covered = reply.substr(2, reply.size() - 6);
+    EXPECT_EQ(reply.substr(reply.size() - 4, 2), XorChecksum(covered));
+    EXPECT_EQ(ReplyCodeOf(reply), 0);
+}
+
+TEST_F(EmulatorCommands, WrongChecksumGivesCode2) {
+    Line->Send(std::string("\x1BP$s00\x1B\\"));
+    EXPECT_EQ(ReplyCodeOf(Line->ReadReply()), 2);
+}
+
+struct LogInCase {
+    const char* Password;
+    int Code;
+    bool LoggedIn;
+};
+
+class EmulatorLogIn : public EmulatorLine, public ::testing::WithParamInterface<LogInCase> {};
+
+TEST_P(EmulatorLogIn, AnswersAndKeepsTheState) {
+    EXPECT_EQ(CodeOf(std::string("*i") + GetParam().Password + "\n"), GetParam().Code);
+    EXPECT_EQ(Emulator.LoggedIn(), GetParam().LoggedIn);
+    EXPECT_EQ(CodeOf("*q"), 0);
+    EXPECT_FALSE(Emulator.LoggedIn());
+}
+
+INSTANTIATE_TEST_SUITE_P(Passwords, EmulatorLogIn,
+                         ::testing::Values(LogInCase{"7351", 0, true}, LogInCase{"735", 104, false},
+                                           LogInCase{"73511", 104, false},
+                                           LogInCase{"", 104, false}));
+
+class EmulatorLoggedOut : public EmulatorLine, public ::testing::WithParamInterface<std::string> {};
+
+TEST_P(EmulatorLoggedOut, RefusesWithCode9) {
+    EXPECT_EQ(CodeOf(GetParam()), 9);
+}
+
+INSTANTIATE_TEST_SUITE_P(Commands, EmulatorLoggedOut,
+                         ::testing::Values(std::string("#y1") + Sep + "1" + Sep,
+                                           WriteCommand(5, "Hleb", "123", 100), ReadCommand(0),
+                                           DeleteCommand(1), "zz"));
+
+TEST_F(EmulatorCommands, StatusAndLogOutWorkLoggedOut) {
+    EXPECT_GT(Body(Line->Exchange("$s")).size(), 20u);
+    EXPECT_EQ(CodeOf("*q"), 0);
+}
+
+TEST_F(EmulatorCommands, PrintSwitchIsStored) {
+    LogIn();
+    EXPECT_EQ(CodeOf(std::string("#y1") + Sep + "1" + Sep), 0);
+    EXPECT_TRUE(Emulator.PrintingOn());
+    EXPECT_EQ(CodeOf(std::string("#y1") + Sep + "0" + Sep), 0);
+    EXPECT_FALSE(Emulator.PrintingOn());
+}
+
+TEST_F(EmulatorCommands, StatusHasSeventeenFieldsWithTodayAndTheArticleCount) {
+    LogIn();
+    ASSERT_EQ(CodeOf(WriteCommand(3, "Jogurt", "860", 8950)), 0);
+    ASSERT_EQ(CodeOf(WriteCommand(7, "Mleko", "861", 12900)), 0);
+    const std::vector<std::string> f = StatusFields(Body(Line->Exchange("$s")));
+    const std::time_t now = std::time(nullptr);
+    std::tm today{};
+    localtime_r(&now, &today);
+    EXPECT_EQ(f[3], std::to_string(today.tm_year + 1900));
+    EXPECT_EQ(f[4], std::to_string(today.tm_mon + 1));
+    EXPECT_EQ(f[5], std::to_string(today.tm_mday));
+    EXPECT_EQ(f[8], "TALON EMULATOR 1.0");
+    EXPECT_EQ(f[13], "0");
+    EXPECT_EQ(f[14], "2");
+    for (const int numeric : {0, 1, 2, 9, 10, 11, 12, 15, 16}) {
+        EXPECT_GT(std::atoi(f[static_cast<std::size_t>(numeric)].c_str()), 0) << numeric;
+    }
+}
+
+TEST_F(EmulatorCommands, WrittenChainReadsBackInOrder) {
+    LogIn();
+    for (const int location : {9, 1, 5}) {
+        ASSERT_EQ(CodeOf(WriteCommand(location, "Art" + std::to_string(location),
+                                      "86" + std::to_string(location), 100 * location)),
+                  0);
+    }
+    struct Step {
+        int Ask;
+        int This;
+        int Next;
+    };
+    for (const Step s : {Step{0, 1, 5}, Step{5, 5, 9}, Step{9, 9, 0}, Step{1, 1, 5}}) {
+        const std::vector<std::string> f = ReadingFields(Body(Line->Exchange(ReadCommand(s.Ask))));
+        EXPECT_EQ(f[0], "Art" + std::to_string(s.This));
+        EXPECT_EQ(f[1], "86" + std::to_string(s.This));
+        EXPECT_EQ(f[2], std::to_string(100 * s.This));
+        // Programmed as PriceFixed 1, MinPrice 0, MaxPrice 1: read back MaxPrice first.
+        EXPECT_EQ(f[6] + f[7] + f[8], "110");
+        EXPECT_EQ(f[10], "1500");
+        EXPECT_EQ(f[11], "9999");
+        EXPECT_EQ(f[12], std::to_string(s.This));
+        EXPECT_EQ(f[13], std::to_string(s.Next));
+    }
+    const auto articles = Emulator.Articles();
+    ASSERT_EQ(articles.size(), 3u);
+    EXPECT_EQ(articles.at(5).GetNextID(), 9);
+    EXPECT_TRUE(articles.at(5).GetMaxPrice());
+    EXPECT_FALSE(articles.at(5).GetMinPrice());
+}
+
+TEST_F(EmulatorCommands, ReadingNothingGivesCode20) {
+    LogIn();
+    EXPECT_EQ(CodeOf(ReadCommand(0)), 20);
+    ASSERT_EQ(CodeOf(WriteCommand(4, "A", "1", 100)), 0);
+    EXPECT_EQ(CodeOf(ReadCommand(3)), 20);
+    EXPECT_EQ(Body(Line->Exchange(ReadCommand(3))).size(), 4u); // an error body to the program
+}
+
+struct RefusalCase {
+    const char* Title;
+    int Location;
+    const char* Name;
+    const char* Barcode;
+    long long Price;
+    int Code;
+};
+
+class EmulatorWriteRefusal : public EmulatorLine,
+                             public ::testing::WithParamInterface<RefusalCase> {};
+
+TEST_P(EmulatorWriteRefusal, GivesItsCodeAndStoresNothing) {
+    LogIn();
+    ASSERT_EQ(CodeOf(WriteCommand(10, "Hleb", "111", 500)), 0);
+    const RefusalCase& c = GetParam();
+    EXPECT_EQ(CodeOf(WriteCommand(c.Location, c.Name, c.Barcode, c.Price)), c.Code);
+    EXPECT_EQ(Emulator.Articles().size(), 1u);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Codes, EmulatorWriteRefusal,
+    ::testing::Values(RefusalCase{"LocationZero", 0, "Mleko", "222", 500, 111},
+                      RefusalCase{"LocationAtLimit", 2400, "Mleko", "222", 500, 111},
+                      RefusalCase{"NegativeLocation", -3, "Mleko", "222", 500, 111},
+                      RefusalCase{"EmptyName", 11, "", "222", 500, 115},
+                      RefusalCase{"ZeroPrice", 11, "Mleko", "222", 0, 52},
+                      RefusalCase{"NegativePrice", 11, "Mleko", "222", -100, 52},
+                      RefusalCase{"BarcodeTaken", 11, "Mleko", "111", 500, 122},
+                      RefusalCase{"NameTaken", 11, "Hleb", "222", 500, 108}),
+    [](const auto& info) { return std::string(info.param.Title); });
+
+TEST_F(EmulatorCommands, RewritingTheSameLocationKeepsItsNameAndBarcode) {
+    LogIn();
+    ASSERT_EQ(CodeOf(WriteCommand(10, "Hleb", "111", 500)), 0);
+    EXPECT_EQ(CodeOf(WriteCommand(10, "Hleb", "111", 700)), 0);
+    EXPECT_DOUBLE_EQ(Emulator.Articles().at(10).GetPrice(), 7.0);
+}
+
+TEST_F(EmulatorCommands, DeleteErasesOnceThenGives20) {
+    LogIn();
+    ASSERT_EQ(CodeOf(WriteCommand(6, "Kafa", "333", 3499)), 0);
+    EXPECT_EQ(CodeOf(DeleteCommand(6)), 0);
+    EXPECT_TRUE(Emulator.Articles().empty());
+    EXPECT_EQ(CodeOf(DeleteCommand(6)), 20);
+}
+
+TEST_F(EmulatorCommands, UnknownCommandGives255) {
+    LogIn();
+    EXPECT_EQ(CodeOf("$z"), 255);
+    EXPECT_EQ(CodeOf("#r6"), 255);
+}
+
+TEST_F(EmulatorCommands, BackslashInAStoredNameNeverReachesTheLine) {
+    LogIn();
+    ASSERT_EQ(CodeOf(WriteCommand(2, "A\\B", "444", 100)), 0);
+    const std::string reply = Line->Exchange(ReadCommand(2));
+    EXPECT_EQ(reply.find('\\'), reply.size() - 1);
+    EXPECT_EQ(Body(reply).substr(0, 4), "A?B\n");
+}
+
+class KorvalRegister : public EmulatorLine {
+protected:
+    KorvalRegister() {
+        Emulator.SetVersion("\xCA\xCE\xD0\xC2\xC0\xCB \xD2\xC0\xCB\xCE\xCD \xD1\xD0");
+    }
+};
+
+TEST_F(KorvalRegister, TakesLocationsBelow1400) {
+    LogIn();
+    EXPECT_EQ(CodeOf(WriteCommand(1399, "A", "1", 100)), 0);
+    EXPECT_EQ(CodeOf(WriteCommand(1400, "B", "2", 100)), 111);
+}
+
+class LimitedRegister : public EmulatorLine {
+protected:
+    LimitedRegister() : EmulatorLine(LimitOptions()) {}
+    static EmulatorOptions LimitOptions() {
+        EmulatorOptions o;
+        o.ArticleLimit = 50;
+        o.Password = "0000";
+        return o;
+    }
+};
+
+TEST_F(LimitedRegister, TheOptionsSetLimitAndPassword) {
+    EXPECT_EQ(CodeOf("*i7351\n"), 104);
+    EXPECT_EQ(CodeOf("*i0000\n"), 0);
+    EXPECT_EQ(CodeOf(WriteCommand(49, "A", "1", 100)), 0);
+    EXPECT_EQ(CodeOf(WriteCommand(50, "B", "2", 100)), 111);
+}
+
+} // namespace

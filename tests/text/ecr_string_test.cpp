@@ -1,0 +1,262 @@
+#include "text/ecr_string.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+namespace {
+
+std::string Str(const ECRString& s) {
+    return std::string(s.Text(), s.GetLength());
+}
+
+TEST(ECRStringBuild, EmptyFromNothingNullAndEmptyText) {
+    for (const ECRString& s :
+         {ECRString(), ECRString(static_cast<const char*>(nullptr)), ECRString("")}) {
+        EXPECT_EQ(s.GetLength(), 0u);
+        EXPECT_EQ(s.GetCapacity(), 0u);
+        ASSERT_NE(s.Text(), nullptr);
+        EXPECT_EQ(s.Text()[0], '\0');
+    }
+}
+
+TEST(ECRStringBuild, FromCharactersLengthEqualsCapacity) {
+    ECRString s("abc\xFE");
+    EXPECT_EQ(s.GetLength(), 4u);
+    EXPECT_EQ(s.GetCapacity(), 4u);
+    EXPECT_EQ(s.At(3), 0xFE);
+}
+
+struct IntCase {
+    std::int32_t Value;
+    const char* Text;
+};
+class ECRStringFromInt : public ::testing::TestWithParam<IntCase> {};
+TEST_P(ECRStringFromInt, Decimal) {
+    ECRString s(GetParam().Value);
+    EXPECT_EQ(Str(s), GetParam().Text);
+    EXPECT_EQ(s.GetCapacity(), s.GetLength());
+}
+INSTANTIATE_TEST_SUITE_P(Values, ECRStringFromInt,
+                         ::testing::Values(IntCase{-42, "-42"}, IntCase{0, "0"}, IntCase{7, "7"},
+                                           IntCase{1400, "1400"}, IntCase{2147483647, "2147483647"},
+                                           IntCase{-2147483647 - 1, "-2147483648"}));
+
+TEST(ECRStringBuild, FromFlag) {
+    EXPECT_EQ(Str(ECRString(true)), "1");
+    EXPECT_EQ(Str(ECRString(false)), "0");
+}
+
+TEST(ECRStringAssign, ShorterKeepsCapacityLongerReallocatesExactly) {
+    ECRString s("abcdef");
+    s = ECRString("xyz");
+    EXPECT_EQ(Str(s), "xyz");
+    EXPECT_EQ(s.GetLength(), 3u);
+    EXPECT_EQ(s.GetCapacity(), 6u);
+    s = ECRString("12345678");
+    EXPECT_EQ(Str(s), "12345678");
+    EXPECT_EQ(s.GetCapacity(), 8u);
+}
+
+TEST(ECRStringAssign, LongerThanLengthButWithinCapacityStillReallocates) {
+    ECRString s("abcdef");
+    s = ECRString("ab");
+    s = ECRString("abcd"); // longer than the text (2), shorter than the buffer (6)
+    EXPECT_EQ(Str(s), "abcd");
+    EXPECT_EQ(s.GetCapacity(), 4u);
+}
+
+TEST(ECRStringAssign, SelfAssignChangesNothing) {
+    ECRString s("abcdef");
+    s = ECRString("abc");
+    const ECRString& alias = s;
+    s = alias;
+    EXPECT_EQ(Str(s), "abc");
+    EXPECT_EQ(s.GetCapacity(), 6u);
+}
+
+TEST(ECRStringAppend, GrowsToExactSum) {
+    ECRString s("abc");
+    s += ECRString("de");
+    EXPECT_EQ(Str(s), "abcde");
+    EXPECT_EQ(s.GetLength(), 5u);
+    EXPECT_EQ(s.GetCapacity(), 5u);
+}
+
+TEST(ECRStringAppend, WithinCapacityReusesBuffer) {
+    ECRString s("abcdef");
+    s = ECRString("ab");
+    s.Append(ECRString("xy"));
+    EXPECT_EQ(Str(s), "abxy");
+    EXPECT_EQ(s.GetCapacity(), 6u);
+}
+
+TEST(ECRStringAppend, SelfAppendGivesTwice) {
+    ECRString grown("abc");
+    grown += grown;
+    EXPECT_EQ(Str(grown), "abcabc");
+    EXPECT_EQ(grown.GetCapacity(), 6u);
+
+    ECRString roomy("abcdefgh");
+    roomy = ECRString("xy");
+    roomy += roomy; // fits: no reallocation
+    EXPECT_EQ(Str(roomy), "xyxy");
+    EXPECT_EQ(roomy.GetCapacity(), 8u);
+}
+
+TEST(ECRStringCopy, IsIndependent) {
+    ECRString source("abc");
+    ECRString copy(source);
+    copy += ECRString("d");
+    copy.CutField('b');
+    EXPECT_EQ(Str(source), "abc");
+    EXPECT_EQ(Str(ECRString("ab") + ECRString("\xFE") + ECRString(12)), "ab\xFE"
+                                                                        "12");
+}
+
+TEST(ECRStringCompare, EqualityAndDifference) {
+    EXPECT_TRUE(ECRString("abc") == ECRString("abc"));
+    EXPECT_FALSE(ECRString("abc") == ECRString("abd"));
+    EXPECT_FALSE(ECRString("ab") == ECRString("abc"));
+    EXPECT_FALSE(ECRString("abc") != "abc");
+    EXPECT_TRUE(ECRString("abc") != "abcd");
+    EXPECT_TRUE(ECRString("abcd") != "abc");
+    EXPECT_TRUE(ECRString("\xFE") != "\x7E");
+    EXPECT_FALSE(ECRString() != "");
+}
+
+struct FindCase {
+    const char* Text;
+    char What;
+    std::uint32_t Start;
+    std::int32_t Expected;
+};
+class ECRStringFind : public ::testing::TestWithParam<FindCase> {};
+TEST_P(ECRStringFind, Position) {
+    const FindCase& c = GetParam();
+    EXPECT_EQ(ECRString(c.Text).Find(c.What, c.Start), c.Expected);
+}
+INSTANTIATE_TEST_SUITE_P(Cases, ECRStringFind,
+                         ::testing::Values(FindCase{"", 'a', 0, -1}, FindCase{"", '\0', 0, -1},
+                                           FindCase{"abcabc", 'c', 0, 2},
+                                           FindCase{"abcabc", 'c', 3, 5},
+                                           FindCase{"abcabc", 'c', 6, -1},
+                                           FindCase{"abcabc", 'c', 100, -1},
+                                           FindCase{"abc", 'x', 0, -1},
+                                           FindCase{"a\xFE"
+                                                    "b\xFE",
+                                                    '\xFE', 2, 3}));
+
+struct FindTextCase {
+    const char* Text;
+    const char* What;
+    std::uint32_t Start;
+    std::int32_t Expected;
+};
+class ECRStringFindText : public ::testing::TestWithParam<FindTextCase> {};
+TEST_P(ECRStringFindText, Position) {
+    const FindTextCase& c = GetParam();
+    EXPECT_EQ(ECRString(c.Text).FindText(ECRString(c.What), c.Start), c.Expected);
+}
+INSTANTIATE_TEST_SUITE_P(
+    Cases, ECRStringFindText,
+    ::testing::Values(FindTextCase{"abcabc", "bc", 0, 1}, FindTextCase{"abcabc", "bc", 2, 4},
+                      FindTextCase{"abcabc", "", 3, 3}, FindTextCase{"abc", "", 3, -1},
+                      FindTextCase{"", "", 0, -1}, FindTextCase{"abc", "abcd", 0, -1},
+                      FindTextCase{"aab", "ab", 0, 1}));
+
+struct SubCase {
+    std::uint32_t A;
+    std::uint32_t B;
+    const char* Expected;
+};
+class ECRStringSub : public ::testing::TestWithParam<SubCase> {};
+TEST_P(ECRStringSub, OfTenCharacters) {
+    const ECRString source("0123456789");
+    const SubCase& c = GetParam();
+    EXPECT_EQ(Str(source.Sub(c.A, c.B)), c.Expected);
+    EXPECT_EQ(Str(source), "0123456789");
+}
+INSTANTIATE_TEST_SUITE_P(Cases, ECRStringSub,
+                         ::testing::Values(SubCase{2, 5, "234"}, SubCase{5, 2, "234"},
+                                           SubCase{0, 100, "0123456789"}, SubCase{12, 20, ""},
+                                           SubCase{10, 10, ""}, SubCase{3, 3, ""},
+                                           SubCase{9, 100, "9"}));
+
+TEST(ECRStringTail, FromPosition) {
+    const ECRString s("0123456789");
+    EXPECT_EQ(Str(s.Tail(7)), "789");
+    EXPECT_EQ(Str(s.Tail(0)), "0123456789");
+    EXPECT_EQ(Str(s.Tail(10)), "");
+    EXPECT_EQ(Str(s.Tail(50)), "");
+}
+
+struct ReplaceCase {
+    const char* Text;
+    const char* What;
+    const char* With;
+    const char* Expected;
+};
+class ECRStringReplaceAll : public ::testing::TestWithParam<ReplaceCase> {};
+TEST_P(ECRStringReplaceAll, Result) {
+    const ReplaceCase& c = GetParam();
+    const ECRString source(c.Text);
+    EXPECT_EQ(Str(source.ReplaceAll(ECRString(c.What), ECRString(c.With))), c.Expected);
+    EXPECT_EQ(Str(source), c.Text);
+}
+INSTANTIATE_TEST_SUITE_P(Cases, ECRStringReplaceAll,
+                         ::testing::Values(ReplaceCase{"\"a\"b\"\"", "\"", "", "ab"},
+                                           ReplaceCase{"abc", "x", "y", "abc"},
+                                           ReplaceCase{"abc", "", "y", "abc"},
+                                           ReplaceCase{"aaa", "aa", "b", "ba"},
+                                           ReplaceCase{"abab", "ab", "abab", "abababab"},
+                                           ReplaceCase{"xax", "x", "", "a"},
+                                           ReplaceCase{"", "a", "b", ""}));
+
+TEST(ECRStringCutField, PlainSplitInOrderThenEmpty) {
+    ECRString s("12\xFE"
+                "34");
+    EXPECT_EQ(Str(s.CutField('\xFE')), "12");
+    EXPECT_EQ(Str(s), "34");
+    EXPECT_EQ(Str(s.CutField('\xFE')), "34");
+    EXPECT_EQ(s.GetLength(), 0u);
+    EXPECT_EQ(Str(s.CutField('\xFE')), "");
+    EXPECT_EQ(s.GetLength(), 0u);
+}
+
+struct CutCase {
+    const char* Text;
+    char Separator;
+    char Quote;
+    const char* Field;
+    const char* Rest;
+};
+class ECRStringCut : public ::testing::TestWithParam<CutCase> {};
+TEST_P(ECRStringCut, FieldAndRest) {
+    const CutCase& c = GetParam();
+    ECRString s(c.Text);
+    EXPECT_EQ(Str(s.CutField(c.Separator, c.Quote)), c.Field);
+    EXPECT_EQ(Str(s), c.Rest);
+    EXPECT_EQ(s.Text()[s.GetLength()], '\0');
+}
+INSTANTIATE_TEST_SUITE_P(
+    Cases, ECRStringCut,
+    ::testing::Values(
+        CutCase{",ab", ',', 0, "", "ab"}, CutCase{"a,,b", ',', 0, "a", ",b"},
+        CutCase{"\"a,b\",c", ',', '"', "a,b", "c"}, CutCase{"x,\"a,b\"", ',', '"', "x", "\"a,b\""},
+        CutCase{"\"a,b\"", ',', '"', "\"a,b\"", ""},          // no separator: returned whole
+        CutCase{"\"a,b\"c,d", ',', '"', "a,bc", "d"},         // quotes removed from the field
+        CutCase{"a,\"b", ',', '"', "a", "\"b"},               // separator before the quote
+        CutCase{"\"a,b", ',', '"', "a", "b"},                 // unclosed quote: first separator
+        CutCase{"\"a\"b\"c,d\",e", ',', '"', "abc", "d\",e"}, // only the first pair counts
+        CutCase{"a\t\"b\tc\"", '\t', 0, "a", "\"b\tc\""},
+        CutCase{"\"a,b\",c", ',', 0, "\"a", "b\",c"})); // no quote character: plain split
+
+TEST(ECRStringCutField, QuotedTextKeepsFieldsInOrder) {
+    ECRString s("x,\"a,b\"");
+    EXPECT_EQ(Str(s.CutField(',', '"')), "x");
+    EXPECT_EQ(Str(s.CutField(',', '"')), "\"a,b\"");
+    EXPECT_EQ(s.GetLength(), 0u);
+}
+
+} // namespace

@@ -1,0 +1,33 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+#include <string>
+#include <vector>
+
+#include "plu/talon_plu_item.h"
+
+// Article records, article files and command texts for the window tests.
+
+// An article with the given name, barcode, price and tax rate (texts are Windows-1251).
+TalonPLUItem MakeArticle(const char* name, const char* code, double price, int taxRate = 0);
+
+// Writes lines as the article file format has them: UTF-16LE, CR LF after each line.
+void WriteArticleFile(const QString& path, const QStringList& lines);
+// One file line of the twelve TAB-separated fields (name, barcode, price; the rest 0).
+QString ArticleLine(const QString& name, const QString& code, const QString& price);
+
+// The article numbers of the register commands that begin with `prefix` (the number runs
+// up to the TAB that ends it), in the order they were received.
+std::vector<int> CommandNumbers(const std::vector<std::string>& commands,
+                                const std::string& prefix);
+extern const std::string ReadPrefix;   // "$b"
+extern const std::string WritePrefix;  // "#r5" SEP "1" SEP
+extern const std::string DeletePrefix; // "#d5" SEP
+
+// An article read from one file line (TAB-separated, as the article file has it), so that
+// tests can set the counters and flags that have no setter.
+TalonPLUItem ArticleFromLine(const char* line);
+// Every field but ThisID and NextID, as one comparable text.
+QString ArticleFields(const TalonPLUItem& item);

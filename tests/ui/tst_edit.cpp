@@ -1,0 +1,418 @@
+// The article edit dialog and the edit flow of the register grid.
+#include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QtTest>
+
+#include <cstdint>
+
+#include "support_articles.h"
+#include "support_window.h"
+#include "ui/edit/edit_plu.h"
+#include "ui/edit/strict_numbers.h"
+#include "ui/main/form_main.h"
+#include "ui/main/grid_rows.h"
+#include "ui/progress/progress_box.h"
+
+namespace {
+
+const QString LinkTimeout = QStringLiteral("Greska u komunikaciji: Timeout error");
+// Price 12.5, tax 2, department 3, container 4, price fixed, max price, measurement 6,
+// 3 sold, turnover 37.5.
+const char* const FiveLine = "\"Pet\"\t505\t12.5\t2\t3\t4\t1\t1\t0\t6\t3\t37.5";
+
+// A register holding the article of FiveLine at 5 and simple ones elsewhere, listed.
+void ListedWindow(TestWindow& window, const std::vector<int>& others = {1, 9}) {
+    window.Register().SetArticle(5, ArticleFromLine(FiveLine));
+    for (const int location : others) {
+        const std::string name = "A" + std::to_string(location);
+        const std::string code = std::to_string(1000 + location);
+        window.Register().SetArticle(location, MakeArticle(name.c_str(), code.c_str(), 1.0));
+    }
+    QVERIFY(window.ConnectFresh());
+    window.Form().BitBtnListClick();
+    window.ClearReceived();
+    window.ClearLog();
+}
+
+// The dialog the window edits with; built here when the fixture has none.
+TEditPLU& Dialog(TFormMain& form, std::unique_ptr<TEditPLU>& own) {
+    if (form.EditPLU == nullptr) {
+        own = std::make_unique<TEditPLU>(&form);
+        form.SetEditDialog(own.get());
+    }
+    return *form.EditPLU;
+}
+
+// Double-clicks the grid row whose ID is given; `answer` plays the operator in the open
+// dialog. True when the dialog was opened.
+bool EditRow(TFormMain& form, int id, const std::function<bool(TEditPLU&)>& answer) {
+    for (int row = 1; row < GridRowCount(form.StringGridECR); ++row) {
+        if (GridCell(form.StringGridECR, row, 0).toInt() == id) {
+            SelectGridRow(form.StringGridECR, row);
+        }
+    }
+    bool opened = false;
+    form.RunEditDialog = [&form, &opened, &answer] {
+        opened = true;
+        return answer(*form.EditPLU);
+    };
+    form.StringGridECRDblClick();
+    return opened;
+}
+
+QString NameInRow(const TFormMain& form, int row) {
+    return TestWindow::Cell(form.StringGridECR, row, 1);
+}
+
+} // namespace
+
+class TestEdit : public QObject {
+    Q_OBJECT
+
+private slots:
+    void dialogLooksAsDesigned();
+    void keyboardOrderSkipsDisabledFields();
+    void integersAreStrict_data();
+    void integersAreStrict();
+    void decimalsAreStrict_data();
+    void decimalsAreStrict();
+    void takeEditsReadsEveryControl();
+    void protectedRowOpensNothing();
+    void dialogShowsTheArticle();
+    void cancelSendsNothing();
+    void badPriceIsShownAndNothingSent_data();
+    void badPriceIsShownAndNothingSent();
+    void acceptedChangeUpdatesTheSameRow();
+    void refusedChangeKeepsTheRow();
+    void firstListedArticleIsEditable();
+    void silentRegisterChangesNothing();
+};
+
+void TestEdit::dialogLooksAsDesigned() {
+    TEditPLU dialog;
+    QCOMPARE(dialog.windowTitle(), QStringLiteral("Promena PLU"));
+    const QStringList labels = {"ThisID",      "Description",  "Code",       "Price",    "TaxRate",
+                                "Department",  "Container",    "PriceFixed", "MaxPrice", "MinPrice",
+                                "Measurement", "QuantitySold", "Turnover",   "NextID"};
+    QStringList shown;
+    for (const QLabel* label : dialog.findChildren<QLabel*>()) {
+        shown << label->text();
+    }
+    QCOMPARE(shown, labels);
+    const QStringList disabled = {"EditThisID", "EditQuantitySold", "EditTurnover", "EditNextID"};
+    for (const QLineEdit* edit : dialog.findChildren<QLineEdit*>()) {
+        QCOMPARE(!edit->isEnabled(), disabled.contains(edit->objectName()));
+    }
+    QCOMPARE(dialog.findChildren<QLineEdit*>().size(), 11);
+    QCOMPARE(dialog.findChildren<QCheckBox*>().size(), 3);
+    QVERIFY(dialog.findChild<QLineEdit*>("EditContainerNumber") != nullptr);
+    QVERIFY(dialog.findChild<QCheckBox*>("CheckBoxMinPrice") != nullptr);
+    QCOMPARE(dialog.OKBtn->text(), QStringLiteral("Potvrdi"));
+    QCOMPARE(dialog.OKBtn->toolTip(), QStringLiteral("Potvrdi promene plu i posalji na Talon"));
+    QVERIFY(dialog.OKBtn->isDefault());
+    QCOMPARE(dialog.CancelBtn->text(), QStringLiteral("Odustani"));
+    QCOMPARE(dialog.CancelBtn->toolTip(),
+             QStringLiteral("Odustani od promene plu i sacuvaj prethodnu verziju"));
+    QCOMPARE(dialog.size(), QSize(219, 394));
+}
+
+void TestEdit::keyboardOrderSkipsDisabledFields() {
+    TEditPLU dialog;
+    const QStringList expected = {"EditDescription",
+                                  "EditCode",
+                                  "EditPrice",
+                                  "EditTaxRate",
+                                  "EditDepartment",
+                                  "EditContainerNumber",
+                                  "CheckBoxPriceFixed",
+                                  "CheckBoxMaxPrice",
+                                  "CheckBoxMinPrice",
+                                  "EditMeasurementUnit",
+                                  "OKBtn",
+                                  "CancelBtn"};
+    QStringList order;
+    QWidget* widget = dialog.EditThisID;
+    for (int i = 0; i < 100 && order.size() < expected.size(); ++i) {
+        widget = widget->nextInFocusChain();
+        if (widget->isEnabled() && widget->focusPolicy() & Qt::TabFocus) {
+            order << widget->objectName();
+        }
+    }
+    QCOMPARE(order, expected);
+
+    // Escape cancels, Enter confirms.
+    dialog.show();
+    QTest::keyClick(&dialog, Qt::Key_Escape);
+    QCOMPARE(dialog.result(), int(QDialog::Rejected));
+    dialog.show();
+    dialog.EditDescription->setFocus();
+    QTest::keyClick(dialog.EditDescription, Qt::Key_Return);
+    QCOMPARE(dialog.result(), int(QDialog::Accepted));
+}
+
+void TestEdit::integersAreStrict_data() {
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<bool>("valid");
+    QTest::addColumn<int>("value");
+    QTest::newRow("digits") << "42" << true << 42;
+    QTest::newRow("minus") << "-7" << true << -7;
+    QTest::newRow("plus") << "+3" << true << 3;
+    QTest::newRow("empty") << "" << false << 0;
+    QTest::newRow("letters") << "abc" << false << 0;
+    QTest::newRow("digits then letter") << "12a" << false << 0;
+    QTest::newRow("leading blank") << " 12" << false << 0;
+    QTest::newRow("decimal") << "1.0" << false << 0;
+    QTest::newRow("too large") << "99999999999" << false << 0;
+    QTest::newRow("sign only") << "-" << false << 0;
+}
+
+void TestEdit::integersAreStrict() {
+    QFETCH(QString, text);
+    QFETCH(bool, valid);
+    QFETCH(int, value);
+    std::int32_t parsed = -99;
+    QCOMPARE(ParseStrictInteger(text, parsed), valid);
+    QCOMPARE(parsed, valid ? value : -99);
+}
+
+void TestEdit::decimalsAreStrict_data() {
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("userPoint");
+    QTest::addColumn<bool>("valid");
+    QTest::addColumn<double>("value");
+    QTest::newRow("point") << "12.50"
+                           << "." << true << 12.5;
+    QTest::newRow("point with comma user") << "12.50"
+                                           << "," << true << 12.5;
+    QTest::newRow("comma user") << "12,5"
+                                << "," << true << 12.5;
+    QTest::newRow("comma for point user") << "12,5"
+                                          << "." << false << 0.0;
+    QTest::newRow("whole") << "7"
+                           << "." << true << 7.0;
+    QTest::newRow("negative") << "-3.25"
+                              << "." << true << -3.25;
+    QTest::newRow("empty") << ""
+                           << "." << false << 0.0;
+    QTest::newRow("letters") << "abc"
+                             << "." << false << 0.0;
+    QTest::newRow("two points") << "1.2.3"
+                                << "." << false << 0.0;
+    QTest::newRow("point and comma") << "1,2.3"
+                                     << "," << false << 0.0;
+    QTest::newRow("exponent") << "1e3"
+                              << "." << false << 0.0;
+    QTest::newRow("trailing blank") << "12.5 "
+                                    << "." << false << 0.0;
+    QTest::newRow("point only") << "."
+                                << "." << false << 0.0;
+    QTest::newRow("infinity") << "inf"
+                              << "." << false << 0.0;
+}
+
+void TestEdit::decimalsAreStrict() {
+    QFETCH(QString, text);
+    QFETCH(QString, userPoint);
+    QFETCH(bool, valid);
+    QFETCH(double, value);
+    double parsed = -99.0;
+    QCOMPARE(ParseStrictDecimal(text, userPoint, parsed), valid);
+    QCOMPARE(parsed, valid ? value : -99.0);
+}
+
+void TestEdit::takeEditsReadsEveryControl() {
+    TEditPLU dialog;
+    dialog.FillFrom(ArticleFromLine(FiveLine));
+    dialog.EditDescription->setText(QStringLiteral("Кафа"));
+    dialog.EditCode->setText(QStringLiteral("999"));
+    dialog.EditPrice->setText(QStringLiteral("1.25"));
+    dialog.EditTaxRate->setText(QStringLiteral("4"));
+    dialog.EditDepartment->setText(QStringLiteral("5"));
+    dialog.EditContainerNumber->setText(QStringLiteral("6"));
+    dialog.CheckBoxPriceFixed->setChecked(false);
+    dialog.CheckBoxMaxPrice->setChecked(false);
+    dialog.CheckBoxMinPrice->setChecked(true);
+    dialog.EditMeasurementUnit->setText(QStringLiteral("7"));
+    const TalonPLUItem* item = dialog.TakeEdits();
+    QCOMPARE(item, &dialog.Item);
+    QCOMPARE(QByteArray(item->GetDescription().Text()), QByteArray("\xCA\xE0\xF4\xE0"));
+    QCOMPARE(ArticleFields(*item), QString::fromLatin1("\xCA\xE0\xF4\xE0") +
+                                       QStringLiteral("|999|1.250|4|5|6|0|0|1|7|3.000|37.500"));
+
+    dialog.EditTaxRate->setText(QStringLiteral("x1"));
+    try {
+        dialog.TakeEdits();
+        QFAIL("a letter in TaxRate must not convert");
+    } catch (const EditConversionError& error) {
+        const QString message = QString::fromStdString(error.what());
+        QVERIFY(message.contains("TaxRate") && message.contains("x1"));
+    }
+}
+
+void TestEdit::protectedRowOpensNothing() {
+    TestWindow window;
+    ListedWindow(window);
+    std::unique_ptr<TEditPLU> own;
+    Dialog(window.Form(), own);
+    QVERIFY(!EditRow(window.Form(), 1, [](TEditPLU&) { return true; }));
+    QVERIFY(window.Commands().empty());
+    QVERIFY(window.LogLines().isEmpty());
+}
+
+void TestEdit::dialogShowsTheArticle() {
+    TestWindow window;
+    ListedWindow(window);
+    std::unique_ptr<TEditPLU> own;
+    Dialog(window.Form(), own);
+    QStringList shown;
+    QVERIFY(EditRow(window.Form(), 5, [&shown](TEditPLU& d) {
+        shown = QStringList{d.EditThisID->text(),
+                            d.EditDescription->text(),
+                            d.EditCode->text(),
+                            d.EditPrice->text(),
+                            d.EditTaxRate->text(),
+                            d.EditDepartment->text(),
+                            d.EditContainerNumber->text(),
+                            QString::number(d.CheckBoxPriceFixed->isChecked()),
+                            QString::number(d.CheckBoxMaxPrice->isChecked()),
+                            QString::number(d.CheckBoxMinPrice->isChecked()),
+                            d.EditMeasurementUnit->text(),
+                            d.EditQuantitySold->text(),
+                            d.EditTurnover->text(),
+                            d.EditNextID->text()};
+        return false;
+    }));
+    QCOMPARE(shown, (QStringList{"5", "Pet", "505", "12.50", "2", "3", "4", "1", "1", "0", "6",
+                                 "3.000", "37.50", "9"}));
+}
+
+void TestEdit::cancelSendsNothing() {
+    TestWindow window;
+    ListedWindow(window);
+    std::unique_ptr<TEditPLU> own;
+    Dialog(window.Form(), own);
+    QVERIFY(EditRow(window.Form(), 5, [](TEditPLU& d) {
+        d.EditDescription->setText(QStringLiteral("Promenjeno"));
+        d.EditPrice->setText(QStringLiteral("99"));
+        return false;
+    }));
+    QVERIFY(window.Commands().empty());
+    QString name;
+    QString price;
+    QVERIFY(EditRow(window.Form(), 5, [&](TEditPLU& d) {
+        name = d.EditDescription->text();
+        price = d.EditPrice->text();
+        return false;
+    }));
+    QCOMPARE(name, QStringLiteral("Pet"));
+    QCOMPARE(price, QStringLiteral("12.50"));
+    QCOMPARE(NameInRow(window.Form(), 2), QStringLiteral("Pet"));
+}
+
+void TestEdit::badPriceIsShownAndNothingSent_data() {
+    QTest::addColumn<QString>("price");
+    QTest::newRow("letters") << "dvanaest";
+    QTest::newRow("empty") << "";
+}
+
+void TestEdit::badPriceIsShownAndNothingSent() {
+    QFETCH(QString, price);
+    TestWindow window;
+    ListedWindow(window);
+    std::unique_ptr<TEditPLU> own;
+    Dialog(window.Form(), own);
+    CapturedErrors errors;
+    QVERIFY(EditRow(window.Form(), 5, [&price](TEditPLU& d) {
+        d.EditDescription->setText(QStringLiteral("Novo"));
+        d.EditPrice->setText(price);
+        return true;
+    }));
+    QCOMPARE(errors.Texts.size(), 1);
+    QVERIFY(errors.Texts.first().contains(QStringLiteral("Price")));
+    QVERIFY(window.Commands().empty());
+    QVERIFY(window.LogLines().isEmpty());
+    QCOMPARE(NameInRow(window.Form(), 2), QStringLiteral("Pet"));
+    QCOMPARE(QString(window.Form().ArticlesECR[5].GetDescription().Text()), QStringLiteral("Pet"));
+    QVERIFY(window.Form().isEnabled());
+}
+
+void TestEdit::acceptedChangeUpdatesTheSameRow() {
+    TestWindow window;
+    ListedWindow(window);
+    std::unique_ptr<TEditPLU> own;
+    Dialog(window.Form(), own);
+    QVERIFY(EditRow(window.Form(), 5, [](TEditPLU& d) {
+        d.EditDescription->setText(QStringLiteral("Кафа"));
+        d.EditPrice->setText(QStringLiteral("13.75"));
+        return true;
+    }));
+    QCOMPARE(CommandNumbers(window.Commands(), WritePrefix), std::vector<int>{5});
+    QVERIFY(window.LogLines().isEmpty());
+    TFormMain& form = window.Form();
+    QCOMPARE(TestWindow::Row(form.StringGridECR, 2), QStringLiteral("5|Кафа|505|13.75|2"));
+    QCOMPARE(TestWindow::Rows(form.StringGridECR), 4);
+    QCOMPARE(form.ArticlesECR[5].GetPrice(), 13.75);
+    QCOMPARE(form.ArticlesECR[5].GetQuantitySold(), 3.0);
+    const TalonPLUItem held = window.Register().Articles().at(5);
+    QCOMPARE(QByteArray(held.GetDescription().Text()), QByteArray("\xCA\xE0\xF4\xE0"));
+    QVERIFY(form.isEnabled());
+}
+
+void TestEdit::refusedChangeKeepsTheRow() {
+    TestWindow window;
+    ListedWindow(window);
+    std::unique_ptr<TEditPLU> own;
+    Dialog(window.Form(), own);
+    QVERIFY(EditRow(window.Form(), 5, [](TEditPLU& d) {
+        d.EditDescription->setText(QStringLiteral("Novo ime"));
+        d.EditCode->setText(QStringLiteral("1009")); // the barcode of the article at 9
+        return true;
+    }));
+    QCOMPARE(window.LogLines(),
+             (QStringList{QStringLiteral("Novo ime"),
+                          QStringLiteral("Greska 122: Nije jedinstven bar kod")}));
+    QCOMPARE(NameInRow(window.Form(), 2), QStringLiteral("Pet"));
+    QCOMPARE(QString(window.Form().ArticlesECR[5].GetCode().Text()), QStringLiteral("505"));
+    QVERIFY(window.Form().isEnabled());
+    QVERIFY(!window.Box().isVisible());
+}
+
+void TestEdit::firstListedArticleIsEditable() {
+    TestWindow window;
+    ListedWindow(window, {9}); // 5 is the first listed article, stored at index 0
+    std::unique_ptr<TEditPLU> own;
+    Dialog(window.Form(), own);
+    QString id;
+    QVERIFY(EditRow(window.Form(), 5, [&id](TEditPLU& d) {
+        id = d.EditThisID->text();
+        d.EditDescription->setText(QStringLiteral("Prvi"));
+        return true;
+    }));
+    QCOMPARE(id, QStringLiteral("5"));
+    QCOMPARE(CommandNumbers(window.Commands(), WritePrefix), std::vector<int>{5});
+    QCOMPARE(NameInRow(window.Form(), 1), QStringLiteral("Prvi"));
+    QCOMPARE(QString(window.Form().ArticlesECR[0].GetDescription().Text()), QStringLiteral("Prvi"));
+}
+
+void TestEdit::silentRegisterChangesNothing() {
+    TestWindow window;
+    ListedWindow(window);
+    std::unique_ptr<TEditPLU> own;
+    Dialog(window.Form(), own);
+    window.Register().GoSilentAfter(0);
+    QVERIFY(EditRow(window.Form(), 5, [](TEditPLU& d) {
+        d.EditDescription->setText(QStringLiteral("Novo"));
+        return true;
+    }));
+    QCOMPARE(window.LogLines(), QStringList{LinkTimeout});
+    QCOMPARE(NameInRow(window.Form(), 2), QStringLiteral("Pet"));
+    QCOMPARE(QString(window.Form().ArticlesECR[5].GetDescription().Text()), QStringLiteral("Pet"));
+    QVERIFY(window.Form().isEnabled());
+    QVERIFY(!window.Box().isVisible());
+}
+
+QTEST_MAIN(TestEdit)
+#include "tst_edit.moc"

@@ -1,0 +1,199 @@
+// Loading the PC list from an article file and saving the register's list to one,
+// through the main window.
+#include <QPushButton>
+#include <QTableWidget>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include "support_articles.h"
+#include "support_window.h"
+#include "ui/main/form_main.h"
+
+namespace {
+
+const QString SampleFile = QStringLiteral(TALON_SAMPLES_DIR "/artikli-libreoffice.txt");
+const QString Heading = QStringLiteral("Naziv\tBarkod\tCena");
+
+void AnswerOpen(TFormMain& form, const QString& path) {
+    form.ChooseOpenFile = [path] { return path; };
+}
+
+void AnswerSave(TFormMain& form, const QString& path) {
+    form.ChooseSaveFile = [path] { return path; };
+}
+
+bool PageReady(const TFormMain& form) {
+    return form.StringGridPC->isVisible() && form.BitBtnSend->isEnabled() &&
+           form.BitBtnSort->isEnabled() && form.BitBtnExamine->isEnabled();
+}
+
+bool PageIdle(const TFormMain& form) {
+    return !form.StringGridPC->isVisible() && !form.BitBtnSend->isEnabled() &&
+           !form.BitBtnSort->isEnabled() && !form.BitBtnExamine->isEnabled();
+}
+
+} // namespace
+
+class TestFiles : public QObject {
+    Q_OBJECT
+
+private slots:
+    void sampleLoadsIntoGrid();
+    void unreadableFileIsNamedInLog();
+    void secondLoadStartsAfresh();
+    void cancelledDialogLoadsNothing();
+    void overfullFileReportsLeftOverLines();
+    void saveThenLoadGivesEveryArticleBack();
+    void unwritableSaveIsNamedInLog();
+};
+
+void TestFiles::sampleLoadsIntoGrid() {
+    TestWindow window;
+    QVERIFY(window.ConnectFresh());
+    TFormMain& form = window.Form();
+    AnswerOpen(form, SampleFile);
+    form.BitBtnOpenClick();
+
+    QVERIFY(PageReady(form));
+    QVERIFY(window.LogLines().isEmpty());
+    const QStringList expected = {
+        QStringLiteral("2|Хлеб бели 500г|5|45.50|1"),
+        QStringLiteral("3|Mleko 2.8% 1l|3|89.99|1"),
+        QStringLiteral("4|Sok Jabuka 1l|4|120.00|2"),
+        QStringLiteral("5|Јогурт 180г|8600043000017|75.20|1"),
+        QStringLiteral("6|Cokolada mlecna 100g|100|150.00|1"),
+        QStringLiteral("7|Sljivovica 0.7l|100|1450.00|2"),
+        QStringLiteral("8|Кафа млевена 200г|8606101234567|389.90|1"),
+        QStringLiteral("9|Zvake|7|30.00|1"),
+        QStringLiteral("10|Devrek|12|55.00|1"),
+        QStringLiteral("11|Pivo, limenka 0.5l|2399|95.00|2"),
+        QStringLiteral("12|Кромпир|2400|69.99|1"),
+        QStringLiteral("13|Jabuke crvene|1|119.00|1"),
+        QStringLiteral("14|Банане|5|159.00|1"),
+        QStringLiteral("15|Vrlo dugacak naziv artikla preko sesnaest|8600000000001234|10.00|1"),
+        QStringLiteral("16|Keks 1500|1500|85.00|1"),
+        QStringLiteral("17|Hleb 12.5|12.5|40.00|1"),
+    };
+    QCOMPARE(TestWindow::Rows(form.StringGridPC), expected.size() + 1);
+    for (int row = 1; row <= expected.size(); ++row) {
+        QCOMPARE(TestWindow::Row(form.StringGridPC, row), expected[row - 1]);
+    }
+    QVERIFY(!IsPresent(form.ArticlesPC[0]));
+    QVERIFY(!IsPresent(form.ArticlesPC[1]));
+    QVERIFY(!IsPresent(form.ArticlesPC[18]));
+}
+
+void TestFiles::unreadableFileIsNamedInLog() {
+    TestWindow window;
+    QVERIFY(window.ConnectFresh());
+    TFormMain& form = window.Form();
+    const QString missing = QStringLiteral("/nonexistent-folder/artikli.txt");
+    AnswerOpen(form, missing);
+    form.BitBtnOpenClick();
+
+    QCOMPARE(window.LogLines(),
+             QStringList{QStringLiteral("Greska: fajl %1 nije moguce ucitati").arg(missing)});
+    QVERIFY(PageIdle(form));
+}
+
+void TestFiles::secondLoadStartsAfresh() {
+    QTemporaryDir dir;
+    const QString one = dir.filePath("one.txt");
+    const QString empty = dir.filePath("empty.txt");
+    WriteArticleFile(one, {Heading, ArticleLine("Prvi", "11", "1.5")});
+    WriteArticleFile(empty, {ArticleLine("Samo naslov", "12", "2")}); // one line: discarded
+    TestWindow window;
+    QVERIFY(window.ConnectFresh());
+    TFormMain& form = window.Form();
+    AnswerOpen(form, one);
+    form.BitBtnOpenClick();
+    QVERIFY(PageReady(form));
+
+    AnswerOpen(form, empty);
+    form.BitBtnOpenClick();
+    QVERIFY(PageIdle(form));
+    QVERIFY(!IsPresent(form.ArticlesPC[2]));
+    QVERIFY(window.LogLines().isEmpty());
+}
+
+void TestFiles::cancelledDialogLoadsNothing() {
+    TestWindow window;
+    QVERIFY(window.ConnectFresh());
+    TFormMain& form = window.Form();
+    AnswerOpen(form, SampleFile);
+    form.BitBtnOpenClick();
+    AnswerOpen(form, QString());
+    form.BitBtnOpenClick();
+    QVERIFY(PageReady(form));
+    QCOMPARE(TestWindow::Cell(form.StringGridPC, 1, 0), QStringLiteral("2"));
+}
+
+void TestFiles::overfullFileReportsLeftOverLines() {
+    constexpr int Lines = 3005;
+    QTemporaryDir dir;
+    const QString path = dir.filePath("full.txt");
+    QStringList lines{Heading};
+    for (int i = 0; i < Lines; ++i) {
+        lines << ArticleLine(QStringLiteral("Artikal %1").arg(i), QString::number(10000 + i), "1");
+    }
+    WriteArticleFile(path, lines);
+    TestWindow window;
+    QVERIFY(window.ConnectFresh());
+    TFormMain& form = window.Form();
+    AnswerOpen(form, path);
+    form.BitBtnOpenClick();
+
+    QCOMPARE(window.LogLines(),
+             QStringList{QStringLiteral("Nije ucitano 7 redova (najvise 2998 artikala)")});
+    QVERIFY(PageReady(form));
+    QCOMPARE(TestWindow::Rows(form.StringGridPC), 2999);
+    QCOMPARE(TestWindow::Row(form.StringGridPC, 2998),
+             QStringLiteral("2999|Artikal 2997|12997|1.00|0"));
+}
+
+void TestFiles::saveThenLoadGivesEveryArticleBack() {
+    const char* const lines[] = {
+        "\"Prvi\"\t101\t12.5\t1\t2\t3\t1\t0\t1\t4\t2.5\t-7.9",
+        "\"Drugi\"\t102\t3.14\t2\t1\t0\t0\t1\t0\t0\t0.125\t1234.56",
+        "\"Treci\"\t103\t99.99\t3\t4\t5\t1\t1\t1\t2\t0\t0",
+    };
+    const int locations[] = {1, 5, 9};
+    TestWindow window;
+    for (int i = 0; i < 3; ++i) {
+        window.Register().SetArticle(locations[i], ArticleFromLine(lines[i]));
+    }
+    QVERIFY(window.ConnectFresh());
+    TFormMain& form = window.Form();
+    form.BitBtnListClick();
+    QTemporaryDir dir;
+    const QString path = dir.filePath("register.txt");
+    AnswerSave(form, path);
+    form.BitBtnSaveClick();
+    AnswerOpen(form, path);
+    form.BitBtnOpenClick();
+
+    QVERIFY(window.LogLines().isEmpty());
+    QVERIFY(PageReady(form));
+    QCOMPARE(TestWindow::Rows(form.StringGridPC), 4);
+    const int listed[] = {0, 5, 9}; // the listing stores its first answer at index 0
+    for (int i = 0; i < 3; ++i) {
+        QCOMPARE(ArticleFields(form.ArticlesPC[2 + i]), ArticleFields(form.ArticlesECR[listed[i]]));
+        QCOMPARE(ArticleFields(form.ArticlesPC[2 + i]), ArticleFields(ArticleFromLine(lines[i])));
+    }
+}
+
+void TestFiles::unwritableSaveIsNamedInLog() {
+    TestWindow window;
+    window.Register().SetArticle(1, MakeArticle("Jedan", "1", 1.0));
+    QVERIFY(window.ConnectFresh());
+    TFormMain& form = window.Form();
+    form.BitBtnListClick();
+    const QString path = QStringLiteral("/nonexistent-folder/register.txt");
+    AnswerSave(form, path);
+    form.BitBtnSaveClick();
+    QCOMPARE(window.LogLines(),
+             QStringList{QStringLiteral("Greska: fajl %1 nije moguce snimiti").arg(path)});
+}
+
+QTEST_MAIN(TestFiles)
+#include "tst_files.moc"

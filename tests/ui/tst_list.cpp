@@ -1,0 +1,284 @@
+// Listing the register's articles and erasing them through the main window.
+#include <QPushButton>
+#include <QTableWidget>
+#include <QtTest>
+
+#include "support_articles.h"
+#include "support_window.h"
+#include "ui/main/form_main.h"
+#include "ui/main/grid_rows.h"
+#include "ui/progress/progress_box.h"
+
+namespace {
+
+const QString LinkTimeout = QStringLiteral("Greska u komunikaciji: Timeout error");
+
+// The register holds an article at each location, named "A<location>".
+void Program(TalonEmulator& emulator, const std::vector<int>& locations) {
+    for (const int location : locations) {
+        const std::string name = "A" + std::to_string(location);
+        const std::string code = std::to_string(1000 + location);
+        emulator.SetArticle(location, MakeArticle(name.c_str(), code.c_str(), location + 0.5, 1));
+    }
+}
+
+QString ListedRow(int location) {
+    return QStringLiteral("%1|A%1|%2|%3|1")
+        .arg(location)
+        .arg(1000 + location)
+        .arg(QString::number(location + 0.5, 'f', 2));
+}
+
+bool ListCommandsEnabled(const TFormMain& form) {
+    return form.BitBtnSave->isEnabled() && form.BitBtnErase->isEnabled() &&
+           form.BitBtnEraseAll->isEnabled();
+}
+
+bool ListCommandsDisabled(const TFormMain& form) {
+    return !form.BitBtnSave->isEnabled() && !form.BitBtnErase->isEnabled() &&
+           !form.BitBtnEraseAll->isEnabled();
+}
+
+// Connects to a register holding the locations, lists it and forgets what that sent.
+void ListedWindow(TestWindow& window, const std::vector<int>& locations) {
+    Program(window.Register(), locations);
+    QVERIFY(window.ConnectFresh());
+    window.Form().BitBtnListClick();
+    window.ClearReceived();
+    window.ClearLog();
+}
+
+bool WindowUsable(TestWindow& window) {
+    return window.Form().isEnabled() && !window.Box().isVisible();
+}
+
+} // namespace
+
+class TestList : public QObject {
+    Q_OBJECT
+
+private slots:
+    void listingFollowsNextID();
+    void emptyRegisterKeepsGridHidden();
+    void emptyListingKeepsEarlierButtons();
+    void misbehavingNextIDEnds_data();
+    void misbehavingNextIDEnds();
+    void silentRegisterEndsListing();
+    void protectedRowSendsNothing_data();
+    void protectedRowSendsNothing();
+    void otherKeysAreIgnored();
+    void eraseRemovesRowAndSelectsAbove();
+    void eraseFirstListedArticle();
+    void refusedEraseIsLogged();
+    void silentRegisterDuringErase();
+    void eraseAllKeepsLocationOne();
+    void eraseAllGoesOnAfterRefusal();
+};
+
+void TestList::listingFollowsNextID() {
+    TestWindow window;
+    Program(window.Register(), {1, 5, 9});
+    QVERIFY(window.ConnectFresh());
+    TFormMain& form = window.Form();
+    form.BitBtnListClick();
+
+    QCOMPARE(CommandNumbers(window.Commands(), ReadPrefix), (std::vector<int>{0, 5, 9}));
+    QCOMPARE(TestWindow::Rows(form.StringGridECR), 4);
+    QCOMPARE(TestWindow::Row(form.StringGridECR, 1), ListedRow(1));
+    QCOMPARE(TestWindow::Row(form.StringGridECR, 2), ListedRow(5));
+    QCOMPARE(TestWindow::Row(form.StringGridECR, 3), ListedRow(9));
+    QCOMPARE(form.ArticlesECR[0].GetThisID(), 1);
+    QCOMPARE(form.ArticlesECR[5].GetThisID(), 5);
+    QCOMPARE(form.ArticlesECR[9].GetThisID(), 9);
+    QVERIFY(!IsPresent(form.ArticlesECR[1]));
+    QVERIFY(form.StringGridECR->isVisible());
+    QVERIFY(ListCommandsEnabled(form));
+    QVERIFY(window.LogLines().isEmpty());
+    QVERIFY(WindowUsable(window));
+}
+
+void TestList::emptyRegisterKeepsGridHidden() {
+    TestWindow window;
+    QVERIFY(window.ConnectFresh());
+    TFormMain& form = window.Form();
+    form.BitBtnListClick();
+    QCOMPARE(CommandNumbers(window.Commands(), ReadPrefix), std::vector<int>{0});
+    QVERIFY(!form.StringGridECR->isVisible());
+    QVERIFY(ListCommandsDisabled(form));
+    // The refused request still has its row, showing the cleared entry.
+    QCOMPARE(TestWindow::Rows(form.StringGridECR), 2);
+    QCOMPARE(TestWindow::Row(form.StringGridECR, 1), QStringLiteral("0|||0.00|0"));
+    QVERIFY(window.LogLines().isEmpty());
+    QVERIFY(WindowUsable(window));
+}
+
+void TestList::emptyListingKeepsEarlierButtons() {
+    TestWindow window;
+    ListedWindow(window, {1, 5});
+    window.Register().ClearArticles();
+    window.Form().BitBtnListClick();
+    QVERIFY(!window.Form().StringGridECR->isVisible());
+    QVERIFY(ListCommandsEnabled(window.Form()));
+}
+
+void TestList::misbehavingNextIDEnds_data() {
+    QTest::addColumn<int>("fault");
+    QTest::newRow("loops back") << static_cast<int>(NextIDFault::LoopBack);
+    QTest::newRow("beyond 3000") << static_cast<int>(NextIDFault::Beyond3000);
+}
+
+void TestList::misbehavingNextIDEnds() {
+    QFETCH(int, fault);
+    TestWindow window;
+    Program(window.Register(), {1, 5, 9});
+    window.Register().SetNextIDFault(static_cast<NextIDFault>(fault));
+    QVERIFY(window.ConnectFresh());
+    window.Form().BitBtnListClick();
+    QCOMPARE(CommandNumbers(window.Commands(), ReadPrefix), (std::vector<int>{0, 5, 9}));
+    QCOMPARE(TestWindow::Rows(window.Form().StringGridECR), 4);
+    QVERIFY(WindowUsable(window));
+}
+
+void TestList::silentRegisterEndsListing() {
+    TestWindow window;
+    Program(window.Register(), {1, 5, 9});
+    QVERIFY(window.ConnectFresh());
+    window.Register().GoSilentAfter(2); // the status and the first read are answered
+    window.Form().BitBtnListClick();
+    QCOMPARE(window.LogLines(), QStringList{LinkTimeout});
+    QVERIFY(!window.Form().StringGridECR->isVisible());
+    QVERIFY(WindowUsable(window));
+}
+
+void TestList::protectedRowSendsNothing_data() {
+    QTest::addColumn<bool>("byKey");
+    QTest::newRow("button") << false;
+    QTest::newRow("Delete key") << true;
+}
+
+void TestList::protectedRowSendsNothing() {
+    QFETCH(bool, byKey);
+    TestWindow window;
+    ListedWindow(window, {1, 5, 9});
+    TFormMain& form = window.Form();
+    SelectGridRow(form.StringGridECR, 1);
+    if (byKey) {
+        form.StringGridECRKeyUp(Qt::Key_Delete, Qt::ShiftModifier | Qt::ControlModifier);
+    } else {
+        form.BitBtnEraseClick();
+    }
+    QVERIFY(window.Commands().empty());
+    QVERIFY(window.LogLines().isEmpty());
+    QCOMPARE(TestWindow::Rows(form.StringGridECR), 4);
+    QVERIFY(WindowUsable(window));
+}
+
+void TestList::otherKeysAreIgnored() {
+    TestWindow window;
+    ListedWindow(window, {1, 5, 9});
+    TFormMain& form = window.Form();
+    SelectGridRow(form.StringGridECR, 2);
+    form.StringGridECRKeyUp(Qt::Key_Backspace, Qt::NoModifier);
+    form.StringGridECRKeyUp(Qt::Key_D, Qt::NoModifier);
+    QVERIFY(window.Commands().empty());
+    form.StringGridECRKeyUp(Qt::Key_Delete, Qt::AltModifier);
+    QCOMPARE(CommandNumbers(window.Commands(), DeletePrefix), std::vector<int>{5});
+}
+
+void TestList::eraseRemovesRowAndSelectsAbove() {
+    TestWindow window;
+    ListedWindow(window, {1, 5, 9});
+    TFormMain& form = window.Form();
+    SelectGridRow(form.StringGridECR, 2);
+    form.BitBtnEraseClick();
+
+    QCOMPARE(CommandNumbers(window.Commands(), DeletePrefix), std::vector<int>{5});
+    QVERIFY(!IsPresent(form.ArticlesECR[5]));
+    QCOMPARE(TestWindow::Rows(form.StringGridECR), 3);
+    QCOMPARE(TestWindow::Row(form.StringGridECR, 1), ListedRow(1));
+    QCOMPARE(TestWindow::Row(form.StringGridECR, 2), ListedRow(9));
+    QCOMPARE(SelectedGridRow(form.StringGridECR), 1);
+    QVERIFY(window.LogLines().isEmpty());
+    QCOMPARE(window.Register().Articles().count(5), std::size_t{0});
+}
+
+void TestList::eraseFirstListedArticle() {
+    TestWindow window;
+    ListedWindow(window, {3, 5, 9}); // the first answer sits at index 0, its ID is 3
+    TFormMain& form = window.Form();
+    SelectGridRow(form.StringGridECR, 1);
+    form.BitBtnEraseClick();
+
+    QCOMPARE(CommandNumbers(window.Commands(), DeletePrefix), std::vector<int>{3});
+    QVERIFY(!IsPresent(form.ArticlesECR[0]));
+    QCOMPARE(TestWindow::Rows(form.StringGridECR), 3);
+    QCOMPARE(TestWindow::Row(form.StringGridECR, 1), ListedRow(5));
+    QCOMPARE(TestWindow::Row(form.StringGridECR, 2), ListedRow(9));
+    QCOMPARE(SelectedGridRow(form.StringGridECR), 0);
+}
+
+void TestList::refusedEraseIsLogged() {
+    TestWindow window;
+    ListedWindow(window, {1, 5, 9});
+    window.Register().RefuseNextCommand(20);
+    TFormMain& form = window.Form();
+    SelectGridRow(form.StringGridECR, 3);
+    form.BitBtnEraseClick();
+
+    QCOMPARE(
+        window.LogLines(),
+        (QStringList{QStringLiteral("A9"),
+                     QStringLiteral("Greska 20: Izabran je nezaprogramirani broj u bazi PLU")}));
+    QVERIFY(IsPresent(form.ArticlesECR[9]));
+    QCOMPARE(TestWindow::Rows(form.StringGridECR), 4);
+    QVERIFY(WindowUsable(window));
+}
+
+void TestList::silentRegisterDuringErase() {
+    TestWindow window;
+    ListedWindow(window, {1, 5, 9});
+    window.Register().GoSilentAfter(0);
+    TFormMain& form = window.Form();
+    SelectGridRow(form.StringGridECR, 2);
+    form.BitBtnEraseClick();
+
+    QCOMPARE(window.LogLines(), (QStringList{QStringLiteral("A5"), LinkTimeout}));
+    QVERIFY(IsPresent(form.ArticlesECR[5]));
+    QCOMPARE(TestWindow::Row(form.StringGridECR, 2), ListedRow(5));
+    QVERIFY(WindowUsable(window));
+    QVERIFY(form.Connected);
+}
+
+void TestList::eraseAllKeepsLocationOne() {
+    TestWindow window;
+    ListedWindow(window, {1, 5, 9});
+    TFormMain& form = window.Form();
+    form.BitBtnEraseAllClick();
+
+    QCOMPARE(CommandNumbers(window.Commands(), DeletePrefix), (std::vector<int>{5, 9}));
+    QCOMPARE(CommandNumbers(window.Commands(), ReadPrefix), std::vector<int>{0});
+    QCOMPARE(TestWindow::Rows(form.StringGridECR), 2);
+    QCOMPARE(TestWindow::Row(form.StringGridECR, 1), ListedRow(1));
+    QVERIFY(form.StringGridECR->isVisible());
+    QVERIFY(window.LogLines().isEmpty());
+    QVERIFY(WindowUsable(window));
+}
+
+void TestList::eraseAllGoesOnAfterRefusal() {
+    TestWindow window;
+    ListedWindow(window, {1, 5, 9, 12});
+    window.Register().ClearArticles();
+    Program(window.Register(), {1, 9, 12}); // 5 is gone from the register meanwhile
+    window.Form().BitBtnEraseAllClick();
+
+    QCOMPARE(CommandNumbers(window.Commands(), DeletePrefix), (std::vector<int>{5, 9, 12}));
+    QCOMPARE(
+        window.LogLines(),
+        (QStringList{QStringLiteral("A5"),
+                     QStringLiteral("Greska 20: Izabran je nezaprogramirani broj u bazi PLU")}));
+    QCOMPARE(window.Register().Articles().size(), std::size_t{1});
+    QCOMPARE(TestWindow::Rows(window.Form().StringGridECR), 2);
+}
+
+QTEST_MAIN(TestList)
+#include "tst_list.moc"

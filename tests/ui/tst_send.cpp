@@ -1,0 +1,106 @@
+// Sending the PC list to the register through the main window.
+#include <QTableWidget>
+#include <QtTest>
+
+#include "support_articles.h"
+#include "support_window.h"
+#include "ui/main/form_main.h"
+#include "ui/progress/progress_box.h"
+
+namespace {
+
+const QString LinkTimeout = QStringLiteral("Greska u komunikaciji: Timeout error");
+
+// Puts articles into the PC table at the given locations and shows them, as a load does.
+void PlaceOnPC(TFormMain& form, const std::vector<std::pair<int, TalonPLUItem>>& articles) {
+    for (const auto& [location, item] : articles) {
+        form.ArticlesPC[location] = item;
+    }
+    form.FillGridPC();
+}
+
+bool WindowUsable(TestWindow& window) {
+    return window.Form().isEnabled() && !window.Box().isVisible();
+}
+
+} // namespace
+
+class TestSend : public QObject {
+    Q_OBJECT
+
+private slots:
+    void oneArticleOneWrite();
+    void refusalIsLoggedAndLoopGoesOn();
+    void onlyListedLocationsAreWritten();
+    void silentRegisterStopsTheSend();
+};
+
+void TestSend::oneArticleOneWrite() {
+    TestWindow window;
+    QVERIFY(window.ConnectFresh());
+    PlaceOnPC(window.Form(), {{2, MakeArticle("Hleb", "5", 45.5, 1)}});
+    window.Form().BitBtnSendClick();
+
+    QCOMPARE(CommandNumbers(window.Commands(), WritePrefix), std::vector<int>{2});
+    QCOMPARE(window.Commands().size(), std::size_t{1});
+    QVERIFY(window.LogLines().isEmpty());
+    const auto held = window.Register().Articles();
+    QCOMPARE(held.size(), std::size_t{1});
+    QCOMPARE(QString(held.at(2).GetDescription().Text()), QStringLiteral("Hleb"));
+    QVERIFY(WindowUsable(window));
+}
+
+void TestSend::refusalIsLoggedAndLoopGoesOn() {
+    TestWindow window;
+    window.Register().SetArticle(50, MakeArticle("Postojeci", "777", 10.0));
+    QVERIFY(window.ConnectFresh());
+    PlaceOnPC(window.Form(), {{2, MakeArticle("Prvi", "1001", 1.0)},
+                              {3, MakeArticle("Drugi", "777", 2.0)},
+                              {4, MakeArticle("Treci", "1003", 3.0)}});
+    window.Form().BitBtnSendClick();
+
+    QCOMPARE(window.LogLines(),
+             (QStringList{QStringLiteral("Drugi"),
+                          QStringLiteral("Greska 122: Nije jedinstven bar kod")}));
+    QCOMPARE(CommandNumbers(window.Commands(), WritePrefix), (std::vector<int>{2, 3, 4}));
+    const auto held = window.Register().Articles();
+    QVERIFY(held.count(2) == 1 && held.count(4) == 1 && held.count(3) == 0);
+    QVERIFY(WindowUsable(window));
+}
+
+void TestSend::onlyListedLocationsAreWritten() {
+    TestWindow window;
+    QVERIFY(window.ConnectFresh());
+    PlaceOnPC(window.Form(), {{7, MakeArticle("Sedam", "7", 7.0)},
+                              {2, MakeArticle("Dva", "2", 2.0)},
+                              {1400, MakeArticle("Hiljadu", "1400", 3.0)}});
+    window.Form().BitBtnSendClick();
+    QCOMPARE(CommandNumbers(window.Commands(), WritePrefix), (std::vector<int>{2, 7, 1400}));
+    QVERIFY(window.LogLines().isEmpty());
+}
+
+void TestSend::silentRegisterStopsTheSend() {
+    TestWindow window;
+    QVERIFY(window.ConnectFresh());
+    PlaceOnPC(window.Form(), {{2, MakeArticle("Prvi", "1001", 1.0)},
+                              {3, MakeArticle("Drugi", "1002", 2.0)},
+                              {4, MakeArticle("Treci", "1003", 3.0)}});
+    window.Register().GoSilentAfter(1);
+    window.Form().BitBtnSendClick();
+
+    QCOMPARE(window.LogLines(), (QStringList{QStringLiteral("Drugi"), LinkTimeout}));
+    QCOMPARE(CommandNumbers(window.Commands(), WritePrefix), (std::vector<int>{2, 3}));
+    QVERIFY(WindowUsable(window));
+    QVERIFY(window.Form().Connected);
+    QCOMPARE(window.Register().Articles().count(4), std::size_t{0});
+
+    // Once the register answers again the same button works.
+    window.Register().Resume();
+    window.ClearLog();
+    window.Form().BitBtnSendClick();
+    QVERIFY(window.LogLines().isEmpty());
+    QCOMPARE(window.Register().Articles().size(), std::size_t{3});
+}
+
+QTEST_MAIN(TestSend)
+#include "tst_send.moc"

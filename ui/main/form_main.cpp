@@ -1,0 +1,353 @@
+#include "ui/main/form_main.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QEvent>
+#include <QFileDialog>
+#include <QFrame>
+#include <QGroupBox>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPainter>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QScreen>
+#include <QStyle>
+#include <QTabWidget>
+#include <QTableWidget>
+
+#include "ecr/talon_ecr.h"
+#include "serial/windows_serial.h"
+#include "ui/common/error_display.h"
+#include "ui/main/emulator_process.h"
+#include "ui/main/port_list.h"
+#include "ui/progress/progress_box.h"
+#include "ui/edit/edit_plu.h"
+
+TFormMain* FormMain = nullptr;
+
+namespace {
+
+const char* const DesignCaption = "TalonSendPLU ";
+const char* const VersionText = "1.02.0002";
+const char* const BuildText = " [release]";
+const char* const WelcomeLine = "Dobrodosli!";
+const char* const FileFilter = "UNICODE (*.txt)";
+const char* const FileSuffix = "txt";
+const char* const OpenTitle = "Open";
+const char* const SaveTitle = "Save As";
+const char* const FontFamily = "Tahoma";
+constexpr int FontPixels = 11;
+constexpr int WindowWidth = 705;
+constexpr int WindowHeight = 535;
+constexpr int GridLeft = 104;
+constexpr int GridTop = 16;
+constexpr int GridWidth = 561;
+constexpr int GridHeight = 209;
+constexpr int ImageWidth = 343;
+constexpr int ImageHeight = 71;
+constexpr int ButtonWidth = 88;
+constexpr int ButtonHeight = 25;
+constexpr int ButtonStep = 30;
+constexpr int SeparatorStep = 12;
+
+QString Text(const char* latin) { return QString::fromLatin1(latin); }
+
+QPushButton* MakeButton(QWidget* parent, const char* name, const char* caption,
+                        const char* hint, QStyle::StandardPixmap picture, const QRect& place) {
+    auto* button = new QPushButton(Text(caption), parent);
+    button->setObjectName(Text(name));
+    button->setToolTip(Text(hint));
+    button->setIcon(parent->style()->standardIcon(picture));
+    button->setGeometry(place);
+    return button;
+}
+
+QLabel* MakeLabel(QWidget* parent, const char* name, const char* caption, const QRect& place) {
+    auto* label = new QLabel(Text(caption), parent);
+    label->setObjectName(Text(name));
+    label->setGeometry(place);
+    return label;
+}
+
+QFrame* MakeSeparator(QWidget* parent, int top) {
+    auto* line = new QFrame(parent);
+    line->setFrameShape(QFrame::HLine);
+    line->setFrameShadow(QFrame::Sunken);
+    line->setGeometry(8, top, ButtonWidth, 4);
+    return line;
+}
+
+// A column of buttons on a page: each entry is a button, or null for a separator line.
+struct ButtonSpec {
+    QPushButton** Target;
+    const char* Name;
+    const char* Caption;
+    const char* Hint;
+    QStyle::StandardPixmap Picture;
+};
+
+void BuildButtonColumn(QWidget* page, std::initializer_list<ButtonSpec> column) {
+    int top = GridTop;
+    for (const ButtonSpec& spec : column) {
+        if (spec.Target == nullptr) {
+            MakeSeparator(page, top);
+            top += SeparatorStep;
+            continue;
+        }
+        *spec.Target = MakeButton(page, spec.Name, spec.Caption, spec.Hint, spec.Picture,
+                                  QRect(8, top, ButtonWidth, ButtonHeight));
+        top += ButtonStep;
+    }
+}
+
+const ButtonSpec Separator{nullptr, nullptr, nullptr, nullptr, QStyle::SP_CustomBase};
+
+QTableWidget* MakeGrid(QWidget* page, const char* name) {
+    auto* grid = new QTableWidget(page);
+    grid->setObjectName(Text(name));
+    grid->setGeometry(GridLeft, GridTop, GridWidth, GridHeight);
+    return grid;
+}
+
+void BuildConnectionGroup(TFormMain& f, QWidget* parent) {
+    f.GroupBoxSerial = new QGroupBox(Text("Talon"), parent);
+    f.GroupBoxSerial->setObjectName(Text("GroupBoxSerial"));
+    f.GroupBoxSerial->setGeometry(8, 8, 281, 150);
+    QWidget* g = f.GroupBoxSerial;
+
+    f.Label1 = MakeLabel(g, "Label1", "Brzina", QRect(12, 26, 50, 16));
+    f.ComboBoxSpeed = new QComboBox(g);
+    f.ComboBoxSpeed->setObjectName(Text("ComboBoxSpeed"));
+    f.ComboBoxSpeed->addItems({Text("9600"), Text("19200")});
+    f.ComboBoxSpeed->setCurrentIndex(0);
+    f.ComboBoxSpeed->setToolTip(Text("Brzina komunikacije sa Talon kasom (fabricka vrednost je 9600)"));
+    f.ComboBoxSpeed->setGeometry(66, 22, 110, 22);
+
+    f.Label2 = MakeLabel(g, "Label2", "Port", QRect(12, 56, 50, 16));
+    f.ComboBoxPort = new QComboBox(g);
+    f.ComboBoxPort->setObjectName(Text("ComboBoxPort"));
+    FillPortBox(f.ComboBoxPort);
+    f.ComboBoxPort->setToolTip(Text("COM port PC na koji je prikljucena Talon kasa"));
+    f.ComboBoxPort->setGeometry(66, 52, 110, 22);
+
+    f.Label3 = MakeLabel(g, "Label3", "Lozinka", QRect(12, 86, 50, 16));
+    f.EditPassword = new QLineEdit(Text("7351"), g);
+    f.EditPassword->setObjectName(Text("EditPassword"));
+    f.EditPassword->setEchoMode(QLineEdit::Password);
+    // Every character shows as "*", whatever the style's own password character.
+    f.EditPassword->setStyleSheet(Text("lineedit-password-character: 42;"));
+    f.EditPassword->setToolTip(Text("\"SEF\" lozinka na Talon kasi"));
+    f.EditPassword->setGeometry(66, 82, 110, 22);
+
+    f.CheckBoxPrint = new QCheckBox(Text("Stampanje na kasi"), g);
+    f.CheckBoxPrint->setObjectName(Text("CheckBoxPrint"));
+    f.CheckBoxPrint->setLayoutDirection(Qt::RightToLeft); // caption left of the box
+    f.CheckBoxPrint->setChecked(false);
+    f.CheckBoxPrint->setToolTip(Text("Ukljucuje / iskljucuje stampanje rezultata na Talon kasi"));
+    f.CheckBoxPrint->setGeometry(10, 114, 166, 22);
+
+    f.BitBtnConnect = MakeButton(g, "BitBtnConnect", "Otvori", "Otvara konekciju prema Talon kasi",
+                                 QStyle::SP_DialogYesButton, QRect(186, 20, 85, ButtonHeight));
+    f.BitBtnDisconnect =
+        MakeButton(g, "BitBtnDisconnect", "Zatvori", "Zatvara konekciju sa Talon kasom",
+                   QStyle::SP_DialogNoButton, QRect(186, 50, 85, ButtonHeight));
+}
+
+void BuildInfoGroup(TFormMain& f, QWidget* parent) {
+    f.GroupBoxInfo = new QGroupBox(Text("Informacije"), parent);
+    f.GroupBoxInfo->setObjectName(Text("GroupBoxInfo"));
+    f.GroupBoxInfo->setGeometry(296, 8, 401, 150);
+    QWidget* g = f.GroupBoxInfo;
+
+    f.MemoLog = new QPlainTextEdit(g);
+    f.MemoLog->setObjectName(Text("MemoLog"));
+    f.MemoLog->setGeometry(10, 20, 286, 120);
+    f.MemoLog->setLineWrapMode(QPlainTextEdit::NoWrap);
+    f.MemoLog->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    f.MemoLog->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    f.MemoLog->setReadOnly(true);
+    f.MemoLog->setPlainText(Text(WelcomeLine));
+
+    f.BitBtnClearLog = MakeButton(g, "BitBtnClearLog", "Obrisi", "Brise sve ispisane informacije",
+                                  QStyle::SP_DialogResetButton, QRect(304, 20, 88, ButtonHeight));
+    f.BitBtnStatus = MakeButton(g, "BitBtnStatus", "Status", "Prikazuje status Talon kase",
+                                QStyle::SP_MessageBoxInformation, QRect(304, 50, 88, ButtonHeight));
+}
+
+void BuildPCPage(TFormMain& f) {
+    f.PC = new QWidget;
+    f.PC->setObjectName(Text("PC"));
+    BuildButtonColumn(
+        f.PC,
+        {{&f.BitBtnOpen, "BitBtnOpen", "Ucitaj", "Otvara unicode txt fajl sa artiklima",
+          QStyle::SP_DialogOpenButton},
+         {&f.BitBtnSend, "BitBtnSend", "Posalji", "Salje artikle u Talon kasu",
+          QStyle::SP_ArrowRight},
+         Separator,
+         {&f.BitBtnExamine, "BitBtnExamine", "Analiziraj",
+          "Trazi artikle sa istim nazivom ili barkodom", QStyle::SP_FileDialogContentsView},
+         {&f.BitBtnSort, "BitBtnSort", "Rasporedi",
+          "Rasporedjuje artikle na osnovu njihovih barkodova (PLU sa barkodom 100 se smesta na "
+          "memorijsku lokaciju 100)",
+          QStyle::SP_FileDialogListView},
+         Separator});
+    f.StringGridPC = MakeGrid(f.PC, "StringGridPC");
+    f.PageControl->addTab(f.PC, Text("PC"));
+}
+
+void BuildTalonPage(TFormMain& f) {
+    f.Talon = new QWidget;
+    f.Talon->setObjectName(Text("Talon"));
+    BuildButtonColumn(
+        f.Talon,
+        {{&f.BitBtnList, "BitBtnList", "Prikazi",
+          "Ucitava artikle iz Talon kase i prikazuje ih u programu", QStyle::SP_BrowserReload},
+         {&f.BitBtnSave, "BitBtnSave", "Snimi", "Snima primljene artikle u unicode tekstualni fajl",
+          QStyle::SP_DialogSaveButton},
+         Separator,
+         {&f.BitBtnErase, "BitBtnErase", "Obrisi", "Brise oznacene artikle iz Talon kase",
+          QStyle::SP_DialogDiscardButton},
+         {&f.BitBtnEraseAll, "BitBtnEraseAll", "Obrisi sve",
+          "Brise sve artikle u Talon kasi, osim artikla na memorijskoj lokaciji 1",
+          QStyle::SP_TrashIcon},
+         Separator});
+    f.StringGridECR = MakeGrid(f.Talon, "StringGridECR");
+    f.PageControl->addTab(f.Talon, Text("Talon"));
+}
+
+// A decorative banner; it carries no function.
+QPixmap Banner() {
+    QPixmap picture(ImageWidth, ImageHeight);
+    QPainter painter(&picture);
+    QLinearGradient shade(0, 0, ImageWidth, ImageHeight);
+    shade.setColorAt(0, QColor(0x1f, 0x4e, 0x8c));
+    shade.setColorAt(1, QColor(0x6f, 0xa8, 0xdc));
+    painter.fillRect(picture.rect(), shade);
+    painter.setPen(Qt::white);
+    QFont big(Text(FontFamily));
+    big.setPixelSize(26);
+    big.setBold(true);
+    painter.setFont(big);
+    painter.drawText(picture.rect().adjusted(0, 0, 0, -18), Qt::AlignCenter, Text("TalonSendPLU"));
+    QFont small(Text(FontFamily));
+    small.setPixelSize(FontPixels);
+    painter.setFont(small);
+    painter.drawText(picture.rect().adjusted(0, 40, 0, 0), Qt::AlignCenter,
+                     Text("PLU baza Talon fiskalne kase"));
+    return picture;
+}
+
+void BuildImage(TFormMain& f, QWidget* parent, int top) {
+    f.Image1 = new QLabel(parent);
+    f.Image1->setObjectName(Text("Image1"));
+    f.Image1->setPixmap(Banner());
+    f.Image1->setGeometry((WindowWidth - ImageWidth) / 2, top, ImageWidth, ImageHeight);
+}
+
+QString ChooseFile(QWidget* parent, const char* title, QFileDialog::AcceptMode mode) {
+    QFileDialog dialog(parent, Text(title));
+    dialog.setNameFilter(Text(FileFilter));
+    dialog.setDefaultSuffix(Text(FileSuffix));
+    dialog.setAcceptMode(mode);
+    dialog.setFileMode(mode == QFileDialog::AcceptOpen ? QFileDialog::ExistingFile
+                                                       : QFileDialog::AnyFile);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
+        return QString();
+    }
+    return dialog.selectedFiles().first();
+}
+
+} // namespace
+
+TFormMain::TFormMain(QWidget* parent)
+    : QMainWindow(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                              Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                              Qt::WindowCloseButtonHint) {
+    setObjectName(Text("FormMain"));
+    setWindowTitle(Text(DesignCaption));
+    QFont font(Text(FontFamily));
+    font.setPixelSize(FontPixels);
+    setFont(font);
+    setFixedSize(WindowWidth, WindowHeight);
+    BuildControls();
+    ConnectSignals();
+    ChooseOpenFile = [this] { return ChooseFile(this, OpenTitle, QFileDialog::AcceptOpen); };
+    ChooseSaveFile = [this] { return ChooseFile(this, SaveTitle, QFileDialog::AcceptSave); };
+    RunEditDialog = [this] { return EditPLU != nullptr && EditPLU->exec() == QDialog::Accepted; };
+    if (const QScreen* desktop = QGuiApplication::primaryScreen()) {
+        move(desktop->availableGeometry().center() - rect().center());
+    }
+    FormCreate();
+}
+
+TFormMain::~TFormMain() {
+    // The register object refers to the link, so it goes first.
+    ECR.reset();
+    Serial.reset();
+}
+
+void TFormMain::FormCreate() {
+    setWindowTitle(windowTitle() + Text(VersionText));
+    setWindowTitle(windowTitle() + Text(BuildText));
+    Connected = false;
+    SetUpGrids();
+}
+
+void TFormMain::BuildControls() {
+    auto* client = new QWidget(this);
+    setCentralWidget(client);
+    BuildConnectionGroup(*this, client);
+    BuildInfoGroup(*this, client);
+    PageControl = new QTabWidget(client);
+    PageControl->setObjectName(Text("PageControl"));
+    PageControl->setGeometry(8, 164, 689, 276);
+    BuildPCPage(*this);
+    BuildTalonPage(*this);
+    PageControl->setCurrentIndex(0);
+    BuildImage(*this, client, 452);
+    // The design state is the not-connected one.
+    UpdateControls();
+}
+
+void TFormMain::ConnectSignals() {
+    using Handler = void (TFormMain::*)();
+    const auto onClick = [this](QAbstractButton* control, Handler handler) {
+        connect(control, &QAbstractButton::clicked, this,
+                [this, handler] { RunHandler([this, handler] { (this->*handler)(); }); });
+    };
+    onClick(BitBtnConnect, &TFormMain::BitBtnConnectClick);
+    onClick(BitBtnDisconnect, &TFormMain::BitBtnDisconnectClick);
+    onClick(CheckBoxPrint, &TFormMain::CheckBoxPrintClick);
+    onClick(BitBtnStatus, &TFormMain::BitBtnStatusClick);
+    onClick(BitBtnClearLog, &TFormMain::BitBtnClearLogClick);
+    onClick(BitBtnOpen, &TFormMain::BitBtnOpenClick);
+    onClick(BitBtnSend, &TFormMain::BitBtnSendClick);
+    onClick(BitBtnExamine, &TFormMain::BitBtnExamineClick);
+    onClick(BitBtnSort, &TFormMain::BitBtnSortClick);
+    onClick(BitBtnList, &TFormMain::BitBtnListClick);
+    onClick(BitBtnSave, &TFormMain::BitBtnSaveClick);
+    onClick(BitBtnErase, &TFormMain::BitBtnEraseClick);
+    onClick(BitBtnEraseAll, &TFormMain::BitBtnEraseAllClick);
+    StringGridECR->installEventFilter(this);
+    StringGridECR->viewport()->installEventFilter(this);
+}
+
+bool TFormMain::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == StringGridECR && event->type() == QEvent::KeyRelease) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        // Held keys repeat as release-press pairs; only the real release counts.
+        if (!key->isAutoRepeat()) {
+            const int code = key->key();
+            const Qt::KeyboardModifiers modifiers = key->modifiers();
+            RunHandler([this, code, modifiers] { StringGridECRKeyUp(code, modifiers); });
+        }
+    } else if (watched == StringGridECR->viewport() &&
+               event->type() == QEvent::MouseButtonDblClick) {
+        RunHandler([this] { StringGridECRDblClick(); });
+    }
+    return QMainWindow::eventFilter(watched, event);
+}

@@ -1,0 +1,66 @@
+// Editing one register article: the register is written first, the table and the grid
+// follow only when it accepted the change.
+#include "ui/main/form_main.h"
+
+#include <QTableWidget>
+
+#include "ecr/talon_ecr.h"
+#include "ui/common/error_display.h"
+#include "ui/edit/edit_plu.h"
+#include "ui/main/article_row.h"
+#include "ui/main/grid_rows.h"
+
+namespace {
+
+constexpr int ColumnID = 0;
+
+// The entry a row shows: the one whose ThisID is the row's ID; -1 for the protected
+// location, an empty row or an ID the table does not hold.
+int EditableEntry(const TFormMain& form, int gridRow) {
+    if (gridRow < 1) {
+        return -1;
+    }
+    const int id = GridCell(form.StringGridECR, gridRow, ColumnID).toInt();
+    if (id <= ProtectedLocation) {
+        return -1;
+    }
+    return FindByThisID(form.ArticlesECR, id);
+}
+
+void WriteEdited(TFormMain& form, const TalonPLUItem& edited, int index, int gridRow) {
+    form.BeginProgress(0, 1);
+    const std::int32_t code = form.ECR->WriteArticle(edited, edited.GetThisID());
+    if (code == 0) {
+        form.ArticlesECR[index] = edited;
+        form.StepProgress(1);
+        WriteArticleRow(form.StringGridECR, gridRow, edited.GetThisID(), edited);
+    } else {
+        form.Log(edited.GetDescription());
+        form.LogError();
+    }
+    form.EndProgress();
+}
+
+} // namespace
+
+void TFormMain::StringGridECRDblClick() {
+    const int row = SelectedGridRow(StringGridECR);
+    const int index = EditableEntry(*this, row);
+    if (index < 0 || EditPLU == nullptr) {
+        return;
+    }
+    EditPLU->FillFrom(ArticlesECR[index]);
+    const bool confirmed = RunEditDialog ? RunEditDialog() : EditPLU->exec() == QDialog::Accepted;
+    if (!confirmed) {
+        return;
+    }
+    const TalonPLUItem* edited = nullptr;
+    try {
+        edited = EditPLU->TakeEdits();
+    } catch (const EditConversionError& error) {
+        ShowUnhandledError(QString::fromStdString(error.what()));
+        return;
+    }
+    const TalonPLUItem article = *edited;
+    GuardLink([this, &article, index, row] { WriteEdited(*this, article, index, row); });
+}
