@@ -24,14 +24,37 @@ int RegisterState::Limit() const {
     return Version == KorvalVersion ? KorvalLimit : DefaultLimit;
 }
 
-bool RegisterState::InUse(const std::string StoredArticle::*field, const std::string& value,
-                          int location) const {
-    for (const auto& [at, article] : Database) {
-        if (at != location && article.*field == value) {
+bool RegisterState::HeldElsewhere(const Owners& owners, const std::string& value, int location) {
+    const auto [first, last] = owners.equal_range(value);
+    for (auto it = first; it != last; ++it) {
+        if (it->second != location) {
             return true;
         }
     }
     return false;
+}
+
+void RegisterState::Drop(Owners& owners, const std::string& value, int location) {
+    const auto [first, last] = owners.equal_range(value);
+    for (auto it = first; it != last; ++it) {
+        if (it->second == location) {
+            owners.erase(it);
+            return;
+        }
+    }
+}
+
+void RegisterState::Put(int location, const StoredArticle& article) {
+    Erase(location);
+    Database[location] = article;
+    NameOwners.emplace(article.Name, location);
+    BarcodeOwners.emplace(article.Barcode, location);
+}
+
+void RegisterState::Clear() {
+    Database.clear();
+    NameOwners.clear();
+    BarcodeOwners.clear();
 }
 
 int RegisterState::Write(int location, const StoredArticle& article) {
@@ -45,18 +68,25 @@ int RegisterState::Write(int location, const StoredArticle& article) {
         return RegisterCode::ZeroPrice;
     }
     // An article without a barcode is sold by its key or number, so empty ones never clash.
-    if (!article.Barcode.empty() && InUse(&StoredArticle::Barcode, article.Barcode, location)) {
+    if (!article.Barcode.empty() && HeldElsewhere(BarcodeOwners, article.Barcode, location)) {
         return RegisterCode::BarcodeNotUnique;
     }
-    if (InUse(&StoredArticle::Name, article.Name, location)) {
+    if (HeldElsewhere(NameOwners, article.Name, location)) {
         return RegisterCode::NameNotUnique;
     }
-    Database[location] = article;
+    Put(location, article);
     return RegisterCode::Ok;
 }
 
 int RegisterState::Erase(int location) {
-    return Database.erase(location) > 0 ? RegisterCode::Ok : RegisterCode::NotProgrammed;
+    const auto found = Database.find(location);
+    if (found == Database.end()) {
+        return RegisterCode::NotProgrammed;
+    }
+    Drop(NameOwners, found->second.Name, location);
+    Drop(BarcodeOwners, found->second.Barcode, location);
+    Database.erase(found);
+    return RegisterCode::Ok;
 }
 
 int RegisterState::NextAfter(int location) const {

@@ -24,16 +24,17 @@ public:
     // Programs an article after the register's checks; the answer code.
     int Write(int location, const StoredArticle& article);
     // Stores without checks (the articles the register starts with).
-    void Put(int location, const StoredArticle& article) { Database[location] = article; }
+    void Put(int location, const StoredArticle& article);
     int Erase(int location);
-    void Clear() { Database.clear(); }
+    void Clear();
     const std::map<int, StoredArticle>& All() const { return Database; }
     // The location after this one that holds an article; 0 after the last.
     int NextAfter(int location) const;
 
 private:
-    bool InUse(const std::string StoredArticle::*field, const std::string& value,
-               int location) const;
+    using Owners = std::multimap<std::string, int>; // a name or barcode and its locations
+    static bool HeldElsewhere(const Owners& owners, const std::string& value, int location);
+    static void Drop(Owners& owners, const std::string& value, int location);
 
     std::string Password;
     std::string Version;
@@ -41,4 +42,6 @@ private:
     bool Logged = false;
     bool Printing = false;
     std::map<int, StoredArticle> Database;
+    Owners NameOwners;
+    Owners BarcodeOwners;
 };

@@ -1,3 +1,4 @@
+#include <ostream>
 #include <random>
 
 #include <gtest/gtest.h>
@@ -17,7 +18,9 @@ void Put(ArticleTable& table, int index, const char* name, const char* code) {
     table[index].SetPrice(1);
 }
 
-std::string NameAt(const ArticleTable& table, int index) { return table[index].Name().Text(); }
+std::string NameAt(const ArticleTable& table, int index) {
+    return table[index].Name().Text();
+}
 
 bool SameTables(const ArticleTable& a, const ArticleTable& b) {
     for (int i = 0; i < ArticleTableSize; ++i) {
@@ -92,6 +95,10 @@ struct LimitCase {
     int Target; // where the article at index 2 ends
 };
 
+void PrintTo(const LimitCase& c, std::ostream* os) {
+    *os << "limit " << LocationLimitFor(ECRString(c.Version)) << ", barcode " << c.Code;
+}
+
 class ArrangeLimit : public ::testing::TestWithParam<LimitCase> {};
 
 TEST_P(ArrangeLimit, PlacesOnlyBelowLimit) {
@@ -101,15 +108,12 @@ TEST_P(ArrangeLimit, PlacesOnlyBelowLimit) {
     EXPECT_EQ(NameAt(table, GetParam().Target), "a");
 }
 
-INSTANTIATE_TEST_SUITE_P(Versions, ArrangeLimit,
-                         ::testing::Values(LimitCase{SmallVersion, "1500", 2},
-                                           LimitCase{"", "1500", 1500},
-                                           LimitCase{SmallVersion, "1399", 1399},
-                                           LimitCase{SmallVersion, "1400", 2},
-                                           LimitCase{"", "2400", 2},
-                                           LimitCase{SmallVersion, "2400", 2},
-                                           LimitCase{"", "2399", 2399},
-                                           LimitCase{SmallVersion, "2399", 2}));
+INSTANTIATE_TEST_SUITE_P(
+    Versions, ArrangeLimit,
+    ::testing::Values(LimitCase{SmallVersion, "1500", 2}, LimitCase{"", "1500", 1500},
+                      LimitCase{SmallVersion, "1399", 1399}, LimitCase{SmallVersion, "1400", 2},
+                      LimitCase{"", "2400", 2}, LimitCase{SmallVersion, "2400", 2},
+                      LimitCase{"", "2399", 2399}, LimitCase{SmallVersion, "2399", 2}));
 
 TEST(ArrangeByBarcode, LeadingDigitsCount) {
     ArticleTable table;
@@ -141,7 +145,7 @@ TEST(ArrangeByBarcode, FractionalBarcodeIsNeverPlaced) {
     Put(table, 2, "pola", "12.5");
     Put(table, 3, "dvanaest", "12");
     Put(table, 12, "sedam desetina", "12.7");
-    Put(table, 4, "cetiri", "4.0"); // a whole value written with a fraction still counts
+    Put(table, 4, "cetiri", "4.0");         // a whole value written with a fraction still counts
     ArrangeByBarcode(table, LocationLimit); // must end
     EXPECT_EQ(NameAt(table, 2), "pola");
     EXPECT_EQ(NameAt(table, 12), "dvanaest");
@@ -175,12 +179,20 @@ TEST(ArrangeByBarcode, SpreadsheetExport) {
     ASSERT_EQ(LoadArticles(TALON_SAMPLES_DIR "/artikli-libreoffice.txt", table).Taken, 16);
     ArticleTable small = table;
     ArrangeByBarcode(table, LocationLimit);
-    const std::pair<int, const char*> where[] = {
-        {3, "Mleko 2.8% 1l"},    {4, "Sok Jabuka 1l"},   {6, ""},
-        {7, "Zvake"},            {9, "Sljivovica 0.7l"}, {11, ""},
-        {12, "Devrek"},          {13, "Jabuke crvene"},  {15, "Vrlo dugacak naziv artikla preko sesnaest"},
-        {16, ""},                {17, "Hleb 12.5"},      {100, "Cokolada mlecna 100g"},
-        {1500, "Keks 1500"},     {2399, "Pivo, limenka 0.5l"}};
+    const std::pair<int, const char*> where[] = {{3, "Mleko 2.8% 1l"},
+                                                 {4, "Sok Jabuka 1l"},
+                                                 {6, ""},
+                                                 {7, "Zvake"},
+                                                 {9, "Sljivovica 0.7l"},
+                                                 {11, ""},
+                                                 {12, "Devrek"},
+                                                 {13, "Jabuke crvene"},
+                                                 {15, "Vrlo dugacak naziv artikla preko sesnaest"},
+                                                 {16, ""},
+                                                 {17, "Hleb 12.5"},
+                                                 {100, "Cokolada mlecna 100g"},
+                                                 {1500, "Keks 1500"},
+                                                 {2399, "Pivo, limenka 0.5l"}};
     for (const auto& [index, name] : where) {
         EXPECT_EQ(NameAt(table, index), name) << index;
     }

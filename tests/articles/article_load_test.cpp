@@ -36,7 +36,9 @@ const Expected SampleArticles[] = {
     {17, "Hleb 12.5", "12.5", 40},
 };
 
-std::string FileOf(const std::u16string& text) { return Utf16Bytes(text); }
+std::string FileOf(const std::u16string& text) {
+    return Utf16Bytes(text);
+}
 
 TEST(LoadArticles, SpreadsheetExport) {
     ArticleTable table;
@@ -74,11 +76,11 @@ TEST(LoadArticles, SkippedLinesLeaveNoGap) {
     TempDir dir;
     const std::string path = dir.File("a.txt");
     WriteBytes(path, FileOf(Heading + u"A\t1\t5\r\n"
-                                      u"\t2\t5\r\n"      // no name
-                                      u"B\t\t5\r\n"      // no barcode
-                                      u"C\t3\t0\r\n"     // price 0
-                                      u"D\t4\t-1\r\n"    // price below 0
-                                      u"E\t5\r\n"        // no price field
+                                      u"\t2\t5\r\n"   // no name
+                                      u"B\t\t5\r\n"   // no barcode
+                                      u"C\t3\t0\r\n"  // price 0
+                                      u"D\t4\t-1\r\n" // price below 0
+                                      u"E\t5\r\n"     // no price field
                                       u"F\t6\t2.5\r\n"
                                       u"G\t7\t0\r\n")); // rejected last line
     ArticleTable table;

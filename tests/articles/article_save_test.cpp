@@ -32,9 +32,9 @@ TEST(SaveArticles, ExactBytes) {
     table[3].SetMaxPrice(true);
     table[7].SetDescription("bez broja"); // ThisID 0: not in the register, not saved
     ASSERT_TRUE(SaveArticles(dir.File("a.txt"), table));
-    const std::u16string expected =
-        HeadingLine + u"\"Хлеб\"\t860\t5.00\t0\t0\t0\t0\t0\t0\t0\t0.000\t0.00\r\n" +
-        u"\"Sok\"\t4\t1234.50\t0\t0\t0\t0\t1\t0\t0\t0.000\t0.00\r\n";
+    const std::u16string expected = HeadingLine +
+                                    u"\"Хлеб\"\t860\t5.00\t0\t0\t0\t0\t0\t0\t0\t0.000\t0.00\r\n" +
+                                    u"\"Sok\"\t4\t1234.50\t0\t0\t0\t0\t1\t0\t0\t0.000\t0.00\r\n";
     EXPECT_EQ(ReadBytes(dir.File("a.txt")), Utf16Bytes(expected));
 }
 
@@ -55,10 +55,22 @@ TEST(SaveArticles, SavedFileLoadsBackWhole) {
     saved[0].SetContainer(4);
     saved[0].SetPriceFixed(true);
     saved[0].SetMeasurement(5);
-    saved[5].FromECRText(ECRString("Drugi\n222\n1250\t1\xFE" "1\xFE" "1\xFE" "0\xFE" "1\xFE"
-                                   "0\xFE" "6\xFE" "2500\t-790\t5\t9"));
-    saved[9].FromECRText(ECRString("Treci\n333\n99\t0\xFE" "0\xFE" "0\xFE" "0\xFE" "0\xFE"
-                                   "1\xFE" "0\xFE" "12345\t487375\t9\t0"));
+    saved[5].FromECRText(ECRString("Drugi\n222\n1250\t1\xFE"
+                                   "1\xFE"
+                                   "1\xFE"
+                                   "0\xFE"
+                                   "1\xFE"
+                                   "0\xFE"
+                                   "6\xFE"
+                                   "2500\t-790\t5\t9"));
+    saved[9].FromECRText(ECRString("Treci\n333\n99\t0\xFE"
+                                   "0\xFE"
+                                   "0\xFE"
+                                   "0\xFE"
+                                   "0\xFE"
+                                   "1\xFE"
+                                   "0\xFE"
+                                   "12345\t487375\t9\t0"));
     ASSERT_TRUE(SaveArticles(dir.File("a.txt"), saved));
     ArticleTable loaded;
     const LoadOutcome outcome = LoadArticles(dir.File("a.txt"), loaded);
@@ -130,7 +142,8 @@ TEST(SaveArticles, LongLineWrittenWhole) {
     ASSERT_TRUE(SaveArticles(dir.File("a.txt"), table));
     const std::string bytes = ReadBytes(dir.File("a.txt"));
     const std::string line = "\"" + name + "\"\t1\t0.00\t0\t0\t0\t0\t0\t0\t0\t0.000\t0.00\r\n";
-    EXPECT_EQ(bytes, Utf16Bytes(HeadingLine) + Utf16Bytes(std::u16string(line.begin(), line.end())));
+    EXPECT_EQ(bytes,
+              Utf16Bytes(HeadingLine) + Utf16Bytes(std::u16string(line.begin(), line.end())));
 }
 
 } // namespace

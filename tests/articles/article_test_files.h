@@ -53,9 +53,16 @@ inline std::string Utf16Bytes(const std::u16string& text) {
 
 // A record as the register would report it, so that ThisID is set.
 inline TalonPLUItem RegisterArticle(const char* name, const char* code, int thisId) {
-    const std::string answer = std::string(name) + "\n" + code + "\n" + "0\t0\xFE" "0\xFE" "0\xFE" +
-                               "0\xFE" "0\xFE" "0\xFE" "0\xFE" "0\t0\t" + std::to_string(thisId) +
-                               "\t0";
+    const std::string answer = std::string(name) + "\n" + code + "\n" +
+                               "0\t0\xFE"
+                               "0\xFE"
+                               "0\xFE" +
+                               "0\xFE"
+                               "0\xFE"
+                               "0\xFE"
+                               "0\xFE"
+                               "0\t0\t" +
+                               std::to_string(thisId) + "\t0";
     TalonPLUItem item;
     item.FromECRText(ECRString(answer.c_str()));
     return item;

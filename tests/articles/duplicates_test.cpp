@@ -1,3 +1,4 @@
+#include <ostream>
 #include <random>
 #include <string>
 #include <vector>
@@ -26,17 +27,18 @@ Examined Examine(const ArticleTable& table) {
 std::vector<std::string> ReferenceWalk(const ArticleTable& table) {
     std::vector<std::string> lines;
     for (int i = 0; i < ArticleTableSize; ++i) {
-        if (table[i].GetDescription().GetLength() == 0) {
+        if (table[i].Name().GetLength() == 0) {
             continue;
         }
         for (int j = i + 1; j < ArticleTableSize; ++j) {
-            const std::string pair = std::to_string(i) + ", " + std::to_string(j) + " - ";
-            if (table[i].GetDescription() == table[j].GetDescription()) {
-                lines.push_back(pair + "\"" + table[i].GetDescription().Text() +
-                                "\" - Dupliran naziv");
+            const auto pair = [i, j] {
+                return std::to_string(i) + ", " + std::to_string(j) + " - ";
+            };
+            if (table[i].Name() == table[j].Name()) {
+                lines.push_back(pair() + "\"" + table[i].Name().Text() + "\" - Dupliran naziv");
             }
-            if (table[i].GetCode() == table[j].GetCode()) {
-                lines.push_back(pair + "[" + table[i].GetCode().Text() + "] - Dupliran barkod");
+            if (table[i].Barcode() == table[j].Barcode()) {
+                lines.push_back(pair() + "[" + table[i].Barcode().Text() + "] - Dupliran barkod");
             }
         }
     }
@@ -108,23 +110,41 @@ TEST(ExamineDuplicates, SpreadsheetExport) {
     EXPECT_EQ(Examine(table).Lines, expected);
 }
 
-class ExamineRandom : public ::testing::TestWithParam<unsigned> {};
+struct RandomCase {
+    unsigned Seed;
+    int Filled; // entries 0 .. Filled-1 get random texts, the rest stay empty
+    int Pool;   // how many different texts to draw from
+};
+
+void PrintTo(const RandomCase& c, std::ostream* os) {
+    *os << "seed " << c.Seed << ", " << c.Filled << " filled, pool " << c.Pool;
+}
+
+class ExamineRandom : public ::testing::TestWithParam<RandomCase> {};
+
+// Texts close to each other (case, a trailing space, a leading zero, empty, Cyrillic).
+std::string RandomText(std::mt19937& random, int pool) {
+    static const char* const variants[] = {"", "a", "A", "a ", "0", "\xC0"};
+    const int k = std::uniform_int_distribution<int>(0, pool - 1)(random);
+    return k < 6 ? variants[k] : std::to_string(k);
+}
 
 TEST_P(ExamineRandom, SameLinesAsPairWalk) {
-    std::mt19937 random(GetParam());
-    std::uniform_int_distribution<int> pick(0, 5);
-    const char* names[] = {"", "a", "b", "A", "a ", "\xC0"};
-    const char* codes[] = {"", "1", "2", "01", "1 ", "3"};
-    const int filled = GetParam() % 2 == 0 ? ArticleTableSize : 300;
+    std::mt19937 random(GetParam().Seed);
     ArticleTable table;
-    for (int i = 0; i < filled; ++i) {
-        Put(table, i, names[pick(random)], codes[pick(random)]);
+    for (int i = 0; i < GetParam().Filled; ++i) {
+        Put(table, i, RandomText(random, GetParam().Pool).c_str(),
+            RandomText(random, GetParam().Pool).c_str());
     }
     const Examined e = Examine(table);
     EXPECT_EQ(e.Lines, ReferenceWalk(table));
+    EXPECT_FALSE(e.Lines.empty());
     EXPECT_EQ(e.Steps, ExamineSteps);
 }
 
-INSTANTIATE_TEST_SUITE_P(Seeds, ExamineRandom, ::testing::Values(1u, 2u, 3u, 4u));
+INSTANTIATE_TEST_SUITE_P(Tables, ExamineRandom,
+                         ::testing::Values(RandomCase{1, 200, 8}, RandomCase{2, 300, 20},
+                                           RandomCase{3, ArticleTableSize, 600},
+                                           RandomCase{4, ArticleTableSize, 1500}));
 
 } // namespace

@@ -1,4 +1,5 @@
 #include <gtest/gtest.h>
+#include <ostream>
 
 #include "plu/talon_plu_item.h"
 
@@ -34,7 +35,8 @@ TEST(FileLine, FreshRecordLine) {
 }
 
 TEST(FileLine, RoundTripKeepsEveryField) {
-    const TalonPLUItem a = FromLine("\"Sok\"\t8600\t12.5\t3\t4\t5\t1\t0\t1\t6\t12.345\t4873.75\r\n");
+    const TalonPLUItem a =
+        FromLine("\"Sok\"\t8600\t12.5\t3\t4\t5\t1\t0\t1\t6\t12.345\t4873.75\r\n");
     const TalonPLUItem b = FromLine(a.ToFileText(Tab).Text());
     EXPECT_STREQ(b.GetDescription().Text(), "Sok");
     EXPECT_STREQ(b.GetCode().Text(), "8600");
@@ -111,6 +113,10 @@ struct FlagCase {
     const char* Field;
     bool Set;
 };
+
+void PrintTo(const FlagCase& c, std::ostream* os) {
+    *os << "field \"" << c.Field << "\"";
+}
 
 class FileLineFlag : public ::testing::TestWithParam<FlagCase> {};
 

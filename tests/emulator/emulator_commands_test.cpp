@@ -199,6 +199,17 @@ TEST_F(EmulatorCommands, RewritingTheSameLocationKeepsItsNameAndBarcode) {
     EXPECT_DOUBLE_EQ(Emulator.Articles().at(10).GetPrice(), 7.0);
 }
 
+TEST_F(EmulatorCommands, NamesAndBarcodesFreedByDeleteOrRewriteCanBeTaken) {
+    LogIn();
+    ASSERT_EQ(CodeOf(WriteCommand(10, "Hleb", "111", 500)), 0);
+    ASSERT_EQ(CodeOf(WriteCommand(12, "Kifla", "112", 500)), 0);
+    ASSERT_EQ(CodeOf(WriteCommand(10, "Zemicka", "113", 500)), 0);
+    EXPECT_EQ(CodeOf(WriteCommand(11, "Hleb", "111", 500)), 0);
+    ASSERT_EQ(CodeOf(DeleteCommand(12)), 0);
+    EXPECT_EQ(CodeOf(WriteCommand(13, "Kifla", "112", 500)), 0);
+    EXPECT_EQ(CodeOf(WriteCommand(14, "Zemicka", "114", 500)), 108);
+}
+
 TEST_F(EmulatorCommands, DeleteErasesOnceThenGives20) {
     LogIn();
     ASSERT_EQ(CodeOf(WriteCommand(6, "Kafa", "333", 3499)), 0);

@@ -15,8 +15,9 @@ protected:
         ASSERT_NE(Handle, INVALID_HANDLE_VALUE);
     }
     void TearDown() override {
-        if (Handle != INVALID_HANDLE_VALUE)
+        if (Handle != INVALID_HANDLE_VALUE) {
             EXPECT_TRUE(CloseHandle(Handle));
+        }
         PtyPortTest::TearDown();
     }
 

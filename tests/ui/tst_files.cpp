@@ -23,12 +23,12 @@ void AnswerSave(TFormMain& form, const QString& path) {
 }
 
 bool PageReady(const TFormMain& form) {
-    return form.StringGridPC->isVisible() && form.BitBtnSend->isEnabled() &&
+    return !form.StringGridPC->isHidden() && form.BitBtnSend->isEnabled() &&
            form.BitBtnSort->isEnabled() && form.BitBtnExamine->isEnabled();
 }
 
 bool PageIdle(const TFormMain& form) {
-    return !form.StringGridPC->isVisible() && !form.BitBtnSend->isEnabled() &&
+    return form.StringGridPC->isHidden() && !form.BitBtnSend->isEnabled() &&
            !form.BitBtnSort->isEnabled() && !form.BitBtnExamine->isEnabled();
 }
 

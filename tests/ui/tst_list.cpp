@@ -91,7 +91,7 @@ void TestList::listingFollowsNextID() {
     QCOMPARE(form.ArticlesECR[5].GetThisID(), 5);
     QCOMPARE(form.ArticlesECR[9].GetThisID(), 9);
     QVERIFY(!IsPresent(form.ArticlesECR[1]));
-    QVERIFY(form.StringGridECR->isVisible());
+    QVERIFY(!form.StringGridECR->isHidden());
     QVERIFY(ListCommandsEnabled(form));
     QVERIFY(window.LogLines().isEmpty());
     QVERIFY(WindowUsable(window));
@@ -103,7 +103,7 @@ void TestList::emptyRegisterKeepsGridHidden() {
     TFormMain& form = window.Form();
     form.BitBtnListClick();
     QCOMPARE(CommandNumbers(window.Commands(), ReadPrefix), std::vector<int>{0});
-    QVERIFY(!form.StringGridECR->isVisible());
+    QVERIFY(form.StringGridECR->isHidden());
     QVERIFY(ListCommandsDisabled(form));
     // The refused request still has its row, showing the cleared entry.
     QCOMPARE(TestWindow::Rows(form.StringGridECR), 2);
@@ -117,7 +117,7 @@ void TestList::emptyListingKeepsEarlierButtons() {
     ListedWindow(window, {1, 5});
     window.Register().ClearArticles();
     window.Form().BitBtnListClick();
-    QVERIFY(!window.Form().StringGridECR->isVisible());
+    QVERIFY(window.Form().StringGridECR->isHidden());
     QVERIFY(ListCommandsEnabled(window.Form()));
 }
 
@@ -146,7 +146,7 @@ void TestList::silentRegisterEndsListing() {
     window.Register().GoSilentAfter(2); // the status and the first read are answered
     window.Form().BitBtnListClick();
     QCOMPARE(window.LogLines(), QStringList{LinkTimeout});
-    QVERIFY(!window.Form().StringGridECR->isVisible());
+    QVERIFY(window.Form().StringGridECR->isHidden());
     QVERIFY(WindowUsable(window));
 }
 
@@ -259,7 +259,7 @@ void TestList::eraseAllKeepsLocationOne() {
     QCOMPARE(CommandNumbers(window.Commands(), ReadPrefix), std::vector<int>{0});
     QCOMPARE(TestWindow::Rows(form.StringGridECR), 2);
     QCOMPARE(TestWindow::Row(form.StringGridECR, 1), ListedRow(1));
-    QVERIFY(form.StringGridECR->isVisible());
+    QVERIFY(!form.StringGridECR->isHidden());
     QVERIFY(window.LogLines().isEmpty());
     QVERIFY(WindowUsable(window));
 }

@@ -50,8 +50,7 @@ void TFormMain::StringGridECRDblClick() {
         return;
     }
     EditPLU->FillFrom(ArticlesECR[index]);
-    const bool confirmed = RunEditDialog ? RunEditDialog() : EditPLU->exec() == QDialog::Accepted;
-    if (!confirmed) {
+    if (!RunEditDialog || !RunEditDialog()) {
         return;
     }
     const TalonPLUItem* edited = nullptr;

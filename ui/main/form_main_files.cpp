@@ -2,7 +2,6 @@
 #include "ui/main/form_main.h"
 
 #include <QFile>
-#include <QFileDialog>
 #include <QPushButton>
 #include <QTableWidget>
 
@@ -11,10 +10,6 @@
 
 namespace {
 
-const QString OpenTitle = QStringLiteral("Open");
-const QString SaveTitle = QStringLiteral("Save As");
-const QString FileFilter = QStringLiteral("UNICODE (*.txt)");
-const QString DefaultSuffix = QStringLiteral("txt");
 const QString CannotLoad = QStringLiteral("Greska: fajl %1 nije moguce ucitati");
 const QString CannotSave = QStringLiteral("Greska: fajl %1 nije moguce snimiti");
 const QString LinesLeftOver = QStringLiteral("Nije ucitano %1 redova (najvise %2 artikala)");
@@ -24,18 +19,6 @@ const QString LinesLeftOverAtLeast =
 constexpr int MostArticles = ArticleTableSize - FirstLoadedLocation;
 constexpr int EmptyGridRows = 2; // heading and one empty row
 
-QString RunFileDialog(QWidget* parent, QFileDialog::AcceptMode mode, const QString& title) {
-    QFileDialog dialog(parent, title, QString(), FileFilter);
-    dialog.setAcceptMode(mode);
-    dialog.setFileMode(mode == QFileDialog::AcceptOpen ? QFileDialog::ExistingFile
-                                                       : QFileDialog::AnyFile);
-    dialog.setDefaultSuffix(DefaultSuffix);
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
-        return QString();
-    }
-    return dialog.selectedFiles().first();
-}
-
 std::string NativePath(const QString& path) {
     return QFile::encodeName(path).toStdString();
 }
@@ -43,8 +26,7 @@ std::string NativePath(const QString& path) {
 } // namespace
 
 void TFormMain::BitBtnOpenClick() {
-    const QString path =
-        ChooseOpenFile ? ChooseOpenFile() : RunFileDialog(this, QFileDialog::AcceptOpen, OpenTitle);
+    const QString path = ChooseOpenFile ? ChooseOpenFile() : QString();
     if (path.isEmpty()) {
         return;
     }
@@ -64,8 +46,7 @@ void TFormMain::BitBtnOpenClick() {
 }
 
 void TFormMain::BitBtnSaveClick() {
-    const QString path =
-        ChooseSaveFile ? ChooseSaveFile() : RunFileDialog(this, QFileDialog::AcceptSave, SaveTitle);
+    const QString path = ChooseSaveFile ? ChooseSaveFile() : QString();
     if (path.isEmpty()) {
         return;
     }

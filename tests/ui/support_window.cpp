@@ -1,0 +1,115 @@
+#include "support_window.h"
+
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTableWidget>
+
+#include "serial/port_devices.h"
+#include "ui/common/error_display.h"
+#include "ui/edit/edit_plu.h"
+#include "ui/main/form_main.h"
+#include "ui/main/grid_rows.h"
+#include "ui/progress/progress_box.h"
+
+namespace {
+
+// The window keeps its own line count beside the text (an empty log and one empty line
+// look alike in the text box).
+const char* const LogLineCountProperty = "logLines";
+
+} // namespace
+
+TestWindow::TestWindow(const EmulatorOptions& options)
+    : Emulator(std::make_unique<TalonEmulator>(options)) {
+    Emulator->Start();
+    Main = new TFormMain;
+    FormMain = Main;
+    Progress = new TProgressBox;
+    ProgressBox = Progress;
+    Main->SetProgressBox(Progress);
+    EditDialog = new TEditPLU(Main);
+    EditPLU = EditDialog;
+    Main->SetEditDialog(EditDialog);
+
+    QComboBox* ports = Main->ComboBoxPort;
+    ports->addItem(QString::fromStdString(Emulator->DevicePath()));
+    EmulatorItem = ports->count() - 1;
+    EmulatorPort = EmulatorItem + 1;
+    RegisterPortDevice(EmulatorPort, Emulator->DevicePath());
+}
+
+TestWindow::~TestWindow() {
+    delete Progress;
+    delete Main; // the edit dialog goes with it
+    if (ProgressBox == Progress) {
+        ProgressBox = nullptr;
+    }
+    if (FormMain == Main) {
+        FormMain = nullptr;
+    }
+    if (EditPLU == EditDialog) {
+        EditPLU = nullptr;
+    }
+    UnregisterPortDevice(EmulatorPort);
+    Emulator->Stop();
+}
+
+void TestWindow::SelectEmulatorPort() { Main->ComboBoxPort->setCurrentIndex(EmulatorItem); }
+
+bool TestWindow::Connect(const QString& password) {
+    Main->EditPassword->setText(password);
+    SelectEmulatorPort();
+    Main->BitBtnConnect->click();
+    return Main->Connected;
+}
+
+bool TestWindow::ConnectFresh() {
+    if (!Connect()) {
+        return false;
+    }
+    ClearLog();
+    ClearReceived();
+    return true;
+}
+
+QStringList TestWindow::LogLines() const {
+    const QVariant counted = Main->MemoLog->property(LogLineCountProperty);
+    if (counted.isValid() && counted.toInt() == 0) {
+        return {};
+    }
+    return Main->MemoLog->toPlainText().split(QLatin1Char('\n'));
+}
+
+void TestWindow::ClearLog() { Main->BitBtnClearLogClick(); }
+
+std::vector<std::string> TestWindow::Frames() const { return Emulator->ReceivedFrames(); }
+
+std::vector<std::string> TestWindow::Commands() const { return Emulator->ReceivedCommands(); }
+
+void TestWindow::ClearReceived() { Emulator->ClearReceived(); }
+
+int TestWindow::Rows(const QTableWidget* grid) { return GridRowCount(grid); }
+
+QString TestWindow::Cell(const QTableWidget* grid, int gridRow, int column) {
+    return GridCell(grid, gridRow, column);
+}
+
+QString TestWindow::Row(const QTableWidget* grid, int gridRow) {
+    QStringList cells;
+    for (int column = 0; column < grid->columnCount(); ++column) {
+        cells << GridCell(grid, gridRow, column);
+    }
+    return cells.join(QLatin1Char('|'));
+}
+
+struct CapturedErrors::Saved {
+    ErrorDisplay Display;
+};
+
+CapturedErrors::CapturedErrors() : Previous(std::make_unique<Saved>()) {
+    Previous->Display = SetErrorDisplay([this](const QString& text) { Texts << text; });
+}
+
+CapturedErrors::~CapturedErrors() { SetErrorDisplay(Previous->Display); }

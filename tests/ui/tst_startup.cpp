@@ -1,0 +1,255 @@
+// The main window as start-up leaves it, and the log operations.
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QTableWidget>
+#include <QtTest>
+
+#include "serial/ecr_error.h"
+#include "support_window.h"
+#include "text/ecr_string.h"
+#include "ui/main/form_main.h"
+
+class TestStartup : public QObject {
+    Q_OBJECT
+
+private slots:
+    void CaptionAndWindow();
+    void LogHoldsOnlyWelcome();
+    void OnlyConnectAndClearLogEnabled();
+    void GridsHidden();
+    void ConnectionGroupValues();
+    void ControlsNamedAndCaptioned_data();
+    void ControlsNamedAndCaptioned();
+    void ControlsInTheirGroupsAndOrder();
+    void PagesInOrder();
+    void GridsSetUp();
+    void EmptyTextAddsEmptyLine();
+    void ClearLogEmptiesIt();
+    void RegisterTextShownAsUnicode();
+    void LinkErrorLine();
+};
+
+void TestStartup::CaptionAndWindow() {
+    TestWindow window;
+    TFormMain& form = window.Form();
+    QCOMPARE(form.windowTitle(), QStringLiteral("TalonSendPLU 1.02.0002 [release]"));
+    QCOMPARE(form.size(), QSize(705, 535));
+    QCOMPARE(form.minimumSize(), form.maximumSize());
+    const Qt::WindowFlags flags = form.windowFlags();
+    QVERIFY(flags.testFlag(Qt::WindowMinimizeButtonHint));
+    QVERIFY(flags.testFlag(Qt::WindowCloseButtonHint));
+    QVERIFY(!flags.testFlag(Qt::WindowMaximizeButtonHint));
+    QCOMPARE(form.Connected, false);
+    QCOMPARE(form.objectName(), QStringLiteral("FormMain"));
+}
+
+void TestStartup::LogHoldsOnlyWelcome() {
+    TestWindow window;
+    QCOMPARE(window.LogLines(), QStringList{QStringLiteral("Dobrodosli!")});
+}
+
+void TestStartup::OnlyConnectAndClearLogEnabled() {
+    TestWindow window;
+    QStringList enabled;
+    for (const QPushButton* button : window.Form().findChildren<QPushButton*>()) {
+        if (button->isEnabled() && button->objectName().startsWith(QLatin1String("BitBtn"))) {
+            enabled << button->objectName();
+        }
+    }
+    enabled.sort();
+    QCOMPARE(enabled, (QStringList{QStringLiteral("BitBtnClearLog"), QStringLiteral("BitBtnConnect")}));
+    QVERIFY(!window.Form().CheckBoxPrint->isEnabled());
+    QVERIFY(window.Form().ComboBoxPort->isEnabled());
+    QVERIFY(window.Form().ComboBoxSpeed->isEnabled());
+    QVERIFY(window.Form().EditPassword->isEnabled());
+    QVERIFY(window.Form().PageControl->isEnabled());
+}
+
+void TestStartup::GridsHidden() {
+    TestWindow window;
+    QVERIFY(window.Form().StringGridPC->isHidden());
+    QVERIFY(window.Form().StringGridECR->isHidden());
+}
+
+void TestStartup::ConnectionGroupValues() {
+    TestWindow window;
+    TFormMain& form = window.Form();
+    QCOMPARE(form.ComboBoxSpeed->count(), 2);
+    QCOMPARE(form.ComboBoxSpeed->itemText(0), QStringLiteral("9600"));
+    QCOMPARE(form.ComboBoxSpeed->itemText(1), QStringLiteral("19200"));
+    QCOMPARE(form.ComboBoxSpeed->currentText(), QStringLiteral("9600"));
+    for (int item = 0; item < 4; ++item) {
+        QCOMPARE(form.ComboBoxPort->itemText(item), QString::number(item + 1));
+    }
+    QCOMPARE(form.ComboBoxPort->currentText(), QStringLiteral("1"));
+    QCOMPARE(form.EditPassword->text(), QStringLiteral("7351"));
+    QCOMPARE(form.EditPassword->echoMode(), QLineEdit::Password);
+    QVERIFY(form.EditPassword->styleSheet().contains(QLatin1String("password-character: 42")));
+    QVERIFY(!form.CheckBoxPrint->isChecked());
+    QCOMPARE(form.CheckBoxPrint->layoutDirection(), Qt::RightToLeft);
+    QCOMPARE(form.PageControl->currentWidget(), form.PC);
+}
+
+void TestStartup::ControlsNamedAndCaptioned_data() {
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("caption");
+    QTest::addColumn<QString>("hint");
+    const auto row = [](const char* name, const char* caption, const char* hint) {
+        QTest::newRow(name) << QString::fromLatin1(name) << QString::fromLatin1(caption)
+                            << QString::fromLatin1(hint);
+    };
+    row("BitBtnConnect", "Otvori", "Otvara konekciju prema Talon kasi");
+    row("BitBtnDisconnect", "Zatvori", "Zatvara konekciju sa Talon kasom");
+    row("CheckBoxPrint", "Stampanje na kasi",
+        "Ukljucuje / iskljucuje stampanje rezultata na Talon kasi");
+    row("BitBtnClearLog", "Obrisi", "Brise sve ispisane informacije");
+    row("BitBtnStatus", "Status", "Prikazuje status Talon kase");
+    row("BitBtnOpen", "Ucitaj", "Otvara unicode txt fajl sa artiklima");
+    row("BitBtnSend", "Posalji", "Salje artikle u Talon kasu");
+    row("BitBtnSort", "Rasporedi",
+        "Rasporedjuje artikle na osnovu njihovih barkodova (PLU sa barkodom 100 se smesta na "
+        "memorijsku lokaciju 100)");
+    row("BitBtnList", "Prikazi", "Ucitava artikle iz Talon kase i prikazuje ih u programu");
+    row("BitBtnSave", "Snimi", "Snima primljene artikle u unicode tekstualni fajl");
+    row("BitBtnErase", "Obrisi", "Brise oznacene artikle iz Talon kase");
+    row("BitBtnEraseAll", "Obrisi sve",
+        "Brise sve artikle u Talon kasi, osim artikla na memorijskoj lokaciji 1");
+    row("ComboBoxSpeed", "", "Brzina komunikacije sa Talon kasom (fabricka vrednost je 9600)");
+    row("ComboBoxPort", "", "COM port PC na koji je prikljucena Talon kasa");
+    row("EditPassword", "", "\"SEF\" lozinka na Talon kasi");
+    row("Label1", "Brzina", "");
+    row("Label2", "Port", "");
+    row("Label3", "Lozinka", "");
+}
+
+void TestStartup::ControlsNamedAndCaptioned() {
+    QFETCH(QString, name);
+    QFETCH(QString, caption);
+    QFETCH(QString, hint);
+    TestWindow window;
+    auto* control = window.Form().findChild<QWidget*>(name);
+    QVERIFY(control != nullptr);
+    QCOMPARE(control->toolTip(), hint);
+    if (auto* button = qobject_cast<QAbstractButton*>(control)) {
+        QCOMPARE(button->text(), caption);
+        if (qobject_cast<QPushButton*>(button)) {
+            QVERIFY(!button->icon().isNull());
+        }
+    } else if (auto* label = qobject_cast<QLabel*>(control)) {
+        QCOMPARE(label->text(), caption);
+    }
+}
+
+void TestStartup::ControlsInTheirGroupsAndOrder() {
+    TestWindow window;
+    TFormMain& form = window.Form();
+    QCOMPARE(form.GroupBoxSerial->title(), QStringLiteral("Talon"));
+    QCOMPARE(form.GroupBoxInfo->title(), QStringLiteral("Informacije"));
+    for (QWidget* control : {static_cast<QWidget*>(form.ComboBoxSpeed),
+                             static_cast<QWidget*>(form.ComboBoxPort),
+                             static_cast<QWidget*>(form.EditPassword),
+                             static_cast<QWidget*>(form.CheckBoxPrint),
+                             static_cast<QWidget*>(form.BitBtnConnect),
+                             static_cast<QWidget*>(form.BitBtnDisconnect)}) {
+        QCOMPARE(control->parentWidget(), form.GroupBoxSerial);
+    }
+    QCOMPARE(form.MemoLog->parentWidget(), form.GroupBoxInfo);
+    QCOMPARE(form.BitBtnClearLog->parentWidget(), form.GroupBoxInfo);
+    QCOMPARE(form.BitBtnStatus->parentWidget(), form.GroupBoxInfo);
+    // Speed, port, password, check box down one column; the two buttons to their right.
+    QVERIFY(form.ComboBoxSpeed->y() < form.ComboBoxPort->y());
+    QVERIFY(form.ComboBoxPort->y() < form.EditPassword->y());
+    QVERIFY(form.EditPassword->y() < form.CheckBoxPrint->y());
+    QVERIFY(form.BitBtnConnect->y() < form.BitBtnDisconnect->y());
+    QVERIFY(form.BitBtnConnect->x() > form.ComboBoxSpeed->geometry().right());
+    QVERIFY(form.GroupBoxSerial->x() < form.GroupBoxInfo->x());
+    QVERIFY(form.PageControl->y() > form.GroupBoxSerial->geometry().bottom());
+    QVERIFY(form.Image1->y() > form.PageControl->geometry().bottom());
+    QCOMPARE(form.Image1->size(), QSize(343, 71));
+    QVERIFY(form.geometry().contains(form.Image1->geometry()));
+    QCOMPARE(form.BitBtnOpen->parentWidget(), form.PC);
+    QVERIFY(form.BitBtnOpen->y() < form.BitBtnSend->y());
+    QVERIFY(form.BitBtnSend->y() < form.BitBtnExamine->y());
+    QVERIFY(form.BitBtnExamine->y() < form.BitBtnSort->y());
+    QCOMPARE(form.BitBtnList->parentWidget(), form.Talon);
+    QVERIFY(form.BitBtnList->y() < form.BitBtnSave->y());
+    QVERIFY(form.BitBtnSave->y() < form.BitBtnErase->y());
+    QVERIFY(form.BitBtnErase->y() < form.BitBtnEraseAll->y());
+}
+
+void TestStartup::PagesInOrder() {
+    TestWindow window;
+    QTabWidget* pages = window.Form().PageControl;
+    QCOMPARE(pages->count(), 2);
+    QCOMPARE(pages->tabText(0), QStringLiteral("PC"));
+    QCOMPARE(pages->tabText(1), QStringLiteral("Talon"));
+    QCOMPARE(window.Form().StringGridPC->parentWidget(), window.Form().PC);
+    QCOMPARE(window.Form().StringGridECR->parentWidget(), window.Form().Talon);
+}
+
+void TestStartup::GridsSetUp() {
+    TestWindow window;
+    const QStringList headings{QStringLiteral("ID"), QStringLiteral("Naziv"),
+                               QStringLiteral("Barkod"), QStringLiteral("Cena"),
+                               QStringLiteral("Poreska Stopa")};
+    const int widths[] = {50, 150, 140, 100, 100};
+    for (QTableWidget* grid : {window.Form().StringGridPC, window.Form().StringGridECR}) {
+        QCOMPARE(grid->columnCount(), 5);
+        for (int column = 0; column < 5; ++column) {
+            QCOMPARE(grid->horizontalHeaderItem(column)->text(), headings[column]);
+            QCOMPARE(grid->columnWidth(column), widths[column]);
+        }
+        QCOMPARE(TestWindow::Rows(grid), 2);
+        QCOMPARE(grid->selectionBehavior(), QAbstractItemView::SelectRows);
+        QCOMPARE(grid->selectionMode(), QAbstractItemView::SingleSelection);
+        QCOMPARE(grid->editTriggers(), QAbstractItemView::NoEditTriggers);
+        QCOMPARE(grid->size(), QSize(561, 209));
+        QCOMPARE(grid->pos(), QPoint(104, 16));
+    }
+}
+
+void TestStartup::EmptyTextAddsEmptyLine() {
+    TestWindow window;
+    window.Form().Log(QString());
+    window.Form().Log(QStringLiteral("posle"));
+    QCOMPARE(window.LogLines(), (QStringList{QStringLiteral("Dobrodosli!"), QString(),
+                                             QStringLiteral("posle")}));
+    window.ClearLog();
+    window.Form().Log(QString());
+    window.Form().Log(QStringLiteral("posle"));
+    QCOMPARE(window.LogLines(), (QStringList{QString(), QStringLiteral("posle")}));
+}
+
+void TestStartup::ClearLogEmptiesIt() {
+    TestWindow window;
+    window.Form().BitBtnClearLog->click();
+    QCOMPARE(window.LogLines(), QStringList{});
+    QVERIFY(window.Form().MemoLog->toPlainText().isEmpty());
+}
+
+void TestStartup::RegisterTextShownAsUnicode() {
+    TestWindow window;
+    window.ClearLog();
+    window.Form().Log(ECRString("\xCA\xE0\xF4\xE0 i \x8A\x9A"));
+    QCOMPARE(window.LogLines(), QStringList{QStringLiteral("Кафа i Šš")});
+}
+
+void TestStartup::LinkErrorLine() {
+    TestWindow window;
+    window.ClearLog();
+    window.Form().LogLinkError(ECRError(ErrorTimeout));
+    window.Form().LogLinkError(ECRError(-1));
+    window.Form().LogLinkError(ECRError(ErrorMessageCount));
+    QCOMPARE(window.LogLines(), (QStringList{QStringLiteral("Greska u komunikaciji: Timeout error"),
+                                             QStringLiteral("Greska u komunikaciji: ???"),
+                                             QStringLiteral("Greska u komunikaciji: ???")}));
+}
+
+QTEST_MAIN(TestStartup)
+#include "tst_startup.moc"
