@@ -232,9 +232,9 @@ void TestConnection::ConnectAndDisconnectResetLists() {
     form.ChooseOpenFile = [path] { return path; };
     form.BitBtnOpen->click();
     form.BitBtnList->click();
-    QVERIFY(form.StringGridPC->isVisibleTo(&form));
+    QVERIFY(!form.StringGridPC->isHidden());
     QVERIFY(form.BitBtnSend->isEnabled());
-    QVERIFY(form.StringGridECR->isVisibleTo(&form));
+    QVERIFY(!form.StringGridECR->isHidden());
     QVERIFY(form.BitBtnErase->isEnabled());
 
     form.BitBtnDisconnect->click();
