@@ -94,3 +94,7 @@ void TalonEmulator::ClearReceived() {
     S->Frames.clear();
     S->Commands.clear();
 }
+
+std::uint64_t TalonEmulator::LineBytes() const {
+    return S->LineBytes.load();
+}

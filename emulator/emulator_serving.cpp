@@ -55,6 +55,7 @@ void TalonEmulator::State::Serve(int master) {
                          n < 0 ? std::strerror(errno) : "closed");
             return;
         }
+        LineBytes += static_cast<std::uint64_t>(n);
         for (ssize_t i = 0; i < n; ++i) {
             const LineClock::time_point arrived = pacer.Arrived(readAt);
             const std::optional<std::string> unit = reader.Push(buffer[i]);
@@ -62,7 +63,11 @@ void TalonEmulator::State::Serve(int master) {
                 continue;
             }
             const std::optional<std::string> reply = Answer(*unit);
-            if (reply && !pacer.Send(master, *reply, arrived, Stop)) {
+            if (!reply) {
+                continue;
+            }
+            LineBytes += reply->size();
+            if (!pacer.Send(master, *reply, arrived, Stop)) {
                 return;
             }
         }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <atomic>
+#include <cstdint>
 #include <mutex>
 #include <optional>
 #include <string>
@@ -28,6 +30,7 @@ struct TalonEmulator::State {
     std::vector<std::string> Frames;
     std::vector<std::string> Commands;
     std::string Path;
+    std::atomic<std::uint64_t> LineBytes{0};
 
     std::mutex Control; // Start, Stop and CloseDevice one at a time
     PtyDevice Device;

@@ -66,6 +66,8 @@ public:
     // The command texts of the framed commands received (the bytes between "P" and the checksum).
     std::vector<std::string> ReceivedCommands() const;
     void ClearReceived();
+    // Bytes that crossed the line so far, both directions together (for line-time figures).
+    std::uint64_t LineBytes() const;
 
 private:
     struct State;

@@ -1,12 +1,11 @@
 #include "text/code_page.h"
 
 #include <cerrno>
-#include <clocale>
 #include <iconv.h>
 #include <locale.h>
 
 #include <stdexcept>
-#include <vector>
+#include <string>
 
 // Both directions run through glibc's iconv. Transliteration (Č→C) only happens under a
 // UTF-8 locale, so every conversion switches this thread to a UTF-8 locale of the module's

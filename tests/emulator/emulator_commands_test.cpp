@@ -53,6 +53,13 @@ TEST_F(EmulatorCommands, ReplyCarriesTheCommandLettersAndItsOwnChecksum) {
     EXPECT_EQ(ReplyCodeOf(reply), 0);
 }
 
+TEST_F(EmulatorCommands, LineBytesCountBothDirections) {
+    Line->Send("\x05");
+    ASSERT_EQ(Line->ReadCount(1), "\x06");
+    const std::string reply = Line->Exchange("*q");
+    EXPECT_EQ(Emulator.LineBytes(), 2u + Framed("*q").size() + reply.size());
+}
+
 TEST_F(EmulatorCommands, WrongChecksumGivesCode2) {
     Line->Send(std::string("\x1BP$s00\x1B\\"));
     EXPECT_EQ(ReplyCodeOf(Line->ReadReply()), 2);

@@ -1,0 +1,155 @@
+// The progress box and the window's three progress operations.
+#include <QProgressBar>
+#include <QtTest>
+
+#include "support_window.h"
+#include "ui/main/form_main.h"
+#include "ui/progress/progress_box.h"
+
+namespace {
+
+// Queues a call for the event loop; the flag tells whether pending events were let
+// through since.
+struct PendingCall {
+    bool Ran = false;
+    void Queue(QObject* context) {
+        Ran = false;
+        QMetaObject::invokeMethod(context, [this] { Ran = true; }, Qt::QueuedConnection);
+    }
+};
+
+} // namespace
+
+class TestProgress : public QObject {
+    Q_OBJECT
+
+private slots:
+    void BoxAsCreated();
+    void UsableRangeShowsBoxAndDisablesWindow();
+    void UnusableRanges_data();
+    void UnusableRanges();
+    void UnusableRangeKeepsBar();
+    void StepsUpToMaximumLetEventsThrough();
+    void StepPastMaximumChangesNothing();
+    void EndEnablesWindowEvenWhenHidden();
+    void EachOperationStartsAtZero();
+};
+
+void TestProgress::BoxAsCreated() {
+    TProgressBox box;
+    QCOMPARE(box.windowTitle(), QStringLiteral("Operacija u toku, molimo Vas sacekajte..."));
+    QVERIFY(box.isHidden());
+    QCOMPARE(box.size(), QSize(432, 43));
+    QCOMPARE(box.ProgressBar->objectName(), QStringLiteral("ProgressBar"));
+    QCOMPARE(box.ProgressBar->geometry(), QRect(8, 8, 417, 25));
+    QCOMPARE(box.ProgressBar->minimum(), 0);
+    QCOMPARE(box.ProgressBar->maximum(), 100);
+    QCOMPARE(box.ProgressBar->value(), 0);
+    QCOMPARE(box.cursor().shape(), Qt::BusyCursor);
+    const Qt::WindowFlags flags = box.windowFlags();
+    QVERIFY(flags.testFlag(Qt::CustomizeWindowHint));
+    QVERIFY(flags.testFlag(Qt::WindowTitleHint));
+    QVERIFY(!flags.testFlag(Qt::WindowCloseButtonHint));
+    QVERIFY(!flags.testFlag(Qt::WindowSystemMenuHint));
+    QVERIFY(!flags.testFlag(Qt::WindowMinimizeButtonHint));
+    QVERIFY(!box.isModal());
+}
+
+void TestProgress::UsableRangeShowsBoxAndDisablesWindow() {
+    TestWindow window;
+    window.Form().BeginProgress(0, 3);
+    QVERIFY(!window.Form().isEnabled());
+    QVERIFY(window.Box().isVisible());
+    QCOMPARE(window.Box().ProgressBar->minimum(), 0);
+    QCOMPARE(window.Box().ProgressBar->maximum(), 3);
+    QCOMPARE(window.Box().ProgressBar->value(), 0);
+    window.Form().EndProgress();
+    QVERIFY(window.Box().isHidden());
+    QVERIFY(window.Form().isEnabled());
+}
+
+void TestProgress::UnusableRanges_data() {
+    QTest::addColumn<int>("min");
+    QTest::addColumn<int>("max");
+    QTest::newRow("0..0") << 0 << 0;
+    QTest::newRow("max below min") << 5 << 3;
+    QTest::newRow("max equal min") << 4 << 4;
+    QTest::newRow("max not above 0") << -5 << 0;
+    QTest::newRow("both negative") << -5 << -1;
+}
+
+void TestProgress::UnusableRanges() {
+    QFETCH(int, min);
+    QFETCH(int, max);
+    TestWindow window;
+    window.Form().BeginProgress(min, max);
+    QVERIFY(window.Box().isHidden());
+    QVERIFY(!window.Form().isEnabled());
+    window.Form().EndProgress();
+    QVERIFY(window.Form().isEnabled());
+}
+
+void TestProgress::UnusableRangeKeepsBar() {
+    TProgressBox box;
+    box.SetRange(0, 3);
+    box.show();
+    box.Advance(1);
+    box.SetRange(7, 2);
+    QVERIFY(box.isHidden());
+    QCOMPARE(box.ProgressBar->minimum(), 0);
+    QCOMPARE(box.ProgressBar->maximum(), 3);
+    QCOMPARE(box.ProgressBar->value(), 1);
+}
+
+void TestProgress::StepsUpToMaximumLetEventsThrough() {
+    TestWindow window;
+    PendingCall pending;
+    window.Form().BeginProgress(0, 3);
+    for (int step = 1; step <= 3; ++step) {
+        pending.Queue(&window.Form());
+        window.Form().StepProgress(1);
+        QCOMPARE(window.Box().ProgressBar->value(), step);
+        QVERIFY(pending.Ran);
+    }
+    window.Form().EndProgress();
+}
+
+void TestProgress::StepPastMaximumChangesNothing() {
+    TestWindow window;
+    PendingCall pending;
+    window.Form().BeginProgress(0, 3);
+    for (int step = 0; step < 3; ++step) {
+        window.Form().StepProgress(1);
+    }
+    pending.Queue(&window.Form());
+    window.Form().StepProgress(1);
+    QCOMPARE(window.Box().ProgressBar->value(), 3);
+    QVERIFY(!pending.Ran); // no events were let through
+    QVERIFY(window.Box().isVisible());
+    window.Form().EndProgress();
+    QVERIFY(window.Form().isEnabled());
+}
+
+void TestProgress::EndEnablesWindowEvenWhenHidden() {
+    TestWindow window;
+    window.Form().setEnabled(false);
+    QVERIFY(window.Box().isHidden());
+    window.Form().EndProgress();
+    QVERIFY(window.Form().isEnabled());
+    QVERIFY(window.Box().isHidden());
+}
+
+void TestProgress::EachOperationStartsAtZero() {
+    TestWindow window;
+    window.Form().BeginProgress(0, 3);
+    window.Form().StepProgress(1);
+    window.Form().StepProgress(1);
+    window.Form().EndProgress();
+    window.Form().BeginProgress(0, 5);
+    QCOMPARE(window.Box().ProgressBar->value(), 0);
+    QCOMPARE(window.Box().ProgressBar->maximum(), 5);
+    window.Form().EndProgress();
+}
+
+QTEST_MAIN(TestProgress)
+#include "tst_progress.moc"
