@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdlib>
+#include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <stdexcept>
@@ -20,7 +21,10 @@ public:
         }
         Path = name;
     }
-    ~TempDir() { std::system(("rm -rf '" + Path + "'").c_str()); }
+    ~TempDir() {
+        std::error_code ignored; // a leftover directory under /tmp harms no later test
+        std::filesystem::remove_all(Path, ignored);
+    }
     TempDir(const TempDir&) = delete;
     TempDir& operator=(const TempDir&) = delete;
 

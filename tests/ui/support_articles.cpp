@@ -78,3 +78,14 @@ QString ArticleFields(const TalonPLUItem& item) {
                        QString::number(item.GetTurnover(), 'f', 3)}
         .join('|');
 }
+
+TalonPLUItem ArticleWithThisID(const char* name, const char* code, int thisId) {
+    const std::string sep(1, Separator);
+    const std::string reply = std::string(name) + "\n" + code + "\n" + "150" + Tab + "1" + sep +
+                              "0" + sep + "0" + sep + "0" + sep + "0" + sep + "0" + sep + "0" +
+                              sep + "0" + Tab + "0" + Tab + std::to_string(thisId) + Tab + "0" +
+                              Tab;
+    TalonPLUItem item;
+    item.FromECRText(ECRString(reply.c_str()));
+    return item;
+}

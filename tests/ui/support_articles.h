@@ -31,3 +31,7 @@ extern const std::string DeletePrefix; // "#d5" SEP
 TalonPLUItem ArticleFromLine(const char* line);
 // Every field but ThisID and NextID, as one comparable text.
 QString ArticleFields(const TalonPLUItem& item);
+
+// An article as the register's read reply gives it, with the given ThisID (which may lie
+// beyond the table, as a misbehaving register could report it).
+TalonPLUItem ArticleWithThisID(const char* name, const char* code, int thisId);

@@ -56,7 +56,9 @@ TestWindow::~TestWindow() {
     Emulator->Stop();
 }
 
-void TestWindow::SelectEmulatorPort() { Main->ComboBoxPort->setCurrentIndex(EmulatorItem); }
+void TestWindow::SelectEmulatorPort() {
+    Main->ComboBoxPort->setCurrentIndex(EmulatorItem);
+}
 
 bool TestWindow::Connect(const QString& password) {
     Main->EditPassword->setText(password);
@@ -82,15 +84,25 @@ QStringList TestWindow::LogLines() const {
     return Main->MemoLog->toPlainText().split(QLatin1Char('\n'));
 }
 
-void TestWindow::ClearLog() { Main->BitBtnClearLogClick(); }
+void TestWindow::ClearLog() {
+    Main->BitBtnClearLogClick();
+}
 
-std::vector<std::string> TestWindow::Frames() const { return Emulator->ReceivedFrames(); }
+std::vector<std::string> TestWindow::Frames() const {
+    return Emulator->ReceivedFrames();
+}
 
-std::vector<std::string> TestWindow::Commands() const { return Emulator->ReceivedCommands(); }
+std::vector<std::string> TestWindow::Commands() const {
+    return Emulator->ReceivedCommands();
+}
 
-void TestWindow::ClearReceived() { Emulator->ClearReceived(); }
+void TestWindow::ClearReceived() {
+    Emulator->ClearReceived();
+}
 
-int TestWindow::Rows(const QTableWidget* grid) { return GridRowCount(grid); }
+int TestWindow::Rows(const QTableWidget* grid) {
+    return GridRowCount(grid);
+}
 
 QString TestWindow::Cell(const QTableWidget* grid, int gridRow, int column) {
     return GridCell(grid, gridRow, column);
@@ -112,4 +124,6 @@ CapturedErrors::CapturedErrors() : Previous(std::make_unique<Saved>()) {
     Previous->Display = SetErrorDisplay([this](const QString& text) { Texts << text; });
 }
 
-CapturedErrors::~CapturedErrors() { SetErrorDisplay(Previous->Display); }
+CapturedErrors::~CapturedErrors() {
+    SetErrorDisplay(Previous->Display);
+}

@@ -226,9 +226,9 @@ void TestConnection::ConnectAndDisconnectResetLists() {
     TFormMain& form = window.Form();
     QTemporaryDir folder;
     const QString path = folder.filePath(QStringLiteral("artikli.txt"));
-    WriteArticleFile(path, {QStringLiteral("Naziv\tBarkod\tCena"),
-                            ArticleLine(QStringLiteral("Hleb"), QStringLiteral("11"),
-                                        QStringLiteral("45.5"))});
+    WriteArticleFile(
+        path, {QStringLiteral("Naziv\tBarkod\tCena"),
+               ArticleLine(QStringLiteral("Hleb"), QStringLiteral("11"), QStringLiteral("45.5"))});
     form.ChooseOpenFile = [path] { return path; };
     form.BitBtnOpen->click();
     form.BitBtnList->click();
@@ -278,7 +278,8 @@ void TestConnection::PrintOnSilentRegister() {
     QVERIFY(window.ConnectFresh());
     window.Register().GoSilentAfter(0);
     window.Form().CheckBoxPrint->click();
-    QCOMPARE(window.LogLines(), QStringList{QStringLiteral("Greska u komunikaciji: Timeout error")});
+    QCOMPARE(window.LogLines(),
+             QStringList{QStringLiteral("Greska u komunikaciji: Timeout error")});
     QVERIFY(window.Form().isEnabled());
     QVERIFY(window.Box().isHidden());
     QVERIFY(window.Form().Connected);

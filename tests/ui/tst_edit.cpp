@@ -89,6 +89,8 @@ private slots:
     void refusedChangeKeepsTheRow();
     void firstListedArticleIsEditable();
     void silentRegisterChangesNothing();
+    void idBeyondTableOpensItsEntry();
+    void rowWithoutEntryOpensNothing();
 };
 
 void TestEdit::dialogLooksAsDesigned() {
@@ -412,6 +414,29 @@ void TestEdit::silentRegisterChangesNothing() {
     QCOMPARE(QString(window.Form().ArticlesECR[5].GetDescription().Text()), QStringLiteral("Pet"));
     QVERIFY(window.Form().isEnabled());
     QVERIFY(!window.Box().isVisible());
+}
+
+void TestEdit::idBeyondTableOpensItsEntry() {
+    TestWindow window;
+    ListedWindow(window);
+    TFormMain& form = window.Form();
+    form.ArticlesECR[7] = ArticleWithThisID("Daleko", "3500", 3500);
+    form.FillGridECR();
+    QString shown;
+    QVERIFY(EditRow(form, 3500, [&shown](TEditPLU& d) {
+        shown = d.EditDescription->text();
+        return false;
+    }));
+    QCOMPARE(shown, QStringLiteral("Daleko"));
+}
+
+void TestEdit::rowWithoutEntryOpensNothing() {
+    TestWindow window;
+    ListedWindow(window);
+    TFormMain& form = window.Form();
+    SetGridCell(form.StringGridECR, 2, 0, QStringLiteral("77")); // no entry has ThisID 77
+    QVERIFY(!EditRow(form, 77, [](TEditPLU&) { return true; }));
+    QVERIFY(window.Commands().empty());
 }
 
 QTEST_MAIN(TestEdit)

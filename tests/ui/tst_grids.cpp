@@ -11,8 +11,15 @@ namespace {
 
 // A register answer for an article, in reading order, so that ThisID can be set.
 TalonPLUItem ListedArticle(const char* name, const char* code, int hundredths, int thisID) {
-    const std::string answer = std::string(name) + "\n" + code + "\n" +
-                               std::to_string(hundredths) + "\t2\xFE" "0\xFE" "0\xFE" "0\xFE" "0\xFE" "0\xFE" "0\xFE" "0\t0\t" +
+    const std::string answer = std::string(name) + "\n" + code + "\n" + std::to_string(hundredths) +
+                               "\t2\xFE"
+                               "0\xFE"
+                               "0\xFE"
+                               "0\xFE"
+                               "0\xFE"
+                               "0\xFE"
+                               "0\xFE"
+                               "0\t0\t" +
                                std::to_string(thisID) + "\t0\t";
     TalonPLUItem item;
     item.FromECRText(ECRString(answer.c_str()));

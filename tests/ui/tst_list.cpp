@@ -67,6 +67,8 @@ private slots:
     void protectedRowSendsNothing_data();
     void protectedRowSendsNothing();
     void otherKeysAreIgnored();
+    void releasedDeleteKeyErases();
+    void idBeyondTableStaysInside();
     void eraseRemovesRowAndSelectsAbove();
     void eraseFirstListedArticle();
     void refusedEraseIsLogged();
@@ -183,6 +185,35 @@ void TestList::otherKeysAreIgnored() {
     QVERIFY(window.Commands().empty());
     form.StringGridECRKeyUp(Qt::Key_Delete, Qt::AltModifier);
     QCOMPARE(CommandNumbers(window.Commands(), DeletePrefix), std::vector<int>{5});
+}
+
+void TestList::releasedDeleteKeyErases() {
+    TestWindow window;
+    ListedWindow(window, {1, 5, 9});
+    TFormMain& form = window.Form();
+    SelectGridRow(form.StringGridECR, 3);
+    QTest::keyRelease(form.StringGridECR, Qt::Key_Delete, Qt::ControlModifier);
+    QCOMPARE(CommandNumbers(window.Commands(), DeletePrefix), std::vector<int>{9});
+    QCOMPARE(TestWindow::Rows(form.StringGridECR), 3);
+}
+
+void TestList::idBeyondTableStaysInside() {
+    TestWindow window;
+    ListedWindow(window, {1, 5});
+    TFormMain& form = window.Form();
+    form.ArticlesECR[7] = ArticleWithThisID("Daleko", "3500", 3500);
+    form.FillGridECR();
+    SelectGridRow(form.StringGridECR, 3);
+    QCOMPARE(TestWindow::Cell(form.StringGridECR, 3, 0), QStringLiteral("3500"));
+    form.BitBtnEraseClick(); // the register does not hold it
+    QCOMPARE(CommandNumbers(window.Commands(), DeletePrefix), std::vector<int>{3500});
+    QCOMPARE(window.LogLines().value(0), QStringLiteral("Daleko"));
+
+    window.Register().SetArticle(3500, MakeArticle("Daleko", "3500", 1.5));
+    SelectGridRow(form.StringGridECR, 3);
+    form.BitBtnEraseClick(); // accepted this time: the entry holding that ThisID goes
+    QVERIFY(!IsPresent(form.ArticlesECR[7]));
+    QCOMPARE(TestWindow::Rows(form.StringGridECR), 3);
 }
 
 void TestList::eraseRemovesRowAndSelectsAbove() {

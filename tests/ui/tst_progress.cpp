@@ -14,7 +14,8 @@ struct PendingCall {
     bool Ran = false;
     void Queue(QObject* context) {
         Ran = false;
-        QMetaObject::invokeMethod(context, [this] { Ran = true; }, Qt::QueuedConnection);
+        QMetaObject::invokeMethod(
+            context, [this] { Ran = true; }, Qt::QueuedConnection);
     }
 };
 

@@ -63,7 +63,8 @@ void TestStartup::OnlyConnectAndClearLogEnabled() {
         }
     }
     enabled.sort();
-    QCOMPARE(enabled, (QStringList{QStringLiteral("BitBtnClearLog"), QStringLiteral("BitBtnConnect")}));
+    QCOMPARE(enabled,
+             (QStringList{QStringLiteral("BitBtnClearLog"), QStringLiteral("BitBtnConnect")}));
     QVERIFY(!window.Form().CheckBoxPrint->isEnabled());
     QVERIFY(window.Form().ComboBoxPort->isEnabled());
     QVERIFY(window.Form().ComboBoxSpeed->isEnabled());
@@ -151,12 +152,11 @@ void TestStartup::ControlsInTheirGroupsAndOrder() {
     TFormMain& form = window.Form();
     QCOMPARE(form.GroupBoxSerial->title(), QStringLiteral("Talon"));
     QCOMPARE(form.GroupBoxInfo->title(), QStringLiteral("Informacije"));
-    for (QWidget* control : {static_cast<QWidget*>(form.ComboBoxSpeed),
-                             static_cast<QWidget*>(form.ComboBoxPort),
-                             static_cast<QWidget*>(form.EditPassword),
-                             static_cast<QWidget*>(form.CheckBoxPrint),
-                             static_cast<QWidget*>(form.BitBtnConnect),
-                             static_cast<QWidget*>(form.BitBtnDisconnect)}) {
+    for (QWidget* control :
+         {static_cast<QWidget*>(form.ComboBoxSpeed), static_cast<QWidget*>(form.ComboBoxPort),
+          static_cast<QWidget*>(form.EditPassword), static_cast<QWidget*>(form.CheckBoxPrint),
+          static_cast<QWidget*>(form.BitBtnConnect),
+          static_cast<QWidget*>(form.BitBtnDisconnect)}) {
         QCOMPARE(control->parentWidget(), form.GroupBoxSerial);
     }
     QCOMPARE(form.MemoLog->parentWidget(), form.GroupBoxInfo);
@@ -218,8 +218,8 @@ void TestStartup::EmptyTextAddsEmptyLine() {
     TestWindow window;
     window.Form().Log(QString());
     window.Form().Log(QStringLiteral("posle"));
-    QCOMPARE(window.LogLines(), (QStringList{QStringLiteral("Dobrodosli!"), QString(),
-                                             QStringLiteral("posle")}));
+    QCOMPARE(window.LogLines(),
+             (QStringList{QStringLiteral("Dobrodosli!"), QString(), QStringLiteral("posle")}));
     window.ClearLog();
     window.Form().Log(QString());
     window.Form().Log(QStringLiteral("posle"));

@@ -37,7 +37,9 @@ std::string DeviceInLine(const QString& line) {
 
 EmulatorProcess::EmulatorProcess() = default;
 
-EmulatorProcess::~EmulatorProcess() { Stop(); }
+EmulatorProcess::~EmulatorProcess() {
+    Stop();
+}
 
 QString EmulatorProcess::FindProgram() {
     const QString fromEnvironment = qEnvironmentVariable(ProgramVariable);

@@ -22,10 +22,10 @@
 #include "ecr/talon_ecr.h"
 #include "serial/windows_serial.h"
 #include "ui/common/error_display.h"
+#include "ui/edit/edit_plu.h"
 #include "ui/main/emulator_process.h"
 #include "ui/main/port_list.h"
 #include "ui/progress/progress_box.h"
-#include "ui/edit/edit_plu.h"
 
 TFormMain* FormMain = nullptr;
 
@@ -54,10 +54,12 @@ constexpr int ButtonHeight = 25;
 constexpr int ButtonStep = 30;
 constexpr int SeparatorStep = 12;
 
-QString Text(const char* latin) { return QString::fromLatin1(latin); }
+QString Text(const char* latin) {
+    return QString::fromLatin1(latin);
+}
 
-QPushButton* MakeButton(QWidget* parent, const char* name, const char* caption,
-                        const char* hint, QStyle::StandardPixmap picture, const QRect& place) {
+QPushButton* MakeButton(QWidget* parent, const char* name, const char* caption, const char* hint,
+                        QStyle::StandardPixmap picture, const QRect& place) {
     auto* button = new QPushButton(Text(caption), parent);
     button->setObjectName(Text(name));
     button->setToolTip(Text(hint));
@@ -124,7 +126,8 @@ void BuildConnectionGroup(TFormMain& f, QWidget* parent) {
     f.ComboBoxSpeed->setObjectName(Text("ComboBoxSpeed"));
     f.ComboBoxSpeed->addItems({Text("9600"), Text("19200")});
     f.ComboBoxSpeed->setCurrentIndex(0);
-    f.ComboBoxSpeed->setToolTip(Text("Brzina komunikacije sa Talon kasom (fabricka vrednost je 9600)"));
+    f.ComboBoxSpeed->setToolTip(
+        Text("Brzina komunikacije sa Talon kasom (fabricka vrednost je 9600)"));
     f.ComboBoxSpeed->setGeometry(66, 22, 110, 22);
 
     f.Label2 = MakeLabel(g, "Label2", "Port", QRect(12, 56, 50, 16));

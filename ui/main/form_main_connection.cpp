@@ -28,7 +28,9 @@ constexpr int NoParity = 0;
 constexpr int NoHandshake = 0;
 constexpr int DtrOff = 0;
 
-QString Text(const char* latin) { return QString::fromLatin1(latin); }
+QString Text(const char* latin) {
+    return QString::fromLatin1(latin);
+}
 
 } // namespace
 

@@ -44,8 +44,7 @@ void SetUpGrid(QTableWidget* grid) {
 
 // Rows follow the index order, one per present entry; a table without any present entry
 // leaves the grid exactly as it was. The ID column is the only way back to the entry.
-template <typename IdOf>
-void FillGrid(QTableWidget* grid, const ArticleTable& table, IdOf idOf) {
+template <typename IdOf> void FillGrid(QTableWidget* grid, const ArticleTable& table, IdOf idOf) {
     std::vector<int> present;
     for (int index = 0; index < ArticleTableSize; ++index) {
         if (IsPresent(table[index])) {
@@ -64,9 +63,13 @@ void FillGrid(QTableWidget* grid, const ArticleTable& table, IdOf idOf) {
 
 } // namespace
 
-void TFormMain::ClearArticlesPC() { ClearArticles(ArticlesPC); }
+void TFormMain::ClearArticlesPC() {
+    ClearArticles(ArticlesPC);
+}
 
-void TFormMain::ClearArticlesECR() { ClearArticles(ArticlesECR); }
+void TFormMain::ClearArticlesECR() {
+    ClearArticles(ArticlesECR);
+}
 
 void TFormMain::SetUpGrids() {
     SetUpGrid(StringGridPC);

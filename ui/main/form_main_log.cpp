@@ -55,7 +55,9 @@ void TFormMain::Log(const QString& text) {
     MemoLog->verticalScrollBar()->setValue(MemoLog->verticalScrollBar()->maximum());
 }
 
-void TFormMain::Log(const ECRString& text) { Log(ToQString(text)); }
+void TFormMain::Log(const ECRString& text) {
+    Log(ToQString(text));
+}
 
 void TFormMain::LogError() {
     if (!ECR) {
@@ -68,7 +70,7 @@ void TFormMain::LogError() {
 void TFormMain::LogLinkError(const ECRError& error) {
     const std::int32_t code = error.GetErrorCode();
     const QString text = code >= 0 && code < ErrorMessageCount ? ToQString(ErrorMessages[code])
-                                                                : QString::fromLatin1(UnknownText);
+                                                               : QString::fromLatin1(UnknownText);
     Log(QString::fromLatin1(LinkErrorPrefix) + text);
 }
 
@@ -79,8 +81,7 @@ void TFormMain::BitBtnClearLogClick() {
 
 void TFormMain::UpdateControls() {
     SetEnabled({ComboBoxSpeed, ComboBoxPort, EditPassword, BitBtnConnect}, !Connected);
-    SetEnabled({BitBtnDisconnect, CheckBoxPrint, BitBtnOpen, BitBtnList, BitBtnStatus},
-               Connected);
+    SetEnabled({BitBtnDisconnect, CheckBoxPrint, BitBtnOpen, BitBtnList, BitBtnStatus}, Connected);
     // Every connect and disconnect starts the lists afresh: a file is loaded or the
     // register listed again before the list commands make sense.
     SetEnabled({BitBtnSort, BitBtnExamine, BitBtnSend, BitBtnSave, BitBtnErase, BitBtnEraseAll},

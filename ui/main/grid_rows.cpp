@@ -7,11 +7,15 @@ namespace {
 // Grid row 0 is the heading, which the Qt table keeps outside its rows.
 constexpr int HeadingRows = 1;
 
-int TableRow(int gridRow) { return gridRow - HeadingRows; }
+int TableRow(int gridRow) {
+    return gridRow - HeadingRows;
+}
 
 } // namespace
 
-int GridRowCount(const QTableWidget* grid) { return grid->rowCount() + HeadingRows; }
+int GridRowCount(const QTableWidget* grid) {
+    return grid->rowCount() + HeadingRows;
+}
 
 void SetGridRowCount(QTableWidget* grid, int rows) {
     grid->setRowCount(qMax(0, TableRow(rows)));
@@ -51,4 +55,3 @@ void SelectGridRow(QTableWidget* grid, int gridRow) {
     grid->setCurrentCell(row, 0);
     grid->selectRow(row);
 }
-

@@ -20,4 +20,3 @@ void SetGridCell(QTableWidget* grid, int gridRow, int column, const QString& tex
 int SelectedGridRow(const QTableWidget* grid);
 // Selects a whole data row and makes it current; 0 or a missing row clears the selection.
 void SelectGridRow(QTableWidget* grid, int gridRow);
-

@@ -24,7 +24,8 @@ QStringList SortedByNumber(QStringList names, const QString& prefix) {
 }
 
 QStringList DevicesNamed(const QDir& folder, const QString& prefix) {
-    const QStringList names = folder.entryList({prefix + QLatin1Char('*')}, QDir::System);
+    const QStringList names =
+        folder.entryList({prefix + QLatin1Char('*')}, QDir::Files | QDir::System);
     QStringList paths;
     for (const QString& name : SortedByNumber(names, prefix)) {
         paths << folder.filePath(name);

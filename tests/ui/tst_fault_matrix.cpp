@@ -1,0 +1,475 @@
+// Every register operation of the window against every fault of the line: the operation
+// ends, the window is usable, the log tells what happened, the tables hold nothing the
+// register did not confirm, and the next operation works once the register answers.
+#include <QCheckBox>
+#include <QElapsedTimer>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include "support_articles.h"
+#include "support_window.h"
+#include "serial/port_devices.h"
+#include "ui/common/error_display.h"
+#include "ui/edit/edit_plu.h"
+#include "ui/main/form_main.h"
+#include "ui/main/grid_rows.h"
+#include "ui/progress/progress_box.h"
+
+namespace {
+
+enum class Op { Connect, Print, Status, Send, List, Erase, EraseAll, Arrange, Edit };
+enum class Fault { Silence, Cut, Nul, Garbage, Refusal, Vanish };
+
+const char* const OpNames[] = {"connect", "print", "status",  "send", "list",
+                               "erase",   "erase-all", "arrange", "edit"};
+const char* const FaultNames[] = {"silence", "cut", "nul", "garbage", "refusal", "vanish"};
+constexpr Op AllOps[] = {Op::Connect, Op::Print, Op::Status,  Op::Send, Op::List,
+                         Op::Erase,   Op::EraseAll, Op::Arrange, Op::Edit};
+constexpr Fault AllFaults[] = {Fault::Silence, Fault::Cut,     Fault::Nul,
+                               Fault::Garbage, Fault::Refusal, Fault::Vanish};
+
+// One per-byte time-out is 1 s; the guard only catches a hang, it times nothing.
+constexpr qint64 HangGuardMs = 5000;
+constexpr int CutKeepBytes = 4;   // ESC "P" and the two head bytes, no terminator
+constexpr int NulPosition = 3;    // inside the reply's head
+const std::string GarbageBytes = "\x01\x7F" "GARBAGE\xFF"; // no terminator byte in it
+constexpr int RefusalCode = 122;
+const QString RefusalLine = QStringLiteral("Greska 122: Nije jedinstven bar kod");
+const QString TimeoutLine = QStringLiteral("Greska u komunikaciji: Timeout error");
+const QString VanishedLine = QStringLiteral("Greska u komunikaciji: Error writing to port");
+const QString LoggedIn = QStringLiteral("*** Prijavljivanje - OK ***");
+const QStringList ConnectFailed = {QStringLiteral("Greska u otvaranju konekcije!"),
+                                   QStringLiteral("Proverite parametre, kabl i podesavanja na kasi.")};
+constexpr int StatusLineCount = 16;
+const QString NewName = QStringLiteral("NOVO");
+const QString Heading = QStringLiteral("Naziv\tBarkod\tCena");
+
+// The register holds locations 1, 5 and 9; the file puts barcodes 5, 3, 4 at 2, 3, 4.
+const QStringList RegisterRows = {QStringLiteral("1|ALFA|101|1.00|0"),
+                                  QStringLiteral("5|BETA|105|1.00|0"),
+                                  QStringLiteral("9|GAMA|109|1.00|0")};
+const QStringList LoadedRows = {QStringLiteral("2|JEDAN|5|1.00|0"),
+                                QStringLiteral("3|DVA|3|1.00|0"),
+                                QStringLiteral("4|TRI|4|1.00|0")};
+const QStringList ArrangedRows = {QStringLiteral("3|DVA|3|1.00|0"),
+                                  QStringLiteral("4|TRI|4|1.00|0"),
+                                  QStringLiteral("5|JEDAN|5|1.00|0")};
+constexpr int BetaGridRow = 2;
+
+QStringList GridRows(const QTableWidget* grid) {
+    QStringList rows;
+    for (int row = 1; row < TestWindow::Rows(grid); ++row) {
+        rows << TestWindow::Row(grid, row);
+    }
+    return rows;
+}
+
+QStringList TableFields(const ArticleTable& table) {
+    QStringList fields;
+    for (const TalonPLUItem& item : table) {
+        fields << ArticleFields(item) + QStringLiteral("|%1|%2").arg(item.GetThisID()).arg(
+                                            item.GetNextID());
+    }
+    return fields;
+}
+
+// What the two tables and their grids hold, to show that a failed operation kept it.
+struct Snapshot {
+    QStringList PC, ECR, GridPC, GridECR;
+};
+
+Snapshot Take(const TFormMain& form) {
+    return {TableFields(form.ArticlesPC), TableFields(form.ArticlesECR), GridRows(form.StringGridPC),
+            GridRows(form.StringGridECR)};
+}
+
+// One matrix case: a window on its own emulator, the error display captured.
+struct Case {
+    QTemporaryDir Dir;
+    TestWindow Window;
+    CapturedErrors Errors;
+    TFormMain& Form() { return Window.Form(); }
+};
+
+void PutRegisterArticles(TestWindow& window) {
+    window.Register().SetArticle(1, MakeArticle("ALFA", "101", 1.0));
+    window.Register().SetArticle(5, MakeArticle("BETA", "105", 1.0));
+    window.Register().SetArticle(9, MakeArticle("GAMA", "109", 1.0));
+}
+
+void LoadFile(Case& c) {
+    const QString path = c.Dir.filePath(QStringLiteral("artikli.txt"));
+    WriteArticleFile(path, {Heading, ArticleLine("JEDAN", "5", "1.00"),
+                            ArticleLine("DVA", "3", "1.00"), ArticleLine("TRI", "4", "1.00")});
+    c.Form().ChooseOpenFile = [path] { return path; };
+    c.Form().BitBtnOpen->click();
+}
+
+void List(Case& c) { c.Form().BitBtnList->click(); }
+
+// The state each operation needs before the fault strikes.
+bool Prepare(Case& c, Op op) {
+    PutRegisterArticles(c.Window);
+    if (op == Op::Connect) {
+        c.Window.ClearLog();
+        return true;
+    }
+    if (!c.Window.ConnectFresh()) {
+        return false;
+    }
+    if (op == Op::Send || op == Op::Arrange) {
+        LoadFile(c);
+    }
+    if (op == Op::Erase || op == Op::EraseAll || op == Op::Edit) {
+        List(c);
+        SelectGridRow(c.Form().StringGridECR, BetaGridRow);
+    }
+    c.Window.ClearLog();
+    c.Window.ClearReceived();
+    return true;
+}
+
+// Answers before the register falls silent, so that the silence strikes inside the
+// operation (a later article) where the operation has more than one exchange.
+int AnswersBeforeSilence(Op op) {
+    switch (op) {
+    case Op::Send:
+    case Op::EraseAll:
+        return 1; // the first article goes through
+    case Op::List:
+        return 2; // the status and the first read
+    default:
+        return 0;
+    }
+}
+
+void Inject(TalonEmulator& reg, Op op, Fault fault) {
+    switch (fault) {
+    case Fault::Silence:
+        reg.GoSilentAfter(AnswersBeforeSilence(op));
+        break;
+    case Fault::Cut:
+        reg.CutNextReply(CutKeepBytes);
+        break;
+    case Fault::Nul:
+        reg.NulInNextReply(NulPosition);
+        break;
+    case Fault::Garbage:
+        reg.GarbageNextReply(GarbageBytes);
+        break;
+    case Fault::Refusal:
+        reg.RefuseNextCommand(RefusalCode);
+        break;
+    case Fault::Vanish:
+        reg.CloseDevice();
+        break;
+    }
+}
+
+void EditToNewName(Case& c) {
+    c.Form().RunEditDialog = [&c] {
+        c.Form().EditPLU->EditDescription->setText(NewName);
+        return true;
+    };
+    RunHandler([&c] { c.Form().StringGridECRDblClick(); });
+}
+
+void Run(Case& c, Op op) {
+    TFormMain& form = c.Form();
+    switch (op) {
+    case Op::Connect:
+        c.Window.Connect();
+        break;
+    case Op::Print:
+        form.CheckBoxPrint->click();
+        break;
+    case Op::Status:
+        form.BitBtnStatus->click();
+        break;
+    case Op::Send:
+        form.BitBtnSend->click();
+        break;
+    case Op::List:
+        List(c);
+        break;
+    case Op::Erase:
+        form.BitBtnErase->click();
+        break;
+    case Op::EraseAll:
+        form.BitBtnEraseAll->click();
+        break;
+    case Op::Arrange:
+        form.BitBtnSort->click();
+        break;
+    case Op::Edit:
+        EditToNewName(c);
+        break;
+    }
+}
+
+// The log lines the failure gives; the status report's refusal is checked on its own.
+QStringList ExpectedLog(Op op, Fault fault) {
+    const QString link = fault == Fault::Vanish ? VanishedLine : TimeoutLine;
+    const bool refused = fault == Fault::Refusal;
+    const QString failure = refused ? RefusalLine : link;
+    switch (op) {
+    case Op::Connect:
+        return refused ? QStringList{LoggedIn} : ConnectFailed; // a refused log-out is ignored
+    case Op::Print:
+    case Op::Status:
+        return {failure};
+    case Op::Send:
+        return {fault == Fault::Silence ? QStringLiteral("DVA") : QStringLiteral("JEDAN"),
+                failure};
+    case Op::List:
+    case Op::Arrange:
+        return refused ? QStringList{} : QStringList{link}; // a refused status goes unseen
+    case Op::Erase:
+        return {QStringLiteral("BETA"), failure};
+    case Op::EraseAll:
+        return {fault == Fault::Silence ? QStringLiteral("GAMA") : QStringLiteral("BETA"),
+                failure};
+    case Op::Edit:
+        return refused ? QStringList{NewName, RefusalLine} : QStringList{link};
+    }
+    return {};
+}
+
+void CheckLog(Case& c, Op op, Fault fault) {
+    const QStringList lines = c.Window.LogLines();
+    if (op == Op::Status && fault == Fault::Refusal) {
+        // The status request has no result to judge: the sixteen lines come regardless.
+        QCOMPARE(lines.size(), StatusLineCount);
+        QVERIFY(lines.first().startsWith(QStringLiteral("Model: ")));
+        QVERIFY(lines.last().startsWith(QStringLiteral("Ambalaza: ")));
+        return;
+    }
+    QCOMPARE(lines, ExpectedLog(op, fault));
+}
+
+// Every listed entry is an article the register reported, field for field.
+void CheckListedMatchRegister(Case& c) {
+    const auto held = c.Window.Register().Articles();
+    for (const TalonPLUItem& entry : c.Form().ArticlesECR) {
+        if (!IsPresent(entry)) {
+            continue;
+        }
+        const auto found = held.find(entry.GetThisID());
+        QVERIFY2(found != held.end(), qPrintable(ArticleFields(entry)));
+        QCOMPARE(ArticleFields(entry), ArticleFields(found->second));
+    }
+}
+
+void CheckSendStopped(Case& c, Fault fault) {
+    const std::vector<int> written = CommandNumbers(c.Window.Commands(), WritePrefix);
+    if (fault == Fault::Refusal) {
+        QCOMPARE(written, (std::vector<int>{2, 3, 4})); // a refusal never stops the loop
+    } else if (fault == Fault::Silence) {
+        QCOMPARE(written, (std::vector<int>{2, 3}));
+    } else if (fault != Fault::Vanish) {
+        QCOMPARE(written, (std::vector<int>{2}));
+    }
+}
+
+void CheckTables(Case& c, Op op, Fault fault, const Snapshot& before) {
+    TFormMain& form = c.Form();
+    const Snapshot after = Take(form);
+    QCOMPARE(after.PC, before.PC); // only arranging changes the PC table, checked below
+    if (op == Op::Connect) {
+        QCOMPARE(form.Connected, fault == Fault::Refusal);
+        QCOMPARE(form.BitBtnConnect->isEnabled(), !form.Connected);
+        return;
+    }
+    QVERIFY(form.Connected); // a failed operation keeps the connection
+    if (op == Op::List) {
+        CheckListedMatchRegister(c);
+        return;
+    }
+    if (op == Op::EraseAll && fault == Fault::Refusal) {
+        // The refused article stays and the listing after the loop shows it.
+        QCOMPARE(GridRows(form.StringGridECR), (QStringList{RegisterRows[0], RegisterRows[1]}));
+        return;
+    }
+    QCOMPARE(after.ECR, before.ECR);
+    QCOMPARE(after.GridECR, before.GridECR);
+    if (op == Op::Send) {
+        CheckSendStopped(c, fault);
+    }
+}
+
+void CheckArrangement(Case& c, Fault fault, const Snapshot& before) {
+    const QStringList rows = GridRows(c.Form().StringGridPC);
+    if (fault == Fault::Refusal) {
+        QCOMPARE(rows, ArrangedRows); // no version text: the 2400 limit, arranged
+    } else {
+        QCOMPARE(rows, LoadedRows);
+        QCOMPARE(TableFields(c.Form().ArticlesPC), before.PC);
+    }
+}
+
+// Lets the register answer again; a vanished device comes back as a new one, which the
+// program reaches by connecting afresh.
+void Recover(Case& c, Op op, Fault fault) {
+    TalonEmulator& reg = c.Window.Register();
+    reg.Resume();
+    if (fault == Fault::Vanish) {
+        reg.Start();
+        RegisterPortDevice(c.Window.Port(), reg.DevicePath());
+        c.Form().BitBtnDisconnect->click();
+    }
+    if (op != Op::Connect && fault == Fault::Vanish) {
+        QVERIFY(c.Window.Connect());
+    }
+    c.Window.ClearLog();
+}
+
+void CheckRegisterNames(Case& c, const std::map<int, QString>& names) {
+    const auto held = c.Window.Register().Articles();
+    QCOMPARE(held.size(), names.size());
+    for (const auto& [location, name] : names) {
+        QVERIFY(held.count(location) == 1);
+        QCOMPARE(QString::fromLatin1(held.at(location).GetDescription().Text()), name);
+    }
+}
+
+// The same operation, or the one that naturally follows, now succeeds.
+void CheckNextWorks(Case& c, Op op) {
+    TFormMain& form = c.Form();
+    if (op == Op::Erase || op == Op::EraseAll || op == Op::Edit) {
+        List(c);
+        QCOMPARE(c.Window.LogLines(), QStringList{});
+        QVERIFY(!form.StringGridECR->isHidden());
+    }
+    if (op == Op::Send || op == Op::Arrange) {
+        LoadFile(c); // a new connection starts the PC page afresh
+    }
+    switch (op) {
+    case Op::Connect:
+        QVERIFY(c.Window.Connect());
+        QCOMPARE(c.Window.LogLines(), QStringList{LoggedIn});
+        return;
+    case Op::Print:
+        form.CheckBoxPrint->click();
+        QCOMPARE(c.Window.LogLines(), QStringList{QStringLiteral("OK")});
+        return;
+    case Op::Status:
+        form.BitBtnStatus->click();
+        QCOMPARE(c.Window.LogLines().size(), StatusLineCount);
+        QVERIFY(c.Window.LogLines().contains(QStringLiteral("Artikala: 3")));
+        return;
+    case Op::Send:
+        form.BitBtnSend->click();
+        QCOMPARE(c.Window.LogLines(), QStringList{});
+        CheckRegisterNames(c, {{1, "ALFA"}, {2, "JEDAN"}, {3, "DVA"}, {4, "TRI"},
+                               {5, "BETA"}, {9, "GAMA"}});
+        return;
+    case Op::List:
+        List(c);
+        QCOMPARE(c.Window.LogLines(), QStringList{});
+        QCOMPARE(GridRows(form.StringGridECR), RegisterRows);
+        return;
+    case Op::Erase: {
+        const int last = TestWindow::Rows(form.StringGridECR) - 1;
+        QCOMPARE(TestWindow::Cell(form.StringGridECR, last, 0), QStringLiteral("9"));
+        SelectGridRow(form.StringGridECR, last);
+        form.BitBtnErase->click();
+        QCOMPARE(c.Window.LogLines(), QStringList{});
+        QCOMPARE(c.Window.Register().Articles().count(9), std::size_t{0});
+        QVERIFY(!GridRows(form.StringGridECR).contains(RegisterRows[2]));
+        return;
+    }
+    case Op::EraseAll:
+        form.BitBtnEraseAll->click();
+        QCOMPARE(c.Window.LogLines(), QStringList{});
+        QCOMPARE(GridRows(form.StringGridECR), QStringList{RegisterRows[0]});
+        return;
+    case Op::Arrange:
+        form.BitBtnSort->click();
+        QCOMPARE(c.Window.LogLines(), QStringList{});
+        QCOMPARE(GridRows(form.StringGridPC), ArrangedRows);
+        return;
+    case Op::Edit:
+        SelectGridRow(form.StringGridECR, BetaGridRow);
+        EditToNewName(c);
+        QCOMPARE(c.Window.LogLines(), QStringList{});
+        QCOMPARE(TestWindow::Cell(form.StringGridECR, BetaGridRow, 1), NewName);
+        CheckRegisterNames(c, {{1, "ALFA"}, {5, "NOVO"}, {9, "GAMA"}});
+        return;
+    }
+}
+
+bool WindowUsable(Case& c) { return c.Form().isEnabled() && !c.Window.Box().isVisible(); }
+
+} // namespace
+
+class TestFaultMatrix : public QObject {
+    Q_OBJECT
+
+private slots:
+    void operationUnderFault_data();
+    void operationUnderFault();
+    void refusedLogInLeavesThePortFree();
+};
+
+void TestFaultMatrix::operationUnderFault_data() {
+    QTest::addColumn<int>("operation");
+    QTest::addColumn<int>("fault");
+    for (const Op op : AllOps) {
+        for (const Fault fault : AllFaults) {
+            const QByteArray name = QByteArray(OpNames[static_cast<int>(op)]) + '/' +
+                                    FaultNames[static_cast<int>(fault)];
+            QTest::newRow(name.constData()) << static_cast<int>(op) << static_cast<int>(fault);
+        }
+    }
+}
+
+void TestFaultMatrix::operationUnderFault() {
+    QFETCH(int, operation);
+    QFETCH(int, fault);
+    const Op op = static_cast<Op>(operation);
+    const Fault kind = static_cast<Fault>(fault);
+    Case c;
+    QVERIFY(c.Dir.isValid());
+    QVERIFY(Prepare(c, op));
+    const Snapshot before = Take(c.Form());
+
+    Inject(c.Window.Register(), op, kind);
+    QElapsedTimer clock;
+    clock.start();
+    Run(c, op);
+    QVERIFY2(clock.elapsed() < HangGuardMs, qPrintable(QString::number(clock.elapsed())));
+
+    QVERIFY(WindowUsable(c));
+    QCOMPARE(c.Errors.Texts, QStringList{}); // nothing escaped to the application's display
+    CheckLog(c, op, kind);
+    if (op == Op::Arrange) {
+        CheckArrangement(c, kind, before);
+    }
+    CheckTables(c, op, kind, before);
+
+    Recover(c, op, kind);
+    CheckNextWorks(c, op);
+    QVERIFY(WindowUsable(c));
+    QCOMPARE(c.Errors.Texts, QStringList{});
+}
+
+void TestFaultMatrix::refusedLogInLeavesThePortFree() {
+    // The register's refusal of the log-in itself: the two failure lines, port closed.
+    Case c;
+    c.Window.ClearLog();
+    QElapsedTimer clock;
+    clock.start();
+    QVERIFY(!c.Window.Connect(QStringLiteral("0000")));
+    QVERIFY(clock.elapsed() < HangGuardMs);
+    QCOMPARE(c.Window.LogLines(), ConnectFailed);
+    QVERIFY(c.Form().BitBtnConnect->isEnabled());
+    c.Window.ClearLog();
+    QVERIFY(c.Window.Connect());
+    QCOMPARE(c.Window.LogLines(), QStringList{LoggedIn});
+}
+
+QTEST_MAIN(TestFaultMatrix)
+#include "tst_fault_matrix.moc"
