@@ -39,7 +39,8 @@ const std::string GarbageBytes = "\x01\x7F" "GARBAGE\xFF"; // no terminator byte
 constexpr int RefusalCode = 122;
 const QString RefusalLine = QStringLiteral("Greska 122: Nije jedinstven bar kod");
 const QString TimeoutLine = QStringLiteral("Greska u komunikaciji: Timeout error");
-const QString VanishedLine = QStringLiteral("Greska u komunikaciji: Error writing to port");
+// The link meets the vanished device first when it drops stale input before a command.
+const QString VanishedLine = QStringLiteral("Greska u komunikaciji: Error reading from port");
 const QString LoggedIn = QStringLiteral("*** Prijavljivanje - OK ***");
 const QStringList ConnectFailed = {QStringLiteral("Greska u otvaranju konekcije!"),
                                    QStringLiteral("Proverite parametre, kabl i podesavanja na kasi.")};
@@ -277,7 +278,9 @@ void CheckSendStopped(Case& c, Fault fault) {
 void CheckTables(Case& c, Op op, Fault fault, const Snapshot& before) {
     TFormMain& form = c.Form();
     const Snapshot after = Take(form);
-    QCOMPARE(after.PC, before.PC); // only arranging changes the PC table, checked below
+    if (op != Op::Arrange) {
+        QCOMPARE(after.PC, before.PC); // arranging is checked on its own
+    }
     if (op == Op::Connect) {
         QCOMPARE(form.Connected, fault == Fault::Refusal);
         QCOMPARE(form.BitBtnConnect->isEnabled(), !form.Connected);
