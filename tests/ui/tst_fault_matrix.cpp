@@ -9,9 +9,9 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include "serial/port_devices.h"
 #include "support_articles.h"
 #include "support_window.h"
-#include "serial/port_devices.h"
 #include "ui/common/error_display.h"
 #include "ui/edit/edit_plu.h"
 #include "ui/main/form_main.h"
@@ -23,27 +23,29 @@ namespace {
 enum class Op { Connect, Print, Status, Send, List, Erase, EraseAll, Arrange, Edit };
 enum class Fault { Silence, Cut, Nul, Garbage, Refusal, Vanish };
 
-const char* const OpNames[] = {"connect", "print", "status",  "send", "list",
+const char* const OpNames[] = {"connect", "print",     "status",  "send", "list",
                                "erase",   "erase-all", "arrange", "edit"};
 const char* const FaultNames[] = {"silence", "cut", "nul", "garbage", "refusal", "vanish"};
-constexpr Op AllOps[] = {Op::Connect, Op::Print, Op::Status,  Op::Send, Op::List,
+constexpr Op AllOps[] = {Op::Connect, Op::Print,    Op::Status,  Op::Send, Op::List,
                          Op::Erase,   Op::EraseAll, Op::Arrange, Op::Edit};
 constexpr Fault AllFaults[] = {Fault::Silence, Fault::Cut,     Fault::Nul,
                                Fault::Garbage, Fault::Refusal, Fault::Vanish};
 
 // One per-byte time-out is 1 s; the guard only catches a hang, it times nothing.
 constexpr qint64 HangGuardMs = 5000;
-constexpr int CutKeepBytes = 4;   // ESC "P" and the two head bytes, no terminator
-constexpr int NulPosition = 3;    // inside the reply's head
-const std::string GarbageBytes = "\x01\x7F" "GARBAGE\xFF"; // no terminator byte in it
+constexpr int CutKeepBytes = 4; // ESC "P" and the two head bytes, no terminator
+constexpr int NulPosition = 3;  // inside the reply's head
+const std::string GarbageBytes = "\x01\x7F"
+                                 "GARBAGE\xFF"; // no terminator byte in it
 constexpr int RefusalCode = 122;
 const QString RefusalLine = QStringLiteral("Greska 122: Nije jedinstven bar kod");
 const QString TimeoutLine = QStringLiteral("Greska u komunikaciji: Timeout error");
 // The link meets the vanished device first when it drops stale input before a command.
 const QString VanishedLine = QStringLiteral("Greska u komunikaciji: Error reading from port");
 const QString LoggedIn = QStringLiteral("*** Prijavljivanje - OK ***");
-const QStringList ConnectFailed = {QStringLiteral("Greska u otvaranju konekcije!"),
-                                   QStringLiteral("Proverite parametre, kabl i podesavanja na kasi.")};
+const QStringList ConnectFailed = {
+    QStringLiteral("Greska u otvaranju konekcije!"),
+    QStringLiteral("Proverite parametre, kabl i podesavanja na kasi.")};
 constexpr int StatusLineCount = 16;
 const QString NewName = QStringLiteral("NOVO");
 const QString Heading = QStringLiteral("Naziv\tBarkod\tCena");
@@ -53,8 +55,7 @@ const QStringList RegisterRows = {QStringLiteral("1|ALFA|101|1.00|0"),
                                   QStringLiteral("5|BETA|105|1.00|0"),
                                   QStringLiteral("9|GAMA|109|1.00|0")};
 const QStringList LoadedRows = {QStringLiteral("2|JEDAN|5|1.00|0"),
-                                QStringLiteral("3|DVA|3|1.00|0"),
-                                QStringLiteral("4|TRI|4|1.00|0")};
+                                QStringLiteral("3|DVA|3|1.00|0"), QStringLiteral("4|TRI|4|1.00|0")};
 const QStringList ArrangedRows = {QStringLiteral("3|DVA|3|1.00|0"),
                                   QStringLiteral("4|TRI|4|1.00|0"),
                                   QStringLiteral("5|JEDAN|5|1.00|0")};
@@ -71,8 +72,8 @@ QStringList GridRows(const QTableWidget* grid) {
 QStringList TableFields(const ArticleTable& table) {
     QStringList fields;
     for (const TalonPLUItem& item : table) {
-        fields << ArticleFields(item) + QStringLiteral("|%1|%2").arg(item.GetThisID()).arg(
-                                            item.GetNextID());
+        fields << ArticleFields(item) +
+                      QStringLiteral("|%1|%2").arg(item.GetThisID()).arg(item.GetNextID());
     }
     return fields;
 }
@@ -83,8 +84,8 @@ struct Snapshot {
 };
 
 Snapshot Take(const TFormMain& form) {
-    return {TableFields(form.ArticlesPC), TableFields(form.ArticlesECR), GridRows(form.StringGridPC),
-            GridRows(form.StringGridECR)};
+    return {TableFields(form.ArticlesPC), TableFields(form.ArticlesECR),
+            GridRows(form.StringGridPC), GridRows(form.StringGridECR)};
 }
 
 // One matrix case: a window on its own emulator, the error display captured.
@@ -109,7 +110,9 @@ void LoadFile(Case& c) {
     c.Form().BitBtnOpen->click();
 }
 
-void List(Case& c) { c.Form().BitBtnList->click(); }
+void List(Case& c) {
+    c.Form().BitBtnList->click();
+}
 
 // The state each operation needs before the fault strikes.
 bool Prepare(Case& c, Op op) {
@@ -223,16 +226,14 @@ QStringList ExpectedLog(Op op, Fault fault) {
     case Op::Status:
         return {failure};
     case Op::Send:
-        return {fault == Fault::Silence ? QStringLiteral("DVA") : QStringLiteral("JEDAN"),
-                failure};
+        return {fault == Fault::Silence ? QStringLiteral("DVA") : QStringLiteral("JEDAN"), failure};
     case Op::List:
     case Op::Arrange:
         return refused ? QStringList{} : QStringList{link}; // a refused status goes unseen
     case Op::Erase:
         return {QStringLiteral("BETA"), failure};
     case Op::EraseAll:
-        return {fault == Fault::Silence ? QStringLiteral("GAMA") : QStringLiteral("BETA"),
-                failure};
+        return {fault == Fault::Silence ? QStringLiteral("GAMA") : QStringLiteral("BETA"), failure};
     case Op::Edit:
         return refused ? QStringList{NewName, RefusalLine} : QStringList{link};
     }
@@ -321,7 +322,9 @@ void Recover(Case& c, Op op, Fault fault) {
     if (fault == Fault::Vanish) {
         reg.Start();
         RegisterPortDevice(c.Window.Port(), reg.DevicePath());
-        c.Form().BitBtnDisconnect->click();
+    }
+    if (fault == Fault::Vanish || op == Op::Connect) {
+        c.Form().BitBtnDisconnect->click(); // a connect that succeeded is tried again
     }
     if (op != Op::Connect && fault == Fault::Vanish) {
         QVERIFY(c.Window.Connect());
@@ -366,8 +369,8 @@ void CheckNextWorks(Case& c, Op op) {
     case Op::Send:
         form.BitBtnSend->click();
         QCOMPARE(c.Window.LogLines(), QStringList{});
-        CheckRegisterNames(c, {{1, "ALFA"}, {2, "JEDAN"}, {3, "DVA"}, {4, "TRI"},
-                               {5, "BETA"}, {9, "GAMA"}});
+        CheckRegisterNames(
+            c, {{1, "ALFA"}, {2, "JEDAN"}, {3, "DVA"}, {4, "TRI"}, {5, "BETA"}, {9, "GAMA"}});
         return;
     case Op::List:
         List(c);
@@ -404,7 +407,9 @@ void CheckNextWorks(Case& c, Op op) {
     }
 }
 
-bool WindowUsable(Case& c) { return c.Form().isEnabled() && !c.Window.Box().isVisible(); }
+bool WindowUsable(Case& c) {
+    return c.Form().isEnabled() && !c.Window.Box().isVisible();
+}
 
 } // namespace
 
@@ -415,6 +420,8 @@ private slots:
     void operationUnderFault_data();
     void operationUnderFault();
     void refusedLogInLeavesThePortFree();
+    void terminatedGarbageIsReadAsAReply_data();
+    void terminatedGarbageIsReadAsAReply();
 };
 
 void TestFaultMatrix::operationUnderFault_data() {
@@ -472,6 +479,34 @@ void TestFaultMatrix::refusedLogInLeavesThePortFree() {
     c.Window.ClearLog();
     QVERIFY(c.Window.Connect());
     QCOMPARE(c.Window.LogLines(), QStringList{LoggedIn});
+}
+
+void TestFaultMatrix::terminatedGarbageIsReadAsAReply_data() {
+    QTest::addColumn<QByteArray>("reply");
+    QTest::newRow("terminator alone") << QByteArray("\\");
+    QTest::newRow("shorter than the envelope") << QByteArray("ab\\");
+    QTest::newRow("long text") << QByteArray(5000, 'Z') + '\\';
+}
+
+void TestFaultMatrix::terminatedGarbageIsReadAsAReply() {
+    // With its terminator, garbage is a reply: the code read out of it is 0 (no digits
+    // where the code stands), so the print switch reports success and the status report
+    // shows zeros. Nothing reads outside the reply.
+    QFETCH(QByteArray, reply);
+    Case c;
+    QVERIFY(c.Window.ConnectFresh());
+    c.Window.Register().GarbageNextReply(reply.toStdString());
+    c.Form().CheckBoxPrint->click();
+    QCOMPARE(c.Window.LogLines(), QStringList{QStringLiteral("OK")});
+    c.Window.ClearLog();
+    c.Window.Register().GarbageNextReply(reply.toStdString());
+    c.Form().BitBtnStatus->click();
+    const QStringList lines = c.Window.LogLines();
+    QCOMPARE(lines.size(), StatusLineCount);
+    QCOMPARE(lines.first(), QStringLiteral("Model: 0"));
+    QCOMPARE(lines[13], QStringLiteral("Artikala: 0"));
+    QVERIFY(WindowUsable(c));
+    QCOMPARE(c.Errors.Texts, QStringList{});
 }
 
 QTEST_MAIN(TestFaultMatrix)

@@ -1,5 +1,6 @@
 // The port box on Linux: COM1 to COM4, USB adapters, and the emulator started on demand.
 #include <QComboBox>
+#include <QDir>
 #include <QFile>
 #include <QPushButton>
 #include <QTemporaryDir>
@@ -24,6 +25,25 @@ int EmulatorIndex(const QComboBox* box) {
         }
     }
     return -1;
+}
+
+// Emulator processes that this test program started and that still run ("comm" is the
+// second field of /proc/PID/stat, the parent's id the fourth).
+int ChildEmulators() {
+    int count = 0;
+    const QString parent = QString::number(QCoreApplication::applicationPid());
+    for (const QString& entry : QDir(QStringLiteral("/proc")).entryList(QDir::Dirs)) {
+        QFile stat(QStringLiteral("/proc/%1/stat").arg(entry));
+        if (!stat.open(QIODevice::ReadOnly)) {
+            continue;
+        }
+        const QStringList fields = QString::fromLatin1(stat.readAll()).split(QLatin1Char(' '));
+        if (fields.size() > 3 && fields[1] == QLatin1String("(talon-emulator)") &&
+            fields[3] == parent) {
+            ++count;
+        }
+    }
+    return count;
 }
 
 const QStringList FailureLines{QStringLiteral("Greska u otvaranju konekcije!"),
@@ -86,22 +106,28 @@ void TestPorts::EmulatorItemConnects() {
     if (qEnvironmentVariableIsEmpty("TALON_EMULATOR")) {
         QSKIP("TALON_EMULATOR names the emulator program when run by CTest");
     }
-    TestWindow window;
-    TFormMain& form = window.Form();
-    const int item = EmulatorIndex(form.ComboBoxPort);
-    QVERIFY(item >= FixedPortCount);
-    form.ComboBoxPort->setCurrentIndex(item);
-    window.ClearLog();
-    form.BitBtnConnect->click();
-    QCOMPARE(window.LogLines(), QStringList{QStringLiteral("*** Prijavljivanje - OK ***")});
-    QCOMPARE(form.SerialSettings.GetPort(), item + 1);
-    const std::string device = PortDevicePath(item + 1);
-    QVERIFY(device.rfind("/dev/", 0) == 0);
-    // A disconnect leaves the emulator running: the next connect reaches the same one.
-    form.BitBtnDisconnect->click();
-    form.BitBtnConnect->click();
-    QVERIFY(form.Connected);
-    QCOMPARE(PortDevicePath(item + 1), device);
+    std::string device;
+    {
+        TestWindow window;
+        TFormMain& form = window.Form();
+        const int item = EmulatorIndex(form.ComboBoxPort);
+        QVERIFY(item >= FixedPortCount);
+        form.ComboBoxPort->setCurrentIndex(item);
+        window.ClearLog();
+        form.BitBtnConnect->click();
+        QCOMPARE(window.LogLines(), QStringList{QStringLiteral("*** Prijavljivanje - OK ***")});
+        QCOMPARE(form.SerialSettings.GetPort(), item + 1);
+        device = PortDevicePath(item + 1);
+        QVERIFY(device.rfind("/dev/", 0) == 0);
+        // A disconnect leaves the emulator running: the next connect reaches the same one.
+        form.BitBtnDisconnect->click();
+        form.BitBtnConnect->click();
+        QVERIFY(form.Connected);
+        QCOMPARE(PortDevicePath(item + 1), device);
+        QCOMPARE(ChildEmulators(), 1);
+    }
+    // The program's end takes the emulator with it.
+    QCOMPARE(ChildEmulators(), 0);
 }
 
 void TestPorts::EmulatorThatCannotStart() {

@@ -206,13 +206,12 @@ void TestStrangeFiles::utf8FileTakesNothing() {
     // Read as UTF-16 the bytes pair up into other characters: no TAB and no line end
     // survive, so no line holds a barcode.
     const QString path = Path("utf8.txt");
-    const QString text = Heading + QStringLiteral("\r\n") +
-                         ArticleLine(QStringLiteral("Хлеб бели"), QStringLiteral("5"),
-                                     QStringLiteral("45.50")) +
-                         QStringLiteral("\r\n") +
-                         ArticleLine(QStringLiteral("Mleko"), QStringLiteral("3"),
-                                     QStringLiteral("89.99")) +
-                         QStringLiteral("\r\n");
+    const QString text =
+        Heading + QStringLiteral("\r\n") +
+        ArticleLine(QStringLiteral("Хлеб бели"), QStringLiteral("5"), QStringLiteral("45.50")) +
+        QStringLiteral("\r\n") +
+        ArticleLine(QStringLiteral("Mleko"), QStringLiteral("3"), QStringLiteral("89.99")) +
+        QStringLiteral("\r\n");
     WriteBytes(path, text.toUtf8());
     QVERIFY(LoadThrough(*Window, path));
     QCOMPARE(CheckTaken(*Window), 0);
@@ -281,8 +280,8 @@ void TestStrangeFiles::goodLoadAfterStrangeOnes() {
     Window->ClearLog();
 
     const QString good = Path("good.txt");
-    WriteArticleFile(good, {Heading, ArticleLine("Hleb", "5", "45.50"),
-                            ArticleLine("Mleko", "3", "89.99")});
+    WriteArticleFile(
+        good, {Heading, ArticleLine("Hleb", "5", "45.50"), ArticleLine("Mleko", "3", "89.99")});
     QVERIFY(LoadThrough(*Window, good));
     QCOMPARE(CheckTaken(*Window), 2);
     QCOMPARE(TestWindow::Row(Window->Form().StringGridPC, 1), QStringLiteral("2|Hleb|5|45.50|0"));

@@ -8,6 +8,11 @@
 
 #include "serial/port_devices.h"
 
+#ifdef __linux__
+#include <csignal>
+#include <sys/prctl.h>
+#endif
+
 namespace {
 
 const char* const ProgramName = "talon-emulator";
@@ -81,6 +86,11 @@ bool EmulatorProcess::Start(QString& failure) {
     }
     Process = std::make_unique<QProcess>();
     Process->setProcessChannelMode(QProcess::ForwardedErrorChannel);
+#ifdef __linux__
+    // Should this program be killed, the emulator must not stay behind holding its
+    // pseudo-terminal.
+    Process->setChildProcessModifier([] { prctl(PR_SET_PDEATHSIG, SIGTERM); });
+#endif
     Process->start(program, {QString::fromLatin1(DemoOption)});
     const QDeadlineTimer deadline(StartTimeoutMs);
     if (!Process->waitForStarted(StartTimeoutMs)) {

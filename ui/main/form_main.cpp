@@ -84,7 +84,7 @@ QFrame* MakeSeparator(QWidget* parent, int top) {
 }
 
 // A column of buttons on a page: each entry is a button, or null for a separator line.
-struct ButtonSpec {
+struct ButtonEntry {
     QPushButton** Target;
     const char* Name;
     const char* Caption;
@@ -92,21 +92,21 @@ struct ButtonSpec {
     QStyle::StandardPixmap Picture;
 };
 
-void BuildButtonColumn(QWidget* page, std::initializer_list<ButtonSpec> column) {
+void BuildButtonColumn(QWidget* page, std::initializer_list<ButtonEntry> column) {
     int top = GridTop;
-    for (const ButtonSpec& spec : column) {
-        if (spec.Target == nullptr) {
+    for (const ButtonEntry& entry : column) {
+        if (entry.Target == nullptr) {
             MakeSeparator(page, top);
             top += SeparatorStep;
             continue;
         }
-        *spec.Target = MakeButton(page, spec.Name, spec.Caption, spec.Hint, spec.Picture,
-                                  QRect(8, top, ButtonWidth, ButtonHeight));
+        *entry.Target = MakeButton(page, entry.Name, entry.Caption, entry.Hint, entry.Picture,
+                                   QRect(8, top, ButtonWidth, ButtonHeight));
         top += ButtonStep;
     }
 }
 
-const ButtonSpec Separator{nullptr, nullptr, nullptr, nullptr, QStyle::SP_CustomBase};
+const ButtonEntry Separator{nullptr, nullptr, nullptr, nullptr, QStyle::SP_CustomBase};
 
 QTableWidget* MakeGrid(QWidget* page, const char* name) {
     auto* grid = new QTableWidget(page);
