@@ -1,5 +1,6 @@
 #include "text/c_numbers.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <cstdlib>
@@ -47,8 +48,12 @@ long OrderOfMagnitude(const char* first, const char* last) {
             order -= 1;
         }
     }
-    if (p < last)
-        order += std::strtol(p + 1, nullptr, 10);
+    if (p < last) {
+        // Far beyond any double's range either way; clamped so the sum cannot overflow.
+        constexpr long ExponentBound = 100000;
+        const long exponent = std::strtol(p + 1, nullptr, 10);
+        order += std::clamp(exponent, -ExponentBound, ExponentBound);
+    }
     return order;
 }
 

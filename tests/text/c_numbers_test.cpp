@@ -58,6 +58,13 @@ TEST(ReadDoubleRule, OverflowAndNull) {
     EXPECT_EQ(ReadDouble(nullptr), 0.0);
 }
 
+// Found by fuzzing: an exponent beyond long's range once overflowed the magnitude sum.
+TEST(ReadDoubleRule, ExponentBeyondLongRange) {
+    EXPECT_EQ(ReadDouble("8444444444e84444444444444444444444444444"), HUGE_VAL);
+    EXPECT_EQ(ReadDouble("0.0001e-84444444444444444444444444444"), 0.0);
+    EXPECT_EQ(ReadDouble("-9e99999999999999999999999"), -HUGE_VAL);
+}
+
 struct FixedCase {
     double Value;
     int Decimals;

@@ -35,9 +35,10 @@ constexpr Fault AllFaults[] = {Fault::Silence, Fault::Cut,     Fault::Nul,
 constexpr qint64 HangGuardMs = 5000;
 constexpr int CutKeepBytes = 4; // ESC "P" and the two head bytes, no terminator
 constexpr int NulPosition = 3;  // inside the reply's head
-const std::string GarbageBytes = "\x01\x7F"
-                                 "GARBAGE\xFF"; // no terminator byte in it
+// Bytes without the terminator, so that the reply ends in the time-out.
+const std::string GarbageBytes = "\x01\x7FGARBAGE\xFF";
 constexpr int RefusalCode = 122;
+constexpr std::size_t FloodBytes = 128 * 1024; // a reply is a few hundred bytes at most
 const QString RefusalLine = QStringLiteral("Greska 122: Nije jedinstven bar kod");
 const QString TimeoutLine = QStringLiteral("Greska u komunikaciji: Timeout error");
 // The link meets the vanished device first when it drops stale input before a command.
@@ -420,6 +421,7 @@ private slots:
     void operationUnderFault_data();
     void operationUnderFault();
     void refusedLogInLeavesThePortFree();
+    void garbageFloodEndsAfterOneTimeOut();
     void terminatedGarbageIsReadAsAReply_data();
     void terminatedGarbageIsReadAsAReply();
 };
@@ -479,6 +481,20 @@ void TestFaultMatrix::refusedLogInLeavesThePortFree() {
     c.Window.ClearLog();
     QVERIFY(c.Window.Connect());
     QCOMPARE(c.Window.LogLines(), QStringList{LoggedIn});
+}
+
+void TestFaultMatrix::garbageFloodEndsAfterOneTimeOut() {
+    // A line that pours out bytes without the terminator (noise, a wrong device) is
+    // read once and then times out; reading it must not grow slower with every byte.
+    Case c;
+    QVERIFY(c.Window.ConnectFresh());
+    c.Window.Register().GarbageNextReply(std::string(FloodBytes, 'Z'));
+    QElapsedTimer clock;
+    clock.start();
+    c.Form().BitBtnStatus->click();
+    QVERIFY2(clock.elapsed() < HangGuardMs, qPrintable(QString::number(clock.elapsed())));
+    QCOMPARE(c.Window.LogLines(), QStringList{TimeoutLine});
+    QVERIFY(WindowUsable(c));
 }
 
 void TestFaultMatrix::terminatedGarbageIsReadAsAReply_data() {
