@@ -38,7 +38,7 @@ constexpr int NulPosition = 3;  // inside the reply's head
 // Bytes without the terminator, so that the reply ends in the time-out.
 const std::string GarbageBytes = "\x01\x7FGARBAGE\xFF";
 constexpr int RefusalCode = 122;
-constexpr std::size_t FloodBytes = 128 * 1024; // a reply is a few hundred bytes at most
+constexpr std::size_t FloodBytes = 192 * 1024; // a reply is a few hundred bytes at most
 const QString RefusalLine = QStringLiteral("Greska 122: Nije jedinstven bar kod");
 const QString TimeoutLine = QStringLiteral("Greska u komunikaciji: Timeout error");
 // The link meets the vanished device first when it drops stale input before a command.
