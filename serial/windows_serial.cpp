@@ -1,6 +1,7 @@
 #include "serial/windows_serial.h"
 
 #include <cstring>
+#include <string>
 
 #include "serial/ecr_error.h"
 
@@ -11,6 +12,10 @@ constexpr std::int32_t CtsFlowBit = 1;
 constexpr std::int32_t LineModeMask = 3;
 constexpr DWORD OneByte = 1;
 constexpr int WaitForever = 0;
+// Far above the longest reply the register sends (about a hundred bytes): a line that
+// pours out bytes without the terminator (noise, a wrong device) must not hold the
+// program for ever.
+constexpr std::size_t MaxReplyBytes = 8192;
 
 } // namespace
 
@@ -97,17 +102,22 @@ ECRString WindowsSerial::ReadPiece() {
     return ECRString(ReceiveCell); // empty when the byte was 0
 }
 
+// The bytes are collected in a growing std::string and become the receive buffer once:
+// appending byte by byte to a text that grows to its exact size each time would copy the
+// whole reply for every byte.
 ECRString WindowsSerial::Read(int count, int timeoutMs) {
     ReceiveBuffer = ECRString();
     SetReadTimeout(timeoutMs);
+    std::string received;
     for (;;) {
         const ECRString piece = ReadPiece();
-        ReceiveBuffer += piece;
+        received += piece.Text();
         if (piece.GetLength() == 0)
             break;
-        if (static_cast<long long>(ReceiveBuffer.GetLength()) >= count)
+        if (static_cast<long long>(received.size()) >= count)
             break;
     }
+    ReceiveBuffer = ECRString(received.c_str());
     SetReadTimeout(WaitForever);
     return ReceiveBuffer;
 }
@@ -116,12 +126,16 @@ ECRString WindowsSerial::ReadUntil(const char* terminator, int timeoutMs) {
     const char end = terminator ? terminator[0] : 0;
     ReceiveBuffer = ECRString();
     SetReadTimeout(timeoutMs);
+    std::string received;
     for (;;) {
         const ECRString piece = ReadPiece();
-        ReceiveBuffer += piece;
+        received += piece.Text();
         if (piece.GetLength() == 0 || piece.At(0) == static_cast<unsigned char>(end))
             break;
+        if (received.size() >= MaxReplyBytes)
+            break; // no terminator: the caller sees an incomplete reply
     }
+    ReceiveBuffer = ECRString(received.c_str());
     SetReadTimeout(WaitForever);
     return ReceiveBuffer;
 }

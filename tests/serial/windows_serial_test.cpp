@@ -2,6 +2,7 @@
 
 #include <chrono>
 #include <string>
+#include <thread>
 
 #include "serial/ecr_error.h"
 #include "serial_fixture.h"
@@ -136,6 +137,17 @@ TEST_F(WindowsSerialTest, ReadUntilKeepsTerminatorLastAndLeavesTheRest) {
     EXPECT_EQ(Str(Link.ReadUntil("\\", OneSecond)), "\x1B"
                                                     "P0\\");
     EXPECT_EQ(Str(Link.Read(4, OneSecond)), "rest");
+}
+
+TEST_F(WindowsSerialTest, ReadUntilStopsAtTheReplyLimitWhenNoTerminatorComes) {
+    // A pty holds about 4 KiB; a writer thread feeds the rest while the link reads.
+    const std::string flood(10000, 'Z');
+    std::thread writer([&] { Line.Send(flood); });
+    const ECRString reply = Link.ReadUntil("\\", OneSecond);
+    EXPECT_EQ(reply.GetLength(), 8192u);
+    EXPECT_EQ(Str(reply), flood.substr(0, 8192));
+    EXPECT_EQ(Link.Read(10000, OneSecond).GetLength(), 10000u - 8192u);
+    writer.join();
 }
 
 TEST_F(WindowsSerialTest, ReadUntilWithoutTerminatorGivesWhatArrived) {
