@@ -1,6 +1,7 @@
 // The article's line in the article text file: twelve fields joined by a separator.
 #include "plu/talon_plu_item.h"
 
+#include "plu/field_cut.h"
 #include "text/c_numbers.h"
 
 namespace {
@@ -9,23 +10,9 @@ constexpr char Quote = '"';
 constexpr int PriceDecimals = 2;
 constexpr int QuantityDecimals = 3;
 constexpr int TurnoverDecimals = 2;
-constexpr std::int32_t FlagSet = 1;
 
 ECRString Fixed(double value, int decimals) {
     return ECRString(FormatFixed(value, decimals).c_str());
-}
-
-std::int32_t CutLong(ECRString& line, char separator) {
-    return ReadLong(line.CutField(separator).Text());
-}
-
-double CutDouble(ECRString& line, char separator) {
-    return ReadDouble(line.CutField(separator).Text());
-}
-
-// A flag is set only by a field whose number is exactly 1 ("1", " 1", "1.0").
-bool CutFlag(ECRString& line, char separator) {
-    return CutLong(line, separator) == FlagSet;
 }
 
 } // namespace

@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "plu/field_cut.h"
 #include "text/c_numbers.h"
 
 namespace {
@@ -16,7 +17,6 @@ constexpr double HundredthsPerUnit = 100.0;
 constexpr double ThousandthsPerUnit = 1000.0;
 constexpr double UnitsPerHundredth = 0.01;
 constexpr double UnitsPerThousandth = 0.001;
-constexpr std::int32_t FlagTrue = 1;
 
 ECRString Separator(char c) {
     const char text[2] = {c, '\0'};
@@ -32,17 +32,6 @@ ECRString RoundedText(double value) {
     return NumberText(FormatFixed(std::round(value) + 0.0, 0));
 }
 
-std::int32_t CutLong(ECRString& rest, char separator) {
-    return ReadLong(rest.CutField(separator).Text());
-}
-
-double CutDouble(ECRString& rest, char separator) {
-    return ReadDouble(rest.CutField(separator).Text());
-}
-
-bool CutFlag(ECRString& rest, char separator) {
-    return CutLong(rest, separator) == FlagTrue;
-}
 } // namespace
 
 ECRString TalonPLUItem::ToECRText() const {

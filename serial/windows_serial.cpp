@@ -102,38 +102,36 @@ ECRString WindowsSerial::ReadPiece() {
     return ECRString(ReceiveCell); // empty when the byte was 0
 }
 
-// The bytes are collected in a growing std::string and become the receive buffer once:
-// appending byte by byte to a text that grows to its exact size each time would copy the
-// whole reply for every byte.
 ECRString WindowsSerial::Read(int count, int timeoutMs) {
-    ReceiveBuffer = ECRString();
-    SetReadTimeout(timeoutMs);
-    std::string received;
-    for (;;) {
-        const ECRString piece = ReadPiece();
-        received += piece.Text();
-        if (piece.GetLength() == 0)
-            break;
-        if (static_cast<long long>(received.size()) >= count)
-            break;
-    }
-    ReceiveBuffer = ECRString(received.c_str());
-    SetReadTimeout(WaitForever);
-    return ReceiveBuffer;
+    // The first byte is always attempted, whatever the count.
+    return Collect(timeoutMs, [count](const std::string& received, unsigned char) {
+        return static_cast<long long>(received.size()) >= count;
+    });
 }
 
 ECRString WindowsSerial::ReadUntil(const char* terminator, int timeoutMs) {
-    const char end = terminator ? terminator[0] : 0;
+    const unsigned char end = terminator ? static_cast<unsigned char>(terminator[0]) : 0;
+    return Collect(timeoutMs, [end](const std::string& received, unsigned char last) {
+        // Without a terminator a reply ends at the limit, seen by the caller as incomplete.
+        return last == end || received.size() >= MaxReplyBytes;
+    });
+}
+
+// Reads byte by byte until a read delivers nothing or `done` says so. The bytes are
+// collected in a growing std::string and become the receive buffer once: appending byte
+// by byte to a text that grows to its exact size each time would copy the whole reply
+// for every byte.
+ECRString WindowsSerial::Collect(int timeoutMs, const ReadDone& done) {
     ReceiveBuffer = ECRString();
     SetReadTimeout(timeoutMs);
     std::string received;
     for (;;) {
         const ECRString piece = ReadPiece();
-        received += piece.Text();
-        if (piece.GetLength() == 0 || piece.At(0) == static_cast<unsigned char>(end))
+        if (piece.GetLength() == 0)
             break;
-        if (received.size() >= MaxReplyBytes)
-            break; // no terminator: the caller sees an incomplete reply
+        received += piece.Text();
+        if (done(received, piece.At(0)))
+            break;
     }
     ReceiveBuffer = ECRString(received.c_str());
     SetReadTimeout(WaitForever);

@@ -1,5 +1,8 @@
 #pragma once
 
+#include <functional>
+#include <string>
+
 #include "serial/comm.h"
 #include "serial/win32_comm.h"
 
@@ -26,6 +29,9 @@ public:
     COMMTIMEOUTS PortTimeouts() const;
 
 private:
+    // Told the bytes so far and the last one; true when the read is complete.
+    using ReadDone = std::function<bool(const std::string& received, unsigned char last)>;
+    ECRString Collect(int timeoutMs, const ReadDone& done);
     // One byte as a one-character text; empty on failure, time-out or a zero byte.
     ECRString ReadPiece();
 
