@@ -11,11 +11,12 @@
 class SerialComm;
 
 // The register: framing, one-command-one-reply exchanges over a link it does not own.
-class TalonECR : public TalonTransaction,
-                 public TalonError,
-                 public TalonSetup,
-                 public TalonReport,
-                 public TalonStatus {
+// Final: it is always released as itself, never through one of its bases.
+class TalonECR final : public TalonTransaction,
+                       public TalonError,
+                       public TalonSetup,
+                       public TalonReport,
+                       public TalonStatus {
 public:
     explicit TalonECR(SerialComm& link);
     TalonECR(const TalonECR&) = delete;

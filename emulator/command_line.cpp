@@ -94,6 +94,8 @@ const OptionEntry* Find(const std::string& name) {
 
 EmulatorCommandLine ParseCommandLine(const std::vector<std::string>& args) {
     EmulatorCommandLine line;
+    // Nobody can ask the running tool for its record, which would only grow.
+    line.Options.KeepRecord = false;
     for (std::size_t i = 0; i < args.size() && line.Error.empty(); ++i) {
         const std::string::size_type eq = args[i].find('=');
         const std::string name = args[i].substr(0, eq);

@@ -4,6 +4,7 @@
 #include <climits>
 #include <cstring>
 #include <stdexcept>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
@@ -14,6 +15,13 @@ namespace {
 
 void DeviceLink::Make(const std::string& linkPath, const std::string& target) {
     Remove();
+    // Only a link (left by an earlier run, say) is replaced: a mistyped path must never
+    // cost the user a file.
+    struct stat existing {};
+    if (lstat(linkPath.c_str(), &existing) == 0 && !S_ISLNK(existing.st_mode)) {
+        errno = EEXIST;
+        Fail("will not replace " + linkPath + ", which is not a symbolic link");
+    }
     if (unlink(linkPath.c_str()) != 0 && errno != ENOENT) {
         Fail("cannot replace " + linkPath);
     }

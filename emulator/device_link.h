@@ -11,7 +11,8 @@ public:
     DeviceLink(const DeviceLink&) = delete;
     DeviceLink& operator=(const DeviceLink&) = delete;
 
-    // Replaces whatever is at linkPath; throws std::runtime_error on failure.
+    // Makes linkPath, replacing a symbolic link already there but nothing else; throws
+    // std::runtime_error on failure.
     void Make(const std::string& linkPath, const std::string& target);
     // Removes the link when it still points where this made it point.
     void Remove();

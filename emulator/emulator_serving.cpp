@@ -17,12 +17,17 @@ constexpr std::size_t ReadChunk = 4096;
 
 std::optional<std::string> TalonEmulator::State::Answer(const std::string& unit) {
     const std::lock_guard<std::mutex> hold(Lock);
-    Frames.push_back(HexBytes(unit));
-    if (FrameReader::IsEnquiry(unit)) {
+    const bool enquiry = FrameReader::IsEnquiry(unit);
+    if (Options.KeepRecord) {
+        Frames.push_back(HexBytes(unit));
+        if (!enquiry) {
+            Commands.push_back(FrameCommandText(unit));
+        }
+    }
+    if (enquiry) {
         return Faults.MayAnswer() ? std::optional<std::string>(std::string(1, ControlByte::ACK))
                                   : std::nullopt;
     }
-    Commands.push_back(FrameCommandText(unit));
     if (!Faults.MayAnswer()) {
         return std::nullopt;
     }

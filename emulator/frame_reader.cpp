@@ -19,6 +19,10 @@ std::optional<std::string> FrameReader::Push(char byte) {
         // Noise between frames is dropped, as the register's receiver does.
         return std::nullopt;
     }
+    if (Pending.size() >= MaxFrameBytes) {
+        Pending.clear();
+        return Push(byte); // the byte may open the next enquiry or frame
+    }
     Pending += byte;
     const auto n = Pending.size();
     if (n >= ShortestFrame && byte == ControlByte::FrameTerminator &&

@@ -3,6 +3,10 @@
 #include <optional>
 #include <string>
 
+// No command the register takes comes near this size; an open frame that grows past it
+// is noise and is dropped, so a line that never closes its frame cannot use up memory.
+constexpr std::string::size_type MaxFrameBytes = 64 * 1024;
+
 // Gathers the bytes coming from the program into enquiries and frames.
 class FrameReader {
 public:

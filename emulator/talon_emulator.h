@@ -17,6 +17,9 @@ struct EmulatorOptions {
     int CommandDelayMs = 0;    // processing delay before each reply
     bool DemoArticles = false; // start with the small built-in demo set
     std::string ArticleFile;   // article text file to start with (UTF-16 article file format)
+    // Keep every frame received for ReceivedFrames/ReceivedCommands. The record grows with
+    // every command, so a long-running emulator that nobody asks for it keeps none.
+    bool KeepRecord = true;
 };
 
 enum class NextIDFault { None, LoopBack, Beyond3000 };

@@ -4,6 +4,15 @@
 // are the real ones; elsewhere a small termios layer of our own (win32_comm_posix.cpp)
 // provides the members and flags the link uses, nothing more.
 #ifdef _WIN32
+// Only the base API: the full header turns names such as SetPort (a printer call) and
+// FindText (a dialog call) into macros that would rename our own members, and min/max
+// into macros that break the standard library's.
+#ifndef WIN32_LEAN_AND_MEAN
+#define WIN32_LEAN_AND_MEAN
+#endif
+#ifndef NOMINMAX
+#define NOMINMAX
+#endif
 #include <windows.h>
 #else
 
@@ -67,8 +76,7 @@ BOOL SetCommState(HANDLE file, DCB* dcb);
 BOOL GetCommTimeouts(HANDLE file, COMMTIMEOUTS* timeouts);
 BOOL SetCommTimeouts(HANDLE file, COMMTIMEOUTS* timeouts);
 BOOL ReadFile(HANDLE file, void* buffer, DWORD toRead, DWORD* read, void* overlapped);
-BOOL WriteFile(HANDLE file, const void* buffer, DWORD toWrite, DWORD* written,
-               void* overlapped);
+BOOL WriteFile(HANDLE file, const void* buffer, DWORD toWrite, DWORD* written, void* overlapped);
 BOOL PurgeComm(HANDLE file, DWORD flags);
 BOOL CloseHandle(HANDLE object);
 

@@ -93,6 +93,11 @@ double ReadDouble(const char* text) {
         if (*p == '-' || *p == '+')
             return 0.0;
     }
+    // Only a decimal number counts: the C library would also take "inf", "nan" and
+    // hexadecimal forms, which no article file or register field means as a number.
+    const char* first = *p == '-' ? p + 1 : p;
+    if (!IsDigit(*first) && *first != '.')
+        return 0.0;
     const char* last = p;
     while (*last)
         ++last;

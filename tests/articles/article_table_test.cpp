@@ -43,4 +43,13 @@ TEST(FindByThisID, OutsideTableOrMissing) {
     EXPECT_EQ(FindByThisID(table, -1), -1);
 }
 
+TEST(FindByThisID, EmptyEntryIsNeverARowsEntry) {
+    ArticleTable table;
+    table[0] = RegisterArticle("A", "1", 5);
+    table[7] = RegisterArticle("B", "2", 0); // a register that reports ID 0
+    EXPECT_EQ(FindByThisID(table, 0), 7);
+    table[7] = TalonPLUItem(); // erased
+    EXPECT_EQ(FindByThisID(table, 0), -1);
+}
+
 } // namespace

@@ -50,7 +50,10 @@ INSTANTIATE_TEST_SUITE_P(
                       DoubleCase{"1e", 1.0}, DoubleCase{"0.001x", 0.001}, DoubleCase{"", 0.0},
                       DoubleCase{"abc", 0.0}, DoubleCase{"+-1", 0.0}, DoubleCase{"-", 0.0},
                       DoubleCase{".", 0.0}, DoubleCase{"1e-400", 0.0},
-                      DoubleCase{"0.00001e-320", 0.0}));
+                      DoubleCase{"0.00001e-320", 0.0}, DoubleCase{"inf", 0.0},
+                      DoubleCase{"-Infinity", 0.0}, DoubleCase{"+nan", 0.0},
+                      DoubleCase{"0x10", 0.0}, DoubleCase{" -0x1p4", 0.0},
+                      DoubleCase{"-.5", -0.5}));
 
 TEST(ReadDoubleRule, OverflowAndNull) {
     EXPECT_EQ(ReadDouble("1e400"), HUGE_VAL);
