@@ -3,6 +3,7 @@
 #include <QComboBox>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QProgressBar>
 #include <QPushButton>
 #include <QTableWidget>
 
@@ -114,6 +115,23 @@ QString TestWindow::Row(const QTableWidget* grid, int gridRow) {
         cells << GridCell(grid, gridRow, column);
     }
     return cells.join(QLatin1Char('|'));
+}
+
+struct ProgressTrace::Connection {
+    QMetaObject::Connection Handle;
+};
+
+ProgressTrace::ProgressTrace(TProgressBox& box) : Link(std::make_unique<Connection>()) {
+    QProgressBar* bar = box.ProgressBar;
+    Link->Handle = QObject::connect(bar, &QProgressBar::valueChanged, [this, bar](int value) {
+        if (value > 0) {
+            Steps << QStringLiteral("%1/%2").arg(value).arg(bar->maximum());
+        }
+    });
+}
+
+ProgressTrace::~ProgressTrace() {
+    QObject::disconnect(Link->Handle);
 }
 
 struct CapturedErrors::Saved {

@@ -66,6 +66,22 @@ private:
     TEditPLU* EditDialog = nullptr;
 };
 
+// The steps a progress bar takes while this object lives, each as "position/maximum"
+// (positions above 0 only: setting a range back to 0 is no step).
+class ProgressTrace {
+public:
+    explicit ProgressTrace(TProgressBox& box);
+    ~ProgressTrace();
+    ProgressTrace(const ProgressTrace&) = delete;
+    ProgressTrace& operator=(const ProgressTrace&) = delete;
+
+    QStringList Steps;
+
+private:
+    struct Connection;
+    std::unique_ptr<Connection> Link;
+};
+
 // Application-wide error display captured for a test: every text that the display got
 // while this object lives, in order. Restores the previous display when destroyed.
 class CapturedErrors {

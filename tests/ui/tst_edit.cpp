@@ -91,11 +91,14 @@ private slots:
     void silentRegisterChangesNothing();
     void idBeyondTableOpensItsEntry();
     void rowWithoutEntryOpensNothing();
+    void mouseDoubleClickOpensThatRow();
+    void focusStartsInDescription();
 };
 
 void TestEdit::dialogLooksAsDesigned() {
     TEditPLU dialog;
     QCOMPARE(dialog.windowTitle(), QStringLiteral("Promena PLU"));
+    QCOMPARE(dialog.objectName(), QStringLiteral("EditPLU"));
     const QStringList labels = {"ThisID",      "Description",  "Code",       "Price",    "TaxRate",
                                 "Department",  "Container",    "PriceFixed", "MaxPrice", "MinPrice",
                                 "Measurement", "QuantitySold", "Turnover",   "NextID"};
@@ -437,6 +440,40 @@ void TestEdit::rowWithoutEntryOpensNothing() {
     SetGridCell(form.StringGridECR, 2, 0, QStringLiteral("77")); // no entry has ThisID 77
     QVERIFY(!EditRow(form, 77, [](TEditPLU&) { return true; }));
     QVERIFY(window.Commands().empty());
+}
+
+void TestEdit::mouseDoubleClickOpensThatRow() {
+    TestWindow window;
+    ListedWindow(window);
+    TFormMain& form = window.Form();
+    form.show();
+    form.PageControl->setCurrentWidget(form.Talon);
+    QVERIFY(QTest::qWaitForWindowExposed(&form));
+    int opened = 0;
+    QString shown;
+    form.RunEditDialog = [&form, &opened, &shown] {
+        ++opened;
+        shown = form.EditPLU->EditThisID->text();
+        return false;
+    };
+    QTableWidget* grid = form.StringGridECR;
+    const QRect cell = grid->visualRect(grid->model()->index(1, 1)); // grid row 2: ID 5
+    // A real double click: the first press selects the row, the second comes as a double
+    // click.
+    QTest::mousePress(grid->viewport(), Qt::LeftButton, Qt::NoModifier, cell.center());
+    QTest::mouseRelease(grid->viewport(), Qt::LeftButton, Qt::NoModifier, cell.center());
+    QTest::mouseDClick(grid->viewport(), Qt::LeftButton, Qt::NoModifier, cell.center());
+    QCOMPARE(opened, 1);
+    QCOMPARE(shown, QStringLiteral("5"));
+    QVERIFY(window.Commands().empty());
+}
+
+void TestEdit::focusStartsInDescription() {
+    TEditPLU dialog;
+    dialog.FillFrom(ArticleFromLine(FiveLine));
+    dialog.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+    QCOMPARE(dialog.focusWidget(), static_cast<QWidget*>(dialog.EditDescription));
 }
 
 QTEST_MAIN(TestEdit)

@@ -1,8 +1,11 @@
 // Loading the PC list from an article file and saving the register's list to one,
 // through the main window.
+#include <QApplication>
+#include <QFileDialog>
 #include <QPushButton>
 #include <QTableWidget>
 #include <QTemporaryDir>
+#include <QTimer>
 #include <QtTest>
 
 #include "support_articles.h"
@@ -45,6 +48,8 @@ private slots:
     void overfullFileReportsLeftOverLines();
     void saveThenLoadGivesEveryArticleBack();
     void unwritableSaveIsNamedInLog();
+    void fileDialogs_data();
+    void fileDialogs();
 };
 
 void TestFiles::sampleLoadsIntoGrid() {
@@ -193,6 +198,37 @@ void TestFiles::unwritableSaveIsNamedInLog() {
     form.BitBtnSaveClick();
     QCOMPARE(window.LogLines(),
              QStringList{QStringLiteral("Greska: fajl %1 nije moguce snimiti").arg(path)});
+}
+
+void TestFiles::fileDialogs_data() {
+    QTest::addColumn<bool>("open");
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("title");
+    QTest::newRow("open") << true << QStringLiteral("OpenDialog") << QStringLiteral("Open");
+    QTest::newRow("save") << false << QStringLiteral("SaveDialog") << QStringLiteral("Save As");
+}
+
+void TestFiles::fileDialogs() {
+    QFETCH(bool, open);
+    QFETCH(QString, name);
+    QFETCH(QString, title);
+    TestWindow window;
+    TFormMain& form = window.Form();
+    QStringList seen;
+    // The dialog runs modally: look at it once it is up, then cancel it.
+    QTimer::singleShot(0, [&seen] {
+        auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+        if (dialog == nullptr) {
+            return;
+        }
+        seen << dialog->objectName() << dialog->windowTitle() << dialog->nameFilters()
+             << dialog->defaultSuffix();
+        dialog->reject();
+    });
+    const QString chosen = open ? form.ChooseOpenFile() : form.ChooseSaveFile();
+    QVERIFY(chosen.isEmpty()); // cancelled
+    QCOMPARE(seen,
+             (QStringList{name, title, QStringLiteral("UNICODE (*.txt)"), QStringLiteral("txt")}));
 }
 
 QTEST_MAIN(TestFiles)

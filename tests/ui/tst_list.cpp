@@ -75,6 +75,9 @@ private slots:
     void silentRegisterDuringErase();
     void eraseAllKeepsLocationOne();
     void eraseAllGoesOnAfterRefusal();
+    void listingStepsUpToTheStatusCount();
+    void eraseStepsOnlyOnSuccess();
+    void eraseAllCountsTheHeadingRow();
 };
 
 void TestList::listingFollowsNextID() {
@@ -309,6 +312,43 @@ void TestList::eraseAllGoesOnAfterRefusal() {
                      QStringLiteral("Greska 20: Izabran je nezaprogramirani broj u bazi PLU")}));
     QCOMPARE(window.Register().Articles().size(), std::size_t{1});
     QCOMPARE(TestWindow::Rows(window.Form().StringGridECR), 2);
+}
+
+void TestList::listingStepsUpToTheStatusCount() {
+    TestWindow window;
+    Program(window.Register(), {1, 5, 9});
+    QVERIFY(window.ConnectFresh());
+    ProgressTrace progress(window.Box());
+    window.Form().BitBtnListClick();
+    QCOMPARE(progress.Steps, (QStringList{"1/3", "2/3", "3/3"}));
+}
+
+void TestList::eraseStepsOnlyOnSuccess() {
+    TestWindow window;
+    ListedWindow(window, {1, 5, 9});
+    TFormMain& form = window.Form();
+    ProgressTrace progress(window.Box());
+    SelectGridRow(form.StringGridECR, 1); // location 1: nothing is sent, no step
+    form.BitBtnEraseClick();
+    QVERIFY(progress.Steps.isEmpty());
+    window.Register().RefuseNextCommand(20);
+    SelectGridRow(form.StringGridECR, 2);
+    form.BitBtnEraseClick();
+    QVERIFY(progress.Steps.isEmpty());
+    SelectGridRow(form.StringGridECR, 2);
+    form.BitBtnEraseClick();
+    QCOMPARE(progress.Steps, QStringList{"1/1"});
+    QVERIFY(WindowUsable(window));
+}
+
+void TestList::eraseAllCountsTheHeadingRow() {
+    TestWindow window;
+    ListedWindow(window, {1, 5, 9});
+    ProgressTrace progress(window.Box());
+    window.Form().BitBtnEraseAllClick();
+    // Four grid rows with the heading, three steps (location 1 included); then the
+    // listing of the one article left.
+    QCOMPARE(progress.Steps, (QStringList{"1/4", "2/4", "3/4", "1/1"}));
 }
 
 QTEST_MAIN(TestList)

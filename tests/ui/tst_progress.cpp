@@ -34,6 +34,8 @@ private slots:
     void StepPastMaximumChangesNothing();
     void EndEnablesWindowEvenWhenHidden();
     void EachOperationStartsAtZero();
+    void UserCannotCloseTheBox();
+    void WindowStaysWhileAnOperationRuns();
 };
 
 void TestProgress::BoxAsCreated() {
@@ -46,7 +48,7 @@ void TestProgress::BoxAsCreated() {
     QCOMPARE(box.ProgressBar->minimum(), 0);
     QCOMPARE(box.ProgressBar->maximum(), 100);
     QCOMPARE(box.ProgressBar->value(), 0);
-    QCOMPARE(box.cursor().shape(), Qt::BusyCursor);
+    QCOMPARE(box.cursor().shape(), Qt::WaitCursor);
     const Qt::WindowFlags flags = box.windowFlags();
     QVERIFY(flags.testFlag(Qt::CustomizeWindowHint));
     QVERIFY(flags.testFlag(Qt::WindowTitleHint));
@@ -150,6 +152,32 @@ void TestProgress::EachOperationStartsAtZero() {
     QCOMPARE(window.Box().ProgressBar->value(), 0);
     QCOMPARE(window.Box().ProgressBar->maximum(), 5);
     window.Form().EndProgress();
+}
+
+void TestProgress::UserCannotCloseTheBox() {
+    TestWindow window;
+    window.Form().BeginProgress(0, 3);
+    QVERIFY(QTest::qWaitForWindowExposed(&window.Box()));
+    QTest::keyClick(&window.Box(), Qt::Key_Escape);
+    QVERIFY(window.Box().isVisible());
+    QVERIFY(!window.Box().close()); // the title bar's close request, Alt+F4
+    QVERIFY(window.Box().isVisible());
+    QVERIFY(!window.Form().isEnabled());
+    window.Form().EndProgress();
+    QVERIFY(window.Box().isHidden());
+    QVERIFY(window.Form().isEnabled());
+}
+
+void TestProgress::WindowStaysWhileAnOperationRuns() {
+    TestWindow window;
+    window.Form().show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window.Form()));
+    window.Form().BeginProgress(0, 3);
+    QVERIFY(!window.Form().close());
+    QVERIFY(window.Form().isVisible());
+    window.Form().EndProgress();
+    QVERIFY(window.Form().close());
+    QVERIFY(window.Form().isHidden());
 }
 
 QTEST_MAIN(TestProgress)

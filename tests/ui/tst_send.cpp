@@ -33,14 +33,17 @@ private slots:
     void refusalIsLoggedAndLoopGoesOn();
     void onlyListedLocationsAreWritten();
     void silentRegisterStopsTheSend();
+    void progressStepsOncePerRow();
 };
 
 void TestSend::oneArticleOneWrite() {
     TestWindow window;
     QVERIFY(window.ConnectFresh());
     PlaceOnPC(window.Form(), {{2, MakeArticle("Hleb", "5", 45.5, 1)}});
+    ProgressTrace progress(window.Box());
     window.Form().BitBtnSendClick();
 
+    QCOMPARE(progress.Steps, QStringList{QStringLiteral("1/1")});
     QCOMPARE(CommandNumbers(window.Commands(), WritePrefix), std::vector<int>{2});
     QCOMPARE(window.Commands().size(), std::size_t{1});
     QVERIFY(window.LogLines().isEmpty());
@@ -100,6 +103,19 @@ void TestSend::silentRegisterStopsTheSend() {
     window.Form().BitBtnSendClick();
     QVERIFY(window.LogLines().isEmpty());
     QCOMPARE(window.Register().Articles().size(), std::size_t{3});
+}
+
+void TestSend::progressStepsOncePerRow() {
+    TestWindow window;
+    window.Register().SetArticle(50, MakeArticle("Postojeci", "777", 10.0));
+    QVERIFY(window.ConnectFresh());
+    PlaceOnPC(window.Form(), {{2, MakeArticle("Prvi", "1001", 1.0)},
+                              {3, MakeArticle("Drugi", "777", 2.0)},
+                              {4, MakeArticle("Treci", "1003", 3.0)}});
+    ProgressTrace progress(window.Box());
+    window.Form().BitBtnSendClick();
+    // A refused article is a step like any other.
+    QCOMPARE(progress.Steps, (QStringList{"1/3", "2/3", "3/3"}));
 }
 
 QTEST_MAIN(TestSend)

@@ -13,7 +13,9 @@
 #include "serial/ecr_error.h"
 #include "support_window.h"
 #include "text/ecr_string.h"
+#include "ui/edit/edit_plu.h"
 #include "ui/main/form_main.h"
+#include "ui/progress/progress_box.h"
 
 class TestStartup : public QObject {
     Q_OBJECT
@@ -27,6 +29,8 @@ private slots:
     void ControlsNamedAndCaptioned_data();
     void ControlsNamedAndCaptioned();
     void ControlsInTheirGroupsAndOrder();
+    void EveryControlFoundByItsName();
+    void DialogsNamed();
     void PagesInOrder();
     void GridsSetUp();
     void EmptyTextAddsEmptyLine();
@@ -181,6 +185,52 @@ void TestStartup::ControlsInTheirGroupsAndOrder() {
     QVERIFY(form.BitBtnList->y() < form.BitBtnSave->y());
     QVERIFY(form.BitBtnSave->y() < form.BitBtnErase->y());
     QVERIFY(form.BitBtnErase->y() < form.BitBtnEraseAll->y());
+}
+
+void TestStartup::EveryControlFoundByItsName() {
+    TestWindow window;
+    TFormMain& f = window.Form();
+    const std::pair<const char*, QWidget*> controls[] = {
+        {"GroupBoxSerial", f.GroupBoxSerial},
+        {"Label1", f.Label1},
+        {"ComboBoxSpeed", f.ComboBoxSpeed},
+        {"Label2", f.Label2},
+        {"ComboBoxPort", f.ComboBoxPort},
+        {"Label3", f.Label3},
+        {"EditPassword", f.EditPassword},
+        {"BitBtnConnect", f.BitBtnConnect},
+        {"BitBtnDisconnect", f.BitBtnDisconnect},
+        {"CheckBoxPrint", f.CheckBoxPrint},
+        {"GroupBoxInfo", f.GroupBoxInfo},
+        {"MemoLog", f.MemoLog},
+        {"BitBtnClearLog", f.BitBtnClearLog},
+        {"BitBtnStatus", f.BitBtnStatus},
+        {"PageControl", f.PageControl},
+        {"PC", f.PC},
+        {"BitBtnOpen", f.BitBtnOpen},
+        {"BitBtnSend", f.BitBtnSend},
+        {"BitBtnExamine", f.BitBtnExamine},
+        {"BitBtnSort", f.BitBtnSort},
+        {"StringGridPC", f.StringGridPC},
+        {"Talon", f.Talon},
+        {"BitBtnList", f.BitBtnList},
+        {"BitBtnSave", f.BitBtnSave},
+        {"BitBtnErase", f.BitBtnErase},
+        {"BitBtnEraseAll", f.BitBtnEraseAll},
+        {"StringGridECR", f.StringGridECR},
+        {"Image1", f.Image1},
+    };
+    for (const auto& [name, control] : controls) {
+        QVERIFY2(control != nullptr, name);
+        QCOMPARE(f.findChildren<QWidget*>(QString::fromLatin1(name)), QList<QWidget*>{control});
+    }
+}
+
+void TestStartup::DialogsNamed() {
+    TestWindow window;
+    QCOMPARE(window.Box().objectName(), QStringLiteral("ProgressBox"));
+    QVERIFY(window.Edit() != nullptr);
+    QCOMPARE(window.Edit()->objectName(), QStringLiteral("EditPLU"));
 }
 
 void TestStartup::PagesInOrder() {

@@ -70,6 +70,7 @@ EditConversionError::EditConversionError(const QString& field, const QString& te
     : std::runtime_error(BadNumber.arg(field, text).toStdString()) {}
 
 TEditPLU::TEditPLU(QWidget* parent) : QDialog(parent) {
+    setObjectName(QStringLiteral("EditPLU"));
     setWindowTitle(Caption);
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
     setModal(true);

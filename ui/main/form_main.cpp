@@ -39,6 +39,8 @@ const char* const FileFilter = "UNICODE (*.txt)";
 const char* const FileSuffix = "txt";
 const char* const OpenTitle = "Open";
 const char* const SaveTitle = "Save As";
+const char* const OpenDialogName = "OpenDialog";
+const char* const SaveDialogName = "SaveDialog";
 const char* const FontFamily = "Tahoma";
 constexpr int FontPixels = 11;
 constexpr int WindowWidth = 705;
@@ -251,8 +253,10 @@ void BuildImage(TFormMain& f, QWidget* parent, int top) {
     f.Image1->setGeometry((WindowWidth - ImageWidth) / 2, top, ImageWidth, ImageHeight);
 }
 
-QString ChooseFile(QWidget* parent, const char* title, QFileDialog::AcceptMode mode) {
+QString ChooseFile(QWidget* parent, const char* name, const char* title,
+                   QFileDialog::AcceptMode mode) {
     QFileDialog dialog(parent, Text(title));
+    dialog.setObjectName(Text(name));
     dialog.setNameFilter(Text(FileFilter));
     dialog.setDefaultSuffix(Text(FileSuffix));
     dialog.setAcceptMode(mode);
@@ -278,8 +282,12 @@ TFormMain::TFormMain(QWidget* parent)
     setFixedSize(WindowWidth, WindowHeight);
     BuildControls();
     ConnectSignals();
-    ChooseOpenFile = [this] { return ChooseFile(this, OpenTitle, QFileDialog::AcceptOpen); };
-    ChooseSaveFile = [this] { return ChooseFile(this, SaveTitle, QFileDialog::AcceptSave); };
+    ChooseOpenFile = [this] {
+        return ChooseFile(this, OpenDialogName, OpenTitle, QFileDialog::AcceptOpen);
+    };
+    ChooseSaveFile = [this] {
+        return ChooseFile(this, SaveDialogName, SaveTitle, QFileDialog::AcceptSave);
+    };
     RunEditDialog = [this] { return EditPLU != nullptr && EditPLU->exec() == QDialog::Accepted; };
     if (const QScreen* desktop = QGuiApplication::primaryScreen()) {
         move(desktop->availableGeometry().center() - rect().center());

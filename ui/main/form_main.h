@@ -20,6 +20,7 @@ class QTabWidget;
 class QTableWidget;
 class QWidget;
 class QKeyEvent;
+class QCloseEvent;
 class ECRError;
 class ECRString;
 class TalonECR;
@@ -44,8 +45,8 @@ public:
 
     // --- log (form_main_log.cpp) ---
     void Log(const QString& text);
-    void Log(const ECRString& text); // Windows-1251 bytes, shown as Unicode
-    void LogError();                 // "Greska " code ": " register message
+    void Log(const ECRString& text);          // Windows-1251 bytes, shown as Unicode
+    void LogError();                          // "Greska " code ": " register message
     void LogLinkError(const ECRError& error); // "Greska u komunikaciji: " link text
     void BitBtnClearLogClick();
     void UpdateControls();
@@ -146,6 +147,7 @@ private:
     // the progress box closed and the window enabled.
     void GuardLink(const std::function<void()>& operation);
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
 
     std::unique_ptr<EmulatorProcess> Emulator;
 };

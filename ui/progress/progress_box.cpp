@@ -25,7 +25,7 @@ TProgressBox::TProgressBox(QWidget* parent)
     setObjectName(QStringLiteral("ProgressBox"));
     setWindowTitle(QString::fromLatin1(BoxCaption));
     setFixedSize(ClientWidth, ClientHeight);
-    setCursor(QCursor(Qt::BusyCursor));
+    setCursor(QCursor(Qt::WaitCursor)); // the hourglass: nothing else can be done meanwhile
     setModal(false);
 
     ProgressBar = new QProgressBar(this);
@@ -57,3 +57,5 @@ void TProgressBox::Advance(int n) {
     ProgressBar->setValue(qMin(ProgressBar->value() + n, ProgressBar->maximum()));
     QCoreApplication::processEvents();
 }
+
+void TProgressBox::reject() {}

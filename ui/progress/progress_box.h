@@ -20,6 +20,11 @@ public:
     void Advance(int n);
 
     QProgressBar* ProgressBar = nullptr;
+
+public slots:
+    // Escape and the window's close request land here: the operation decides when the
+    // box goes, never the user.
+    void reject() override;
 };
 
 extern TProgressBox* ProgressBox;
