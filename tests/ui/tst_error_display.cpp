@@ -9,6 +9,7 @@
 #include "ui/app/application.h"
 #include "ui/common/error_display.h"
 #include "ui/main/form_main.h"
+#include "ui/progress/progress_box.h"
 
 namespace {
 
@@ -41,6 +42,7 @@ private slots:
     void UnknownExceptionShown();
     void ClickHandlerExceptionShown();
     void DisplayRestored();
+    void FailureDuringProgressLeavesWindowUsable();
 };
 
 void TestErrorDisplay::EventHandlerExceptionShownAndLoopGoesOn() {
@@ -94,6 +96,18 @@ void TestErrorDisplay::DisplayRestored() {
     ShowUnhandledError(QStringLiteral("spolja"));
     QCOMPARE(outer, QStringList{QStringLiteral("spolja")});
     SetErrorDisplay(previous);
+}
+
+void TestErrorDisplay::FailureDuringProgressLeavesWindowUsable() {
+    CapturedErrors errors;
+    TestWindow window;
+    window.Form().RunWindowHandler([&window] {
+        window.Form().BeginProgress(0, 5);
+        throw std::runtime_error("Prekinuto");
+    });
+    QCOMPARE(errors.Texts, QStringList{QStringLiteral("Prekinuto")});
+    QVERIFY(window.Form().isEnabled());
+    QVERIFY(!window.Box().isVisible());
 }
 
 // The program's own application object, so that its event guard is the one tested.

@@ -328,7 +328,7 @@ void TFormMain::ConnectSignals() {
     using Handler = void (TFormMain::*)();
     const auto onClick = [this](QAbstractButton* control, Handler handler) {
         connect(control, &QAbstractButton::clicked, this,
-                [this, handler] { RunHandler([this, handler] { (this->*handler)(); }); });
+                [this, handler] { RunWindowHandler([this, handler] { (this->*handler)(); }); });
     };
     onClick(BitBtnConnect, &TFormMain::BitBtnConnectClick);
     onClick(BitBtnDisconnect, &TFormMain::BitBtnDisconnectClick);
@@ -354,11 +354,11 @@ bool TFormMain::eventFilter(QObject* watched, QEvent* event) {
         if (!key->isAutoRepeat()) {
             const int code = key->key();
             const Qt::KeyboardModifiers modifiers = key->modifiers();
-            RunHandler([this, code, modifiers] { StringGridECRKeyUp(code, modifiers); });
+            RunWindowHandler([this, code, modifiers] { StringGridECRKeyUp(code, modifiers); });
         }
     } else if (watched == StringGridECR->viewport() &&
                event->type() == QEvent::MouseButtonDblClick) {
-        RunHandler([this] { StringGridECRDblClick(); });
+        RunWindowHandler([this] { StringGridECRDblClick(); });
     }
     return QMainWindow::eventFilter(watched, event);
 }

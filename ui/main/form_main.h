@@ -90,6 +90,10 @@ public:
     void FillGridPC();
     void FillGridECR();
 
+    // Runs one event handler: what escapes it is shown by the application's error display,
+    // and a window an aborted operation left disabled is made usable again.
+    void RunWindowHandler(const std::function<void()>& handler);
+
     // --- edit flow (form_main_edit.cpp) ---
     void StringGridECRDblClick();
 

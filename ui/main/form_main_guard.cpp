@@ -1,6 +1,7 @@
 #include "ui/main/form_main.h"
 
 #include "serial/ecr_error.h"
+#include "ui/common/error_display.h"
 
 void TFormMain::GuardLink(const std::function<void()>& operation) {
     try {
@@ -10,5 +11,14 @@ void TFormMain::GuardLink(const std::function<void()>& operation) {
         // the connection stays open for the next try.
         EndProgress();
         LogLinkError(error);
+    }
+}
+
+void TFormMain::RunWindowHandler(const std::function<void()>& handler) {
+    RunHandler(handler);
+    // Every operation ends with the window enabled; one that an unexpected exception cut
+    // short must not leave it disabled behind the progress box for good.
+    if (!isEnabled()) {
+        EndProgress();
     }
 }
