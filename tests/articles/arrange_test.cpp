@@ -1,5 +1,6 @@
 #include <ostream>
 #include <random>
+#include <vector>
 
 #include <gtest/gtest.h>
 
@@ -44,50 +45,75 @@ TEST(ExchangeArticles, WholeRecords) {
     table[4] = RegisterArticle("A", "1", 17);
     table[4].SetMinPrice(true);
     Put(table, 9, "B", "2");
+    const std::string first = Fields(table[4]);
+    const std::string second = Fields(table[9]);
     ExchangeArticles(table, 4, 9);
-    EXPECT_EQ(NameAt(table, 4), "B");
-    EXPECT_EQ(table[4].GetThisID(), 0);
-    EXPECT_EQ(NameAt(table, 9), "A");
-    EXPECT_EQ(table[9].GetThisID(), 17);
-    EXPECT_TRUE(table[9].GetMinPrice());
+    EXPECT_EQ(Fields(table[4]), second);
+    EXPECT_EQ(Fields(table[9]), first);
 }
 
-TEST(ArrangeByBarcode, SmallBarcodesGoToTheirLocations) {
+struct Entry {
+    int Index;
+    const char* Name;
+    const char* Code;
+};
+
+struct Spot {
+    int Index;
+    const char* Name;
+};
+
+struct PlaceCase {
+    const char* Title;
+    std::vector<Entry> Before;
+    std::vector<Spot> After; // the names at these indices afterwards
+};
+
+void PrintTo(const PlaceCase& c, std::ostream* os) {
+    *os << c.Title;
+}
+
+class ArrangePlaces : public ::testing::TestWithParam<PlaceCase> {};
+
+TEST_P(ArrangePlaces, NamesEndAtTheirIndices) {
     ArticleTable table;
-    Put(table, 2, "pet", "5");
-    Put(table, 3, "tri", "3");
-    Put(table, 4, "cetiri", "4");
-    ArrangeByBarcode(table, LocationLimit);
-    EXPECT_EQ(NameAt(table, 3), "tri");
-    EXPECT_EQ(NameAt(table, 4), "cetiri");
-    EXPECT_EQ(NameAt(table, 5), "pet");
-    for (int i : {0, 1, 2}) {
-        EXPECT_EQ(NameAt(table, i), "") << i;
+    for (const Entry& e : GetParam().Before) {
+        Put(table, e.Index, e.Name, e.Code);
+    }
+    ArrangeByBarcode(table, LocationLimit); // must end
+    for (const Spot& e : GetParam().After) {
+        EXPECT_EQ(NameAt(table, e.Index), e.Name) << e.Index;
     }
 }
 
-TEST(ArrangeByBarcode, SameValueFirstComeTakesTheLocation) {
-    ArticleTable table;
-    Put(table, 2, "sto", "100");
-    Put(table, 3, "nula sto", "0100");
-    ArrangeByBarcode(table, LocationLimit);
-    EXPECT_EQ(NameAt(table, 100), "sto");
-    EXPECT_EQ(NameAt(table, 3), "nula sto");
-    EXPECT_EQ(NameAt(table, 2), "");
-}
-
-TEST(ArrangeByBarcode, OneAndLongBarcodesStay) {
-    ArticleTable table;
-    Put(table, 2, "jedan", "1");
-    Put(table, 3, "dugi", "5000000000000");
-    Put(table, 4, "nula", "0");
-    Put(table, 5, "minus", "-7");
-    ArrangeByBarcode(table, LocationLimit);
-    EXPECT_EQ(NameAt(table, 2), "jedan");
-    EXPECT_EQ(NameAt(table, 3), "dugi");
-    EXPECT_EQ(NameAt(table, 4), "nula");
-    EXPECT_EQ(NameAt(table, 5), "minus");
-}
+INSTANTIATE_TEST_SUITE_P(
+    Tables, ArrangePlaces,
+    ::testing::Values(
+        PlaceCase{"SmallBarcodesGoToTheirLocations",
+                  {{2, "pet", "5"}, {3, "tri", "3"}, {4, "cetiri", "4"}},
+                  {{3, "tri"}, {4, "cetiri"}, {5, "pet"}, {0, ""}, {1, ""}, {2, ""}}},
+        PlaceCase{"SameValueFirstComeTakesTheLocation",
+                  {{2, "sto", "100"}, {3, "nula sto", "0100"}},
+                  {{100, "sto"}, {3, "nula sto"}, {2, ""}}},
+        PlaceCase{
+            "OneLongZeroAndNegativeStay",
+            {{2, "jedan", "1"}, {3, "dugi", "5000000000000"}, {4, "nula", "0"}, {5, "minus", "-7"}},
+            {{2, "jedan"}, {3, "dugi"}, {4, "nula"}, {5, "minus"}}},
+        PlaceCase{"LeadingDigitsCount", {{2, "a", "100A"}}, {{100, "a"}}},
+        PlaceCase{"DisplacedArticleTakesTheOldIndex",
+                  {{2, "sedam", "7"}, {7, "slova", "abc"}},
+                  {{7, "sedam"}, {2, "slova"}}},
+        PlaceCase{"LastIndexExchangesWithTarget",
+                  {{2999, "pedeset", "50"}, {50, "slova", "xyz"}},
+                  {{50, "pedeset"}, {2999, "slova"}}},
+        // A fractional barcode is never placed; a whole value written with a fraction is.
+        PlaceCase{"FractionalBarcodeIsNeverPlaced",
+                  {{2, "pola", "12.5"},
+                   {3, "dvanaest", "12"},
+                   {12, "sedam desetina", "12.7"},
+                   {4, "cetiri", "4.0"}},
+                  {{2, "pola"}, {12, "dvanaest"}, {3, "sedam desetina"}, {4, "cetiri"}}}),
+    [](const auto& info) { return std::string(info.param.Title); });
 
 struct LimitCase {
     const char* Version;
@@ -114,44 +140,6 @@ INSTANTIATE_TEST_SUITE_P(
                       LimitCase{SmallVersion, "1399", 1399}, LimitCase{SmallVersion, "1400", 2},
                       LimitCase{"", "2400", 2}, LimitCase{SmallVersion, "2400", 2},
                       LimitCase{"", "2399", 2399}, LimitCase{SmallVersion, "2399", 2}));
-
-TEST(ArrangeByBarcode, LeadingDigitsCount) {
-    ArticleTable table;
-    Put(table, 2, "a", "100A");
-    ArrangeByBarcode(table, LocationLimit);
-    EXPECT_EQ(NameAt(table, 100), "a");
-}
-
-TEST(ArrangeByBarcode, DisplacedArticleTakesTheOldIndex) {
-    ArticleTable table;
-    Put(table, 2, "sedam", "7");
-    Put(table, 7, "slova", "abc");
-    ArrangeByBarcode(table, LocationLimit);
-    EXPECT_EQ(NameAt(table, 7), "sedam");
-    EXPECT_EQ(NameAt(table, 2), "slova");
-}
-
-TEST(ArrangeByBarcode, LastIndexExchangesWithTarget) {
-    ArticleTable table;
-    Put(table, 2999, "pedeset", "50");
-    Put(table, 50, "slova", "xyz");
-    ArrangeByBarcode(table, LocationLimit);
-    EXPECT_EQ(NameAt(table, 50), "pedeset");
-    EXPECT_EQ(NameAt(table, 2999), "slova");
-}
-
-TEST(ArrangeByBarcode, FractionalBarcodeIsNeverPlaced) {
-    ArticleTable table;
-    Put(table, 2, "pola", "12.5");
-    Put(table, 3, "dvanaest", "12");
-    Put(table, 12, "sedam desetina", "12.7");
-    Put(table, 4, "cetiri", "4.0");         // a whole value written with a fraction still counts
-    ArrangeByBarcode(table, LocationLimit); // must end
-    EXPECT_EQ(NameAt(table, 2), "pola");
-    EXPECT_EQ(NameAt(table, 12), "dvanaest");
-    EXPECT_EQ(NameAt(table, 3), "sedam desetina");
-    EXPECT_EQ(NameAt(table, 4), "cetiri");
-}
 
 TEST(ArrangeByBarcode, TwiceEqualsOnce) {
     std::mt19937 random(7);

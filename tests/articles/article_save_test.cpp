@@ -55,50 +55,17 @@ TEST(SaveArticles, SavedFileLoadsBackWhole) {
     saved[0].SetContainer(4);
     saved[0].SetPriceFixed(true);
     saved[0].SetMeasurement(5);
-    saved[5].FromECRText(ECRString("Drugi\n222\n1250\t1\xFE"
-                                   "1\xFE"
-                                   "1\xFE"
-                                   "0\xFE"
-                                   "1\xFE"
-                                   "0\xFE"
-                                   "6\xFE"
-                                   "2500\t-790\t5\t9"));
-    saved[9].FromECRText(ECRString("Treci\n333\n99\t0\xFE"
-                                   "0\xFE"
-                                   "0\xFE"
-                                   "0\xFE"
-                                   "0\xFE"
-                                   "1\xFE"
-                                   "0\xFE"
-                                   "12345\t487375\t9\t0"));
+    saved[5].FromECRText(WithSep("Drugi\n222\n1250\t1|1|1|0|1|0|6|2500\t-790\t5\t9").c_str());
+    saved[9].FromECRText(WithSep("Treci\n333\n99\t0|0|0|0|0|1|0|12345\t487375\t9\t0").c_str());
     ASSERT_TRUE(SaveArticles(dir.File("a.txt"), saved));
     ArticleTable loaded;
-    const LoadOutcome outcome = LoadArticles(dir.File("a.txt"), loaded);
-    ASSERT_EQ(outcome.Taken, 3);
-    const int from[] = {0, 5, 9};
-    for (int k = 0; k < 3; ++k) {
-        const TalonPLUItem& a = saved[from[k]];
-        const TalonPLUItem& b = loaded[FirstLoadedLocation + k];
-        SCOPED_TRACE(a.GetDescription().Text());
-        EXPECT_STREQ(b.GetDescription().Text(), k == 0 ? "Prvi A" : a.GetDescription().Text());
-        EXPECT_STREQ(b.GetCode().Text(), a.GetCode().Text());
-        EXPECT_NEAR(b.GetPrice(), a.GetPrice(), 1e-9);
-        EXPECT_EQ(b.GetTaxRate(), a.GetTaxRate());
-        EXPECT_EQ(b.GetDepartment(), a.GetDepartment());
-        EXPECT_EQ(b.GetContainer(), a.GetContainer());
-        EXPECT_EQ(b.GetPriceFixed(), a.GetPriceFixed());
-        EXPECT_EQ(b.GetMaxPrice(), a.GetMaxPrice());
-        EXPECT_EQ(b.GetMinPrice(), a.GetMinPrice());
-        EXPECT_EQ(b.GetMeasurement(), a.GetMeasurement());
-        EXPECT_NEAR(b.GetQuantitySold(), a.GetQuantitySold(), 1e-9);
-        EXPECT_NEAR(b.GetTurnover(), a.GetTurnover(), 1e-9);
-    }
-    // The values that used to be cut or exchanged on the way.
-    EXPECT_DOUBLE_EQ(loaded[3].GetQuantitySold(), 2.5);
-    EXPECT_DOUBLE_EQ(loaded[3].GetTurnover(), -7.9);
-    EXPECT_TRUE(loaded[3].GetMaxPrice());
-    EXPECT_FALSE(loaded[3].GetMinPrice());
-    EXPECT_TRUE(loaded[4].GetMinPrice());
+    ASSERT_EQ(LoadArticles(dir.File("a.txt"), loaded).Taken, 3);
+    // Every field comes back: flags in their own places, counters with their decimals.
+    EXPECT_EQ(Fields(loaded[FirstLoadedLocation], false), "Prvi A|111|3.14|2|3|4|1|0|0|5|0|0");
+    EXPECT_EQ(Fields(loaded[FirstLoadedLocation + 1], false),
+              "Drugi|222|12.5|1|1|1|0|1|0|6|2.5|-7.9");
+    EXPECT_EQ(Fields(loaded[FirstLoadedLocation + 2], false),
+              "Treci|333|0.99|0|0|0|0|0|1|0|12.345|4873.75");
 }
 
 TEST(SaveArticles, ReplacesOldFileAndLeavesNoTemporary) {

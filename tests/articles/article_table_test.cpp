@@ -11,10 +11,7 @@ TEST(ClearArticles, EveryEntryEmpty) {
     table[2999].SetPrice(3);
     ClearArticles(table);
     for (int i : {0, 2999}) {
-        EXPECT_EQ(table[i].Name().GetLength(), 0u);
-        EXPECT_EQ(table[i].Barcode().GetLength(), 0u);
-        EXPECT_EQ(table[i].GetPrice(), 0.0);
-        EXPECT_EQ(table[i].GetThisID(), 0);
+        EXPECT_EQ(Fields(table[i]), "||0|0|0|0|0|0|0|0|0|0|0|0") << i;
     }
 }
 

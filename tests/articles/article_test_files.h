@@ -9,7 +9,7 @@
 
 #include <unistd.h>
 
-#include "plu/talon_plu_item.h"
+#include "tests/plu/plu_test_text.h"
 
 // A fresh directory under /tmp, removed with everything in it at the end of the test.
 class TempDir {
@@ -57,17 +57,9 @@ inline std::string Utf16Bytes(const std::u16string& text) {
 
 // A record as the register would report it, so that ThisID is set.
 inline TalonPLUItem RegisterArticle(const char* name, const char* code, int thisId) {
-    const std::string answer = std::string(name) + "\n" + code + "\n" +
-                               "0\t0\xFE"
-                               "0\xFE"
-                               "0\xFE" +
-                               "0\xFE"
-                               "0\xFE"
-                               "0\xFE"
-                               "0\xFE"
-                               "0\t0\t" +
-                               std::to_string(thisId) + "\t0";
     TalonPLUItem item;
-    item.FromECRText(ECRString(answer.c_str()));
+    const std::string answer = std::string(name) + "\n" + code + "\n" +
+                               WithSep("0\t0|0|0|0|0|0|0|0\t0\t") + std::to_string(thisId) + "\t0";
+    item.FromECRText(answer.c_str());
     return item;
 }

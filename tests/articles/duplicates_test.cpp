@@ -50,57 +50,55 @@ void Put(ArticleTable& table, int index, const char* name, const char* code) {
     table[index].SetCode(code);
 }
 
-TEST(ExamineDuplicates, NoDuplicatesNoLine) {
+struct Entry {
+    int Index;
+    const char* Name;
+    const char* Code;
+};
+
+struct LinesCase {
+    const char* Title;
+    std::vector<Entry> Entries;
+    std::vector<std::string> Lines;
+};
+
+void PrintTo(const LinesCase& c, std::ostream* os) {
+    *os << c.Title;
+}
+
+class ExamineLines : public ::testing::TestWithParam<LinesCase> {};
+
+TEST_P(ExamineLines, InTheirOrder) {
     ArticleTable table;
-    Put(table, 2, "Hleb", "1");
-    Put(table, 3, "Mleko", "2");
+    for (const Entry& e : GetParam().Entries) {
+        Put(table, e.Index, e.Name, e.Code);
+    }
     const Examined e = Examine(table);
-    EXPECT_TRUE(e.Lines.empty());
+    EXPECT_EQ(e.Lines, GetParam().Lines);
     EXPECT_EQ(e.Steps, ExamineSteps);
 }
 
-TEST(ExamineDuplicates, NameLineBeforeBarcodeLine) {
-    ArticleTable table;
-    Put(table, 2, "Hleb", "860");
-    Put(table, 5, "Hleb", "860");
-    const std::vector<std::string> expected = {"2, 5 - \"Hleb\" - Dupliran naziv",
-                                               "2, 5 - [860] - Dupliran barkod"};
-    EXPECT_EQ(Examine(table).Lines, expected);
-}
-
-TEST(ExamineDuplicates, CaseAndTrailingSpaceDiffer) {
-    ArticleTable table;
-    Put(table, 2, "Hleb", "1");
-    Put(table, 3, "hleb", "1 ");
-    Put(table, 4, "Hleb ", "01");
-    EXPECT_TRUE(Examine(table).Lines.empty());
-}
-
-TEST(ExamineDuplicates, ThreeEqualBarcodes) {
-    ArticleTable table;
-    Put(table, 3, "A", "77");
-    Put(table, 4, "B", "77");
-    Put(table, 9, "C", "77");
-    const std::vector<std::string> expected = {"3, 4 - [77] - Dupliran barkod",
-                                               "3, 9 - [77] - Dupliran barkod",
-                                               "4, 9 - [77] - Dupliran barkod"};
-    EXPECT_EQ(Examine(table).Lines, expected);
-}
-
-TEST(ExamineDuplicates, EmptyBarcodeMatchesEmptyEntries) {
-    ArticleTable table;
-    Put(table, 2998, "bez barkoda", "");
-    const std::vector<std::string> expected = {"2998, 2999 - [] - Dupliran barkod"};
-    EXPECT_EQ(Examine(table).Lines, expected);
-}
-
-TEST(ExamineDuplicates, CyrillicNameKeptAsCodePageBytes) {
-    ArticleTable table;
-    Put(table, 2, "\xD5\xEB\xE5\xE1", "1");
-    Put(table, 3, "\xD5\xEB\xE5\xE1", "2");
-    const std::vector<std::string> expected = {"2, 3 - \"\xD5\xEB\xE5\xE1\" - Dupliran naziv"};
-    EXPECT_EQ(Examine(table).Lines, expected);
-}
+INSTANTIATE_TEST_SUITE_P(
+    Tables, ExamineLines,
+    ::testing::Values(LinesCase{"NoDuplicatesNoLine", {{2, "Hleb", "1"}, {3, "Mleko", "2"}}, {}},
+                      LinesCase{
+                          "NameLineBeforeBarcodeLine",
+                          {{2, "Hleb", "860"}, {5, "Hleb", "860"}},
+                          {"2, 5 - \"Hleb\" - Dupliran naziv", "2, 5 - [860] - Dupliran barkod"}},
+                      LinesCase{"CaseAndTrailingSpaceDiffer",
+                                {{2, "Hleb", "1"}, {3, "hleb", "1 "}, {4, "Hleb ", "01"}},
+                                {}},
+                      LinesCase{"ThreeEqualBarcodes",
+                                {{3, "A", "77"}, {4, "B", "77"}, {9, "C", "77"}},
+                                {"3, 4 - [77] - Dupliran barkod", "3, 9 - [77] - Dupliran barkod",
+                                 "4, 9 - [77] - Dupliran barkod"}},
+                      LinesCase{"EmptyBarcodeMatchesEmptyEntries",
+                                {{2998, "bez barkoda", ""}},
+                                {"2998, 2999 - [] - Dupliran barkod"}},
+                      LinesCase{"CyrillicNameKeptAsCodePageBytes",
+                                {{2, "\xD5\xEB\xE5\xE1", "1"}, {3, "\xD5\xEB\xE5\xE1", "2"}},
+                                {"2, 3 - \"\xD5\xEB\xE5\xE1\" - Dupliran naziv"}}),
+    [](const auto& info) { return std::string(info.param.Title); });
 
 TEST(ExamineDuplicates, SpreadsheetExport) {
     ArticleTable table;

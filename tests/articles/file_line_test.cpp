@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 #include <ostream>
 
-#include "plu/talon_plu_item.h"
+#include "tests/plu/plu_test_text.h"
 
 namespace {
 
@@ -37,77 +37,53 @@ TEST(FileLine, FreshRecordLine) {
 TEST(FileLine, RoundTripKeepsEveryField) {
     const TalonPLUItem a =
         FromLine("\"Sok\"\t8600\t12.5\t3\t4\t5\t1\t0\t1\t6\t12.345\t4873.75\r\n");
-    const TalonPLUItem b = FromLine(a.ToFileText(Tab).Text());
-    EXPECT_STREQ(b.GetDescription().Text(), "Sok");
-    EXPECT_STREQ(b.GetCode().Text(), "8600");
-    EXPECT_DOUBLE_EQ(b.GetPrice(), 12.5);
-    EXPECT_EQ(b.GetTaxRate(), 3);
-    EXPECT_EQ(b.GetDepartment(), 4);
-    EXPECT_EQ(b.GetContainer(), 5);
-    EXPECT_TRUE(b.GetPriceFixed());
-    EXPECT_FALSE(b.GetMaxPrice());
-    EXPECT_TRUE(b.GetMinPrice());
-    EXPECT_EQ(b.GetMeasurement(), 6);
-    EXPECT_DOUBLE_EQ(b.GetQuantitySold(), 12.345);
-    EXPECT_DOUBLE_EQ(b.GetTurnover(), 4873.75);
+    EXPECT_EQ(Fields(a, false), "Sok|8600|12.5|3|4|5|1|0|1|6|12.345|4873.75");
+    EXPECT_EQ(Fields(FromLine(a.ToFileText(Tab).Text())), Fields(a));
     // Each flag on its own, so a swapped pair cannot pass.
     const TalonPLUItem onlyMax = FromLine("\"a\"\t1\t1\t0\t0\t0\t0\t1\t0\t0\t0\t0");
-    const TalonPLUItem back = FromLine(onlyMax.ToFileText(Tab).Text());
-    EXPECT_FALSE(back.GetPriceFixed());
-    EXPECT_TRUE(back.GetMaxPrice());
-    EXPECT_FALSE(back.GetMinPrice());
-}
-
-TEST(FileLine, QuotedNameHoldsTab) {
-    const TalonPLUItem item = FromLine("\"Mleko\t1l\"\t55\t10");
-    EXPECT_STREQ(item.GetDescription().Text(), "Mleko\t1l");
-    EXPECT_STREQ(item.GetCode().Text(), "55");
-    EXPECT_DOUBLE_EQ(item.GetPrice(), 10.0);
-}
-
-TEST(FileLine, DoubledQuotesAreDropped) {
-    EXPECT_STREQ(FromLine("\"Sok \"\"Jabuka\"\" 1l\"\t4\t120").GetDescription().Text(),
-                 "Sok Jabuka 1l");
-}
-
-TEST(FileLine, UnquotedNameReadUnchanged) {
-    EXPECT_STREQ(FromLine("Pivo, 0.5l\t2399\t95").GetDescription().Text(), "Pivo, 0.5l");
-}
-
-TEST(FileLine, UnmatchedQuoteSwallowsFieldsUpToLaterQuote) {
-    // The name's one quote pairs with the quote in the code field: everything up to the
-    // TAB after that quote is the name.
-    const TalonPLUItem item = FromLine("\"Keks\t12\t3\"4\t9.5\t1");
-    EXPECT_STREQ(item.GetDescription().Text(), "Keks\t12\t34");
-    EXPECT_STREQ(item.GetCode().Text(), "9.5");
-    EXPECT_DOUBLE_EQ(item.GetPrice(), 1.0);
-    EXPECT_EQ(item.GetTaxRate(), 0);
-}
-
-TEST(FileLine, DecimalCommaReadsWholePart) {
-    EXPECT_DOUBLE_EQ(FromLine("a\tb\t12,50").GetPrice(), 12.0);
-}
-
-TEST(FileLine, MissingFieldsReadEmpty) {
-    const TalonPLUItem item = FromLine("Hleb\t5");
-    EXPECT_STREQ(item.GetCode().Text(), "5");
-    EXPECT_EQ(item.GetPrice(), 0.0);
-    EXPECT_FALSE(item.GetMinPrice());
-    EXPECT_EQ(item.GetTurnover(), 0.0);
-}
-
-TEST(FileLine, LineEndIgnoredByLastNumber) {
-    EXPECT_DOUBLE_EQ(FromLine("a\tb\t1\t0\t0\t0\t0\t0\t0\t0\t0\t-7.9\r\n").GetTurnover(), -7.9);
+    EXPECT_EQ(Fields(FromLine(onlyMax.ToFileText(Tab).Text()), false), "a|1|1|0|0|0|0|1|0|0|0|0");
 }
 
 TEST(FileLine, ReadingOverwritesEarlierValues) {
     TalonPLUItem item = FromLine("\"a\"\tb\t5\t1\t1\t1\t1\t1\t1\t1\t1\t1");
     item.FromFileText(ECRString("c\td"), Tab);
-    EXPECT_STREQ(item.GetDescription().Text(), "c");
-    EXPECT_EQ(item.GetPrice(), 0.0);
-    EXPECT_FALSE(item.GetPriceFixed());
-    EXPECT_EQ(item.GetMeasurement(), 0);
+    EXPECT_EQ(Fields(item, false), "c|d|0|0|0|0|0|0|0|0|0|0");
 }
+
+struct LineCase {
+    const char* Title;
+    const char* Line;
+    const char* Read; // every field as Fields gives them
+};
+
+void PrintTo(const LineCase& c, std::ostream* os) {
+    *os << c.Title;
+}
+
+class FileLineRead : public ::testing::TestWithParam<LineCase> {};
+
+TEST_P(FileLineRead, EveryField) {
+    EXPECT_EQ(Fields(FromLine(GetParam().Line), false), GetParam().Read);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Lines, FileLineRead,
+    ::testing::Values(
+        LineCase{"QuotedNameHoldsTab", "\"Mleko\t1l\"\t55\t10",
+                 "Mleko\t1l|55|10|0|0|0|0|0|0|0|0|0"},
+        LineCase{"DoubledQuotesAreDropped", "\"Sok \"\"Jabuka\"\" 1l\"\t4\t120",
+                 "Sok Jabuka 1l|4|120|0|0|0|0|0|0|0|0|0"},
+        LineCase{"UnquotedNameReadUnchanged", "Pivo, 0.5l\t2399\t95",
+                 "Pivo, 0.5l|2399|95|0|0|0|0|0|0|0|0|0"},
+        // The name's one quote pairs with the quote in the code field: everything up to
+        // the TAB after that quote is the name.
+        LineCase{"UnmatchedQuoteSwallowsFields", "\"Keks\t12\t3\"4\t9.5\t1",
+                 "Keks\t12\t34|9.5|1|0|0|0|0|0|0|0|0|0"},
+        LineCase{"DecimalCommaReadsWholePart", "a\tb\t12,50", "a|b|12|0|0|0|0|0|0|0|0|0"},
+        LineCase{"MissingFieldsReadEmpty", "Hleb\t5", "Hleb|5|0|0|0|0|0|0|0|0|0|0"},
+        LineCase{"LineEndIgnoredByLastNumber", "a\tb\t1\t0\t0\t0\t0\t0\t0\t0\t0\t-7.9\r\n",
+                 "a|b|1|0|0|0|0|0|0|0|0|-7.9"}),
+    [](const auto& info) { return std::string(info.param.Title); });
 
 struct FlagCase {
     const char* Field;

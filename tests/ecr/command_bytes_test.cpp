@@ -51,18 +51,8 @@ INSTANTIATE_TEST_SUITE_P(
                     "23 72 35 FE 31 FE 31 32 09 "
                     "41 0A 35 0A 32 30 30 09 30 FE 30 FE 30 FE 30 FE 30 FE 30 FE 30 FE "
                     "30 09 30 09"},
-        CommandCase{"Read0",
-                    [](TalonECR& e) {
-                        TalonPLUItem item;
-                        e.ReadArticle(0, item);
-                    },
-                    "24 62 30 09"},
-        CommandCase{"Read250",
-                    [](TalonECR& e) {
-                        TalonPLUItem item;
-                        e.ReadArticle(250, item);
-                    },
-                    "24 62 32 35 30 09"},
+        CommandCase{"Read0", [](TalonECR& e) { ReadAny(e, 0); }, "24 62 30 09"},
+        CommandCase{"Read250", [](TalonECR& e) { ReadAny(e, 250); }, "24 62 32 35 30 09"},
         CommandCase{"Delete7", [](TalonECR& e) { e.DeleteArticle(7); }, "23 64 35 FE 37 09"},
         CommandCase{"DeleteNegative", [](TalonECR& e) { e.DeleteArticle(-3); },
                     "23 64 35 FE 2D 33 09"}),

@@ -3,28 +3,11 @@
 
 #include <gtest/gtest.h>
 
-#include "plu/talon_plu_item.h"
 #include "tests/ecr/register_line.h"
 
 namespace {
 // A code no reply in these tests carries, to see whether a command stored one.
 constexpr std::int32_t Untouched = 99;
-
-// A whole article reply: fourteen fields in reading order.
-const std::string ArticleReply = "MLEKO\n"
-                                 "8600001\n"
-                                 "12050\t"
-                                 "3\xFE"
-                                 "1\xFE"
-                                 "0\xFE"
-                                 "1\xFE"
-                                 "0\xFE"
-                                 "1\xFE"
-                                 "2\xFE"
-                                 "1500\t"
-                                 "9999\t"
-                                 "5\t"
-                                 "9\t";
 } // namespace
 
 struct ErrorCodeCase {
@@ -75,18 +58,8 @@ INSTANTIATE_TEST_SUITE_P(
         // A complete reply with an empty payload reads as success.
         ErrorCodeCase{"EmptyPayload", [](TalonECR& e) { return e.DeleteArticle(5); },
                       ReplyFrame(""), 0, 0},
-        ErrorCodeCase{"ReadRefused",
-                      [](TalonECR& e) {
-                          TalonPLUItem item;
-                          return e.ReadArticle(3, item);
-                      },
-                      CodeReply(20), -1, 20},
-        ErrorCodeCase{"ReadOk",
-                      [](TalonECR& e) {
-                          TalonPLUItem item;
-                          return e.ReadArticle(5, item);
-                      },
-                      ReplyFrame(ArticleReply), 9, Untouched},
+        ErrorCodeCase{"ReadRefused", [](TalonECR& e) { return ReadAny(e, 3); }, CodeReply(20), -1,
+                      20},
         ErrorCodeCase{"Status",
                       [](TalonECR& e) {
                           e.RequestStatus();
@@ -103,8 +76,7 @@ TEST_F(RegisterLine, ReadOfFiveCharactersIsAnErrorAndLeavesTheRecord) {
     EXPECT_EQ(Ecr->ReadArticle(1, item), -1);
     ReceivedFrame();
     EXPECT_EQ(Ecr->GetErrorCode(), 20);
-    EXPECT_EQ(Bytes(item.GetDescription()), "KEEP");
-    EXPECT_DOUBLE_EQ(item.GetPrice(), 4.5);
+    EXPECT_EQ(Fields(item), "KEEP||4.5|0|0|0|0|0|0|0|0|0|0|0");
 }
 
 TEST_F(RegisterLine, ReadOfSixCharactersIsDecoded) {
@@ -113,47 +85,24 @@ TEST_F(RegisterLine, ReadOfSixCharactersIsDecoded) {
     AnswerNextFrame(ReplyFrame("RR0201"));
     EXPECT_EQ(Ecr->ReadArticle(1, item), 0);
     ReceivedFrame();
-    EXPECT_EQ(Bytes(item.GetDescription()), "RR0201");
-    EXPECT_DOUBLE_EQ(item.GetPrice(), 0.0);
+    EXPECT_EQ(Fields(item), "RR0201||0|0|0|0|0|0|0|0|0|0|0|0");
 }
 
+// A whole reply: the result is the NextID, the record holds all fourteen fields and no
+// code is stored.
 TEST_F(RegisterLine, ReadDecodesTheWholeArticle) {
+    Ecr->SetErrorCode(Untouched);
     TalonPLUItem item;
-    AnswerNextFrame(ReplyFrame(ArticleReply));
+    AnswerNextFrame(ReplyFrame(WithSep("MLEKO\n8600001\n12050\t3|1|0|1|0|1|2|1500\t9999\t5\t9\t")));
     EXPECT_EQ(Ecr->ReadArticle(5, item), 9);
     ReceivedFrame();
-    EXPECT_EQ(Bytes(item.GetDescription()), "MLEKO");
-    EXPECT_EQ(Bytes(item.GetCode()), "8600001");
-    EXPECT_DOUBLE_EQ(item.GetPrice(), 120.5);
-    EXPECT_EQ(item.GetTaxRate(), 3);
-    EXPECT_TRUE(item.GetPriceFixed());
-    EXPECT_FALSE(item.GetMaxPrice());
-    EXPECT_TRUE(item.GetMinPrice());
-    EXPECT_EQ(item.GetMeasurement(), 2);
-    EXPECT_DOUBLE_EQ(item.GetQuantitySold(), 1.5);
-    EXPECT_DOUBLE_EQ(item.GetTurnover(), 99.99);
-    EXPECT_EQ(item.GetThisID(), 5);
-    EXPECT_EQ(item.GetNextID(), 9);
+    EXPECT_EQ(Ecr->GetErrorCode(), Untouched);
+    EXPECT_EQ(Fields(item), "MLEKO|8600001|120.5|3|1|0|1|0|1|2|1.5|99.99|5|9");
 }
 
 TEST_F(RegisterLine, StatusReplyFillsTheHeldRecord) {
-    AnswerNextFrame(ReplyFrame("7\xFE"
-                               "1\xFE"
-                               "3\xFE"
-                               "2024\xFE"
-                               "5\xFE"
-                               "31\xFE"
-                               "123\n"
-                               "IB\n"
-                               "V1\n"
-                               "8\t"
-                               "20\t"
-                               "4\t"
-                               "6\t"
-                               "77\t"
-                               "150\t"
-                               "3\t"
-                               "9\t"));
+    AnswerNextFrame(
+        ReplyFrame(WithSep("7|1|3|2024|5|31|123\nIB\nV1\n8\t20\t4\t6\t77\t150\t3\t9\t")));
     Ecr->RequestStatus();
     ReceivedFrame();
     const TalonStatusItem& status = Ecr->GetStatusItem();

@@ -5,20 +5,22 @@
 #include "ecr/frame_codec.h"
 #include "tests/ecr/register_line.h"
 
-TEST(FrameCommand, StatusCommandFrame) {
-    EXPECT_EQ(Hex(Bytes(FrameCommand("$s"))), "1B 50 24 73 41 38 1B 5C");
+struct FrameCase {
+    const char* Command;
+    const char* FrameHex;
+};
+
+class FrameCommandTest : public ::testing::TestWithParam<FrameCase> {};
+
+TEST_P(FrameCommandTest, EnvelopeAndChecksum) {
+    EXPECT_EQ(Hex(Bytes(FrameCommand(WithSep(GetParam().Command).c_str()))), GetParam().FrameHex);
 }
 
-TEST(FrameCommand, LogOutCommandFrame) {
-    EXPECT_EQ(Hex(Bytes(FrameCommand("*q"))), "1B 50 2A 71 41 34 1B 5C");
-}
-
-TEST(FrameCommand, IsSixBytesLongerThanItsCommand) {
-    const ECRString command = "#r5\xFE"
-                              "1\xFE"
-                              "12\t";
-    EXPECT_EQ(FrameCommand(command).GetLength(), command.GetLength() + 6);
-}
+INSTANTIATE_TEST_SUITE_P(
+    Commands, FrameCommandTest,
+    ::testing::Values(FrameCase{"$s", "1B 50 24 73 41 38 1B 5C"},
+                      FrameCase{"*q", "1B 50 2A 71 41 34 1B 5C"},
+                      FrameCase{"#r5|1|12\t", "1B 50 23 72 35 FE 31 FE 31 32 09 41 30 1B 5C"}));
 
 struct ChecksumCase {
     const char* Command;
@@ -28,7 +30,7 @@ struct ChecksumCase {
 class FrameChecksumTest : public ::testing::TestWithParam<ChecksumCase> {};
 
 TEST_P(FrameChecksumTest, TwoUpperCaseHexDigits) {
-    EXPECT_EQ(Bytes(FrameChecksum(GetParam().Command)), GetParam().Digits);
+    EXPECT_EQ(Bytes(FrameChecksum(WithSep(GetParam().Command).c_str())), GetParam().Digits);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -37,9 +39,7 @@ INSTANTIATE_TEST_SUITE_P(
                       // 0xFF ^ 0x7F = 0x80: the high bit must not widen the text.
                       ChecksumCase{"\x7F", "80"}, ChecksumCase{"\x01", "FE"},
                       ChecksumCase{"\xFF", "00"}, ChecksumCase{"\xFE", "01"},
-                      ChecksumCase{"#y1\xFE"
-                                   "1\xFE",
-                                   "A5"}));
+                      ChecksumCase{"#y1|1|", "A5"}));
 
 struct UnframeCase {
     const char* Reply;

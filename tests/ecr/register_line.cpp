@@ -92,6 +92,7 @@ std::string CommandOf(const std::string& frame) {
     return frame.substr(OpeningBytes, frame.size() - OpeningBytes - ClosingBytes);
 }
 
-std::string Bytes(const ECRString& text) {
-    return std::string(text.Text(), text.GetLength());
+std::int32_t ReadAny(TalonECR& ecr, std::int32_t location) {
+    TalonPLUItem item;
+    return ecr.ReadArticle(location, item);
 }

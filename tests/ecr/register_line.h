@@ -8,6 +8,7 @@
 
 #include "ecr/talon_ecr.h"
 #include "serial/windows_serial.h"
+#include "tests/plu/plu_test_text.h"
 #include "tests/support/pty_pair.h"
 
 // A register object on a real serial link whose far end, a pseudo-terminal, the test plays.
@@ -39,5 +40,5 @@ std::string ReplyFrame(const std::string& payload);
 std::string CodeReply(int code);
 // The command text inside a frame: the frame less "ESC P" and "checksum ESC \".
 std::string CommandOf(const std::string& frame);
-// Bytes as a std::string, for comparisons with texts of the register object.
-std::string Bytes(const ECRString& text);
+// Reads an article into a throw-away record and gives ReadArticle's result.
+std::int32_t ReadAny(TalonECR& ecr, std::int32_t location);

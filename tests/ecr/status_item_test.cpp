@@ -7,94 +7,56 @@
 
 namespace {
 // Six numbers with SEP, three texts with LF, eight numbers with TAB.
-const std::string FirstNine = "7\xFE"
-                              "1\xFE"
-                              "3\xFE"
-                              "2024\xFE"
-                              "5\xFE"
-                              "31\xFE"
-                              "123456789\n"
-                              "AB12345678\n"
-                              "TALON 1.0\n";
-const std::string LastEight = "8\t"
-                              "20\t"
-                              "4\t"
-                              "6\t"
-                              "77\t"
-                              "2400\t"
-                              "3\t"
-                              "9\t";
+const std::string FirstNine = WithSep("7|1|3|2024|5|31|123456789\nAB12345678\nTALON 1.0\n");
+const std::string LastEight = "8\t20\t4\t6\t77\t2400\t3\t9\t";
+const std::string ParsedFirstNine = "7|1|3|2024|5|31|123456789|AB12345678|TALON 1.0";
 
-TalonStatusItem Parsed(const std::string& payload) {
+// Every field with an accessor, "|" between them (field 14 has none).
+std::string StatusFields(const TalonStatusItem& s) {
+    std::string line;
+    for (const std::int32_t n : {s.GetModel(), s.GetFiscalized(), s.GetTotalizers(), s.GetYear(),
+                                 s.GetMonth(), s.GetDay()}) {
+        line += std::to_string(n) + "|";
+    }
+    line += Bytes(s.GetTaxId()) + "|" + Bytes(s.GetFiscalModuleId()) + "|" + Bytes(s.GetVersion());
+    for (const std::int32_t n :
+         {s.GetDepartments(), s.GetProgrammableKeys(), s.GetCashiers(), s.GetPaymentMethods(),
+          s.GetArticles(), s.GetBarcodeFormats(), s.GetPackagings()}) {
+        line += "|" + std::to_string(n);
+    }
+    return line;
+}
+
+struct StatusCase {
+    const char* Title;
+    std::string Payload;
+    std::string Parsed;
+};
+
+void PrintTo(const StatusCase& c, std::ostream* os) {
+    *os << c.Title;
+}
+
+class StatusParse : public ::testing::TestWithParam<StatusCase> {};
+
+// Each payload is parsed over a record that already holds a full reply, so that a field
+// the payload lacks must be cleared, not kept.
+TEST_P(StatusParse, EveryField) {
     TalonStatusItem item;
-    item.Parse(payload.c_str());
-    return item;
+    item.Parse((FirstNine + LastEight).c_str());
+    item.Parse(GetParam().Payload.c_str());
+    EXPECT_EQ(StatusFields(item), GetParam().Parsed);
 }
 
-void ExpectFirstNine(const TalonStatusItem& item) {
-    EXPECT_EQ(item.GetModel(), 7);
-    EXPECT_EQ(item.GetFiscalized(), 1);
-    EXPECT_EQ(item.GetTotalizers(), 3);
-    EXPECT_EQ(item.GetYear(), 2024);
-    EXPECT_EQ(item.GetMonth(), 5);
-    EXPECT_EQ(item.GetDay(), 31);
-    EXPECT_EQ(Bytes(item.GetTaxId()), "123456789");
-    EXPECT_EQ(Bytes(item.GetFiscalModuleId()), "AB12345678");
-    EXPECT_EQ(Bytes(item.GetVersion()), "TALON 1.0");
-}
-
-void ExpectLastEightZero(const TalonStatusItem& item) {
-    EXPECT_EQ(item.GetDepartments(), 0);
-    EXPECT_EQ(item.GetProgrammableKeys(), 0);
-    EXPECT_EQ(item.GetCashiers(), 0);
-    EXPECT_EQ(item.GetPaymentMethods(), 0);
-    EXPECT_EQ(item.GetArticles(), 0);
-    EXPECT_EQ(item.GetBarcodeFormats(), 0);
-    EXPECT_EQ(item.GetPackagings(), 0);
-}
+// In the full reply the fourteenth field (77) has no accessor but must be consumed, so
+// that Articles is 2400.
+INSTANTIATE_TEST_SUITE_P(
+    Replies, StatusParse,
+    ::testing::Values(
+        StatusCase{"Full", FirstNine + LastEight, ParsedFirstNine + "|8|20|4|6|2400|3|9"},
+        StatusCase{"ExtraBytesIgnored", FirstNine + LastEight + WithSep("55\t66|junk"),
+                   ParsedFirstNine + "|8|20|4|6|2400|3|9"},
+        StatusCase{"EndsAfterNinthField", FirstNine, ParsedFirstNine + "|0|0|0|0|0|0|0"},
+        StatusCase{"ErrorReplyIsFieldOne", "RR255", "0|0|0|0|0|0||||0|0|0|0|0|0|0"},
+        StatusCase{"NumericErrorIsTheModel", "255", "255|0|0|0|0|0||||0|0|0|0|0|0|0"}));
 } // namespace
-
-TEST(TalonStatusItem, FullReply) {
-    const TalonStatusItem item = Parsed(FirstNine + LastEight);
-    ExpectFirstNine(item);
-    EXPECT_EQ(item.GetDepartments(), 8);
-    EXPECT_EQ(item.GetProgrammableKeys(), 20);
-    EXPECT_EQ(item.GetCashiers(), 4);
-    EXPECT_EQ(item.GetPaymentMethods(), 6);
-    // The fourteenth field (77) has no accessor but must be consumed.
-    EXPECT_EQ(item.GetArticles(), 2400);
-    EXPECT_EQ(item.GetBarcodeFormats(), 3);
-    EXPECT_EQ(item.GetPackagings(), 9);
-}
-
-TEST(TalonStatusItem, ExtraBytesAfterTheLastFieldAreIgnored) {
-    const TalonStatusItem item = Parsed(FirstNine + LastEight + "55\t66\xFEjunk");
-    ExpectFirstNine(item);
-    EXPECT_EQ(item.GetArticles(), 2400);
-    EXPECT_EQ(item.GetPackagings(), 9);
-}
-
-TEST(TalonStatusItem, ReplyEndingAfterNinthFieldZeroesTheRest) {
-    TalonStatusItem item = Parsed(FirstNine + LastEight);
-    item.Parse(FirstNine.c_str());
-    ExpectFirstNine(item);
-    ExpectLastEightZero(item);
-}
-
-TEST(TalonStatusItem, ErrorReplyBecomesFieldOneAndClearsEveryField) {
-    TalonStatusItem item = Parsed(FirstNine + LastEight);
-    item.Parse("RR255");
-    EXPECT_EQ(item.GetModel(), 0);
-    EXPECT_EQ(item.GetFiscalized(), 0);
-    EXPECT_EQ(item.GetDay(), 0);
-    EXPECT_EQ(Bytes(item.GetTaxId()), "");
-    EXPECT_EQ(Bytes(item.GetFiscalModuleId()), "");
-    EXPECT_EQ(Bytes(item.GetVersion()), "");
-    ExpectLastEightZero(item);
-}
-
-TEST(TalonStatusItem, NumericErrorReplyIsReadAsTheModel) {
-    const TalonStatusItem item = Parsed("255");
-    EXPECT_EQ(item.GetModel(), 255);
-    EXPECT_EQ(item.GetFiscalized(), 0);
-}

@@ -8,31 +8,29 @@
 
 namespace {
 
-// Cuts the status body into its fields: six ended by SEP, three by LF, eight by TAB.
-std::vector<std::string> StatusFields(std::string body) {
-    const char endings[] = {Sep,  Sep,  Sep,  Sep,  Sep,  Sep,  '\n', '\n', '\n',
-                            '\t', '\t', '\t', '\t', '\t', '\t', '\t', '\t'};
+// Cuts a body into fields, each ended by its byte in endings, and what follows them last;
+// a missing ending leaves the field running to the end of the body and the rest empty.
+std::vector<std::string> Split(std::string body, const std::string& endings) {
     std::vector<std::string> fields;
     for (const char ending : endings) {
         const auto at = body.find(ending);
         fields.push_back(body.substr(0, at));
         body = at == std::string::npos ? std::string() : body.substr(at + 1);
     }
-    EXPECT_EQ(body, "");
+    fields.push_back(body);
+    return fields;
+}
+
+// Status: six fields ended by SEP, three by LF, eight by TAB, and nothing after them.
+std::vector<std::string> StatusFields(const std::string& body) {
+    const std::vector<std::string> fields = Split(body, WithSep("||||||\n\n\n\t\t\t\t\t\t\t\t"));
+    EXPECT_EQ(fields.back(), "");
     return fields;
 }
 
 // The fourteen fields of a reading answer, in their order.
-std::vector<std::string> ReadingFields(std::string body) {
-    const char endings[] = {'\n', '\n', '\t', Sep,  Sep,  Sep,  Sep,
-                            Sep,  Sep,  Sep,  '\t', '\t', '\t', '\t'};
-    std::vector<std::string> fields;
-    for (const char ending : endings) {
-        const auto at = body.find(ending);
-        fields.push_back(body.substr(0, at));
-        body = at == std::string::npos ? std::string() : body.substr(at + 1);
-    }
-    return fields;
+std::vector<std::string> ReadingFields(const std::string& body) {
+    return Split(body, WithSep("\n\n\t|||||||\t\t\t\t"));
 }
 
 using EmulatorCommands = EmulatorLine;
@@ -92,9 +90,8 @@ TEST_P(EmulatorLoggedOut, RefusesWithCode9) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Commands, EmulatorLoggedOut,
-                         ::testing::Values(std::string("#y1") + Sep + "1" + Sep,
-                                           WriteCommand(5, "Hleb", "123", 100), ReadCommand(0),
-                                           DeleteCommand(1), "zz"));
+                         ::testing::Values(WithSep("#y1|1|"), WriteCommand(5, "Hleb", "123", 100),
+                                           ReadCommand(0), DeleteCommand(1), "zz"));
 
 TEST_F(EmulatorCommands, StatusAndLogOutWorkLoggedOut) {
     EXPECT_GT(Body(Line->Exchange("$s")).size(), 20u);
@@ -103,9 +100,9 @@ TEST_F(EmulatorCommands, StatusAndLogOutWorkLoggedOut) {
 
 TEST_F(EmulatorCommands, PrintSwitchIsStored) {
     LogIn();
-    EXPECT_EQ(CodeOf(std::string("#y1") + Sep + "1" + Sep), 0);
+    EXPECT_EQ(CodeOf(WithSep("#y1|1|")), 0);
     EXPECT_TRUE(Emulator.PrintingOn());
-    EXPECT_EQ(CodeOf(std::string("#y1") + Sep + "0" + Sep), 0);
+    EXPECT_EQ(CodeOf(WithSep("#y1|0|")), 0);
     EXPECT_FALSE(Emulator.PrintingOn());
 }
 
@@ -239,35 +236,43 @@ TEST_F(EmulatorCommands, BackslashInAStoredNameNeverReachesTheLine) {
     EXPECT_EQ(Body(reply).substr(0, 4), "A?B\n");
 }
 
-class KorvalRegister : public EmulatorLine {
-protected:
-    KorvalRegister() {
-        Emulator.SetVersion("\xCA\xCE\xD0\xC2\xC0\xCB \xD2\xC0\xCB\xCE\xCD \xD1\xD0");
-    }
+struct LimitCase {
+    const char* Title;
+    EmulatorOptions Options;
+    const char* Password;
+    int Limit;              // the first location refused
+    const char* NewVersion; // set on the running emulator, or nullptr
 };
 
-TEST_F(KorvalRegister, TakesLocationsBelow1400) {
-    LogIn();
-    EXPECT_EQ(CodeOf(WriteCommand(1399, "A", "1", 100)), 0);
-    EXPECT_EQ(CodeOf(WriteCommand(1400, "B", "2", 100)), 111);
+EmulatorOptions FiftyAndPassword() {
+    EmulatorOptions o;
+    o.ArticleLimit = 50;
+    o.Password = "0000";
+    return o;
 }
 
-class LimitedRegister : public EmulatorLine {
+class EmulatorLimit : public EmulatorLine, public ::testing::WithParamInterface<LimitCase> {
 protected:
-    LimitedRegister() : EmulatorLine(LimitOptions()) {}
-    static EmulatorOptions LimitOptions() {
-        EmulatorOptions o;
-        o.ArticleLimit = 50;
-        o.Password = "0000";
-        return o;
-    }
+    EmulatorLimit() : EmulatorLine(GetParam().Options) {}
 };
 
-TEST_F(LimitedRegister, TheOptionsSetLimitAndPassword) {
-    EXPECT_EQ(CodeOf("*i7351\n"), 104);
-    EXPECT_EQ(CodeOf("*i0000\n"), 0);
-    EXPECT_EQ(CodeOf(WriteCommand(49, "A", "1", 100)), 0);
-    EXPECT_EQ(CodeOf(WriteCommand(50, "B", "2", 100)), 111);
+TEST_P(EmulatorLimit, TakesLocationsBelowTheLimitWithItsPassword) {
+    if (GetParam().NewVersion) {
+        Emulator.SetVersion(GetParam().NewVersion);
+    }
+    if (std::string(GetParam().Password) != DefaultPassword) {
+        EXPECT_EQ(CodeOf(std::string("*i") + DefaultPassword + "\n"), 104);
+    }
+    EXPECT_EQ(CodeOf(std::string("*i") + GetParam().Password + "\n"), 0);
+    EXPECT_EQ(CodeOf(WriteCommand(GetParam().Limit - 1, "A", "1", 100)), 0);
+    EXPECT_EQ(CodeOf(WriteCommand(GetParam().Limit, "B", "2", 100)), 111);
 }
+
+INSTANTIATE_TEST_SUITE_P(
+    Options, EmulatorLimit,
+    ::testing::Values(LimitCase{"Korval", EmulatorOptions(), DefaultPassword, 1400,
+                                "\xCA\xCE\xD0\xC2\xC0\xCB \xD2\xC0\xCB\xCE\xCD \xD1\xD0"},
+                      LimitCase{"Options", FiftyAndPassword(), "0000", 50, nullptr}),
+    [](const auto& info) { return std::string(info.param.Title); });
 
 } // namespace

@@ -2,9 +2,8 @@
 
 std::string WriteCommand(int location, const std::string& name, const std::string& barcode,
                          long long priceHundredths) {
-    return std::string("#r5") + Sep + "1" + Sep + std::to_string(location) + "\t" + name + "\n" +
-           barcode + "\n" + std::to_string(priceHundredths) + "\t2" + Sep + "1" + Sep + "0" + Sep +
-           "1" + Sep + "0" + Sep + "1" + Sep + "0" + Sep + "1500\t9999\t";
+    return WithSep("#r5|1|") + std::to_string(location) + "\t" + name + "\n" + barcode + "\n" +
+           std::to_string(priceHundredths) + WithSep("\t2|1|0|1|0|1|0|1500\t9999\t");
 }
 
 std::string ReadCommand(int location) {
@@ -12,7 +11,7 @@ std::string ReadCommand(int location) {
 }
 
 std::string DeleteCommand(int location) {
-    return std::string("#d5") + Sep + std::to_string(location) + "\t";
+    return WithSep("#d5|") + std::to_string(location) + "\t";
 }
 
 void EmulatorLine::SetUp() {

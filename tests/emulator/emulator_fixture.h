@@ -7,8 +7,8 @@
 
 #include "emulator/talon_emulator.h"
 #include "tests/emulator/line_client.h"
+#include "tests/plu/plu_test_text.h"
 
-constexpr char Sep = '\xFE';
 constexpr char DefaultPassword[] = "7351";
 
 // "#r5" SEP "1" SEP location TAB and a programming text with the given name, barcode

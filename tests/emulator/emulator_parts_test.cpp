@@ -2,21 +2,19 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
-#include <cstdio>
 #include <set>
-#include <unistd.h>
 
 #include "emulator/article_text.h"
 #include "emulator/demo_articles.h"
 #include "emulator/reply_builder.h"
+#include "tests/articles/article_test_files.h"
 #include "tests/emulator/emulator_fixture.h"
 
 namespace {
 
 TEST(EmulatorArticleText, ProgrammingTextReadsMinPriceBeforeMaxPrice) {
     const StoredArticle a =
-        ParseProgrammingText(std::string("Kafa\n860\n3499\t1") + Sep + "2" + Sep + "3" + Sep + "1" +
-                             Sep + "1" + Sep + "0" + Sep + "7" + Sep + "1500\t9999\t");
+        ParseProgrammingText(WithSep("Kafa\n860\n3499\t1|2|3|1|1|0|7|1500\t9999\t"));
     EXPECT_EQ(a.Name, "Kafa");
     EXPECT_EQ(a.Barcode, "860");
     EXPECT_EQ(a.PriceHundredths, 3499);
@@ -29,9 +27,8 @@ TEST(EmulatorArticleText, ProgrammingTextReadsMinPriceBeforeMaxPrice) {
     EXPECT_EQ(a.Measurement, 7);
     EXPECT_EQ(a.QuantityThousandths, 1500);
     EXPECT_EQ(a.TurnoverHundredths, 9999);
-    EXPECT_EQ(ReadingText(a, 12, 30), std::string("Kafa\n860\n3499\t1") + Sep + "2" + Sep + "3" +
-                                          Sep + "1" + Sep + "0" + Sep + "1" + Sep + "7" + Sep +
-                                          "1500\t9999\t12\t30\t");
+    EXPECT_EQ(ReadingText(a, 12, 30),
+              WithSep("Kafa\n860\n3499\t1|2|3|1|0|1|7|1500\t9999\t12\t30\t"));
 }
 
 TEST(EmulatorArticleText, ShortTextLeavesTheRestEmpty) {
@@ -43,17 +40,9 @@ TEST(EmulatorArticleText, ShortTextLeavesTheRestEmpty) {
 
 TEST(EmulatorArticleText, PluItemRoundTripKeepsFlagsAndCounters) {
     TalonPLUItem item;
-    item.SetDescription("Mleko");
-    item.SetCode("861");
-    item.SetPrice(129.0);
-    item.SetMaxPrice(true);
-    const TalonPLUItem back = ToPLUItem(FromPLUItem(item), 4, 9);
-    EXPECT_EQ(back.GetDescription(), "Mleko");
-    EXPECT_DOUBLE_EQ(back.GetPrice(), 129.0);
-    EXPECT_TRUE(back.GetMaxPrice());
-    EXPECT_FALSE(back.GetMinPrice());
-    EXPECT_EQ(back.GetThisID(), 4);
-    EXPECT_EQ(back.GetNextID(), 9);
+    item.FromECRText(WithSep("Mleko\n861\n12900\t1|2|3|1|1|0|7|1500\t9999\t0\t0").c_str());
+    EXPECT_EQ(Fields(ToPLUItem(FromPLUItem(item), 4, 9)),
+              "Mleko|861|129|1|2|3|1|1|0|7|1.5|99.99|4|9");
 }
 
 TEST(EmulatorReply, CodeReplyIsEnvelopeAroundTwoCharactersAndTheCode) {
@@ -90,29 +79,17 @@ TEST(EmulatorStart, DemoOptionProgramsTheDemoSet) {
     EXPECT_EQ(emulator.Articles().at(8).GetNextID(), 0);
 }
 
-// An article file as the program writes it: UTF-16LE, heading line, CR LF.
-std::string Utf16File(const std::u16string& text) {
-    std::string bytes;
-    for (const char16_t unit : text) {
-        bytes += static_cast<char>(unit & 0xFF);
-        bytes += static_cast<char>(unit >> 8);
-    }
-    return bytes;
-}
-
 TEST(EmulatorStart, ArticleFileIsProgrammedAtItsLocations) {
-    char path[] = "/tmp/emulator-articles-XXXXXX";
-    const int fd = mkstemp(path);
-    ASSERT_GE(fd, 0);
-    const std::string bytes = Utf16File(
-        u"Naziv\tBarkod\r\n\"Hleb\"\t860\t65.00\t2\t1\t0\t0\t0\t0\t0\t0\t0\r\n"
-        u"\"\u041C\u043B\u0435\u043A\u043E\"\t861\t129.00\t2\t1\t0\t0\t0\t0\t0\t0\t0\r\n");
-    ASSERT_EQ(write(fd, bytes.data(), bytes.size()), static_cast<ssize_t>(bytes.size()));
-    close(fd);
+    TempDir dir;
+    // An article file as the program writes it: UTF-16LE, heading line, CR LF.
+    WriteBytes(
+        dir.File("a.txt"),
+        Utf16Bytes(
+            u"Naziv\tBarkod\r\n\"Hleb\"\t860\t65.00\t2\t1\t0\t0\t0\t0\t0\t0\t0\r\n"
+            u"\"\u041C\u043B\u0435\u043A\u043E\"\t861\t129.00\t2\t1\t0\t0\t0\t0\t0\t0\t0\r\n"));
     EmulatorOptions options;
-    options.ArticleFile = path;
+    options.ArticleFile = dir.File("a.txt");
     TalonEmulator emulator(options);
-    std::remove(path);
     const auto articles = emulator.Articles();
     ASSERT_EQ(articles.size(), 2u);
     EXPECT_EQ(articles.at(2).GetDescription(), "Hleb");

@@ -23,27 +23,21 @@ std::string UnclosedFrame() {
     return "\x1B" + std::string(MaxFrameBytes + 100, 'x');
 }
 
-TEST(FrameReaderLimit, UnclosedFrameIsDroppedAndTheNextFrameComesOutWhole) {
-    FrameReader reader;
-    for (const char c : UnclosedFrame()) {
-        ASSERT_FALSE(reader.Push(c).has_value());
+// After a dropped frame both a whole frame and an enquiry come out as they came in.
+TEST(FrameReaderLimit, UnclosedFrameIsDroppedAndTheNextUnitComesOutWhole) {
+    for (const std::string& next : {StatusFrame, std::string("\x05")}) {
+        FrameReader reader;
+        for (const char c : UnclosedFrame()) {
+            ASSERT_FALSE(reader.Push(c).has_value());
+        }
+        std::optional<std::string> unit;
+        for (const char c : next) {
+            unit = reader.Push(c);
+        }
+        ASSERT_TRUE(unit.has_value());
+        EXPECT_EQ(*unit, next);
     }
-    std::optional<std::string> unit;
-    for (const char c : StatusFrame) {
-        unit = reader.Push(c);
-    }
-    ASSERT_TRUE(unit.has_value());
-    EXPECT_EQ(*unit, StatusFrame);
-}
-
-TEST(FrameReaderLimit, EnquiryAfterDroppedFrameIsAnswered) {
-    FrameReader reader;
-    for (const char c : UnclosedFrame()) {
-        reader.Push(c);
-    }
-    const std::optional<std::string> unit = reader.Push('\x05');
-    ASSERT_TRUE(unit.has_value());
-    EXPECT_TRUE(FrameReader::IsEnquiry(*unit));
+    EXPECT_TRUE(FrameReader::IsEnquiry("\x05"));
 }
 
 using EmulatorHostileLine = EmulatorLine;

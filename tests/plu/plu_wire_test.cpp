@@ -2,20 +2,16 @@
 
 #include <gtest/gtest.h>
 
-#include "plu/talon_plu_item.h"
+#include "tests/plu/plu_test_text.h"
 
 namespace {
-std::string Bytes(const ECRString& text) {
-    return std::string(text.Text(), text.GetLength());
-}
-
 std::string Wire(const TalonPLUItem& item) {
     return Bytes(item.ToECRText());
 }
 
 TalonPLUItem Decoded(const std::string& answer) {
     TalonPLUItem item;
-    item.FromECRText(answer.c_str());
+    item.FromECRText(WithSep(answer).c_str());
     return item;
 }
 
@@ -33,27 +29,11 @@ TEST(ToECRText, ExampleRecord) {
     item.SetPrice(120.5);
     item.SetTaxRate(3);
     item.SetDepartment(1);
-    EXPECT_EQ(Wire(item), "HLEB\n860\n12050\t3\xFE"
-                          "1\xFE"
-                          "0\xFE"
-                          "0\xFE"
-                          "0\xFE"
-                          "0\xFE"
-                          "0\xFE"
-                          "0\t0\t");
+    EXPECT_EQ(Wire(item), WithSep("HLEB\n860\n12050\t3|1|0|0|0|0|0|0\t0\t"));
 }
 
 TEST(ToECRText, EmptyRecordStartsWithLineFeed) {
-    const std::string wire = Wire(TalonPLUItem());
-    ASSERT_FALSE(wire.empty());
-    EXPECT_EQ(wire, "\n\n0\t0\xFE"
-                    "0\xFE"
-                    "0\xFE"
-                    "0\xFE"
-                    "0\xFE"
-                    "0\xFE"
-                    "0\xFE"
-                    "0\t0\t");
+    EXPECT_EQ(Wire(TalonPLUItem()), WithSep("\n\n0\t0|0|0|0|0|0|0|0\t0\t"));
 }
 
 TEST(ToECRText, TextsAreCutButTheRecordKeepsThem) {
@@ -96,75 +76,36 @@ struct CounterCase {
 class CounterWireTest : public ::testing::TestWithParam<CounterCase> {};
 
 TEST_P(CounterWireTest, CountersRoundTrip) {
-    const std::string head = "N\nC\n100\t0\xFE"
-                             "0\xFE"
-                             "0\xFE"
-                             "0\xFE"
-                             "0\xFE"
-                             "0\xFE"
-                             "0\xFE";
-    const TalonPLUItem item = Decoded(head + GetParam().Answer);
+    const TalonPLUItem item = Decoded(std::string("N\nC\n100\t0|0|0|0|0|0|0|") + GetParam().Answer);
     EXPECT_DOUBLE_EQ(item.GetQuantitySold(), GetParam().Quantity);
     EXPECT_DOUBLE_EQ(item.GetTurnover(), GetParam().Turnover);
     const std::string wire = Wire(item);
     EXPECT_EQ(wire.substr(wire.rfind('\xFE') + 1), GetParam().Sent);
 }
 
+// The last case: 1.6 thousandths and -0.4 hundredths go back as whole numbers, the only
+// ones the register takes.
 INSTANTIATE_TEST_SUITE_P(Values, CounterWireTest,
                          ::testing::Values(CounterCase{"1500\t9999\t1\t2\t", "1500\t9999\t", 1.5,
                                                        99.99},
                                            CounterCase{"0\t0\t", "0\t0\t", 0.0, 0.0},
                                            CounterCase{"-250\t-1\t", "-250\t-1\t", -0.25, -0.01},
-                                           CounterCase{"1\t1\t", "1\t1\t", 0.001, 0.01}));
-
-TEST(ToECRText, CountersAreRoundedToWholeNumbers) {
-    // 1.6 thousandths and -0.4 hundredths: the register takes whole numbers only.
-    const TalonPLUItem item = Decoded("N\nC\n0\t0\xFE"
-                                      "0\xFE"
-                                      "0\xFE"
-                                      "0\xFE"
-                                      "0\xFE"
-                                      "0\xFE"
-                                      "0\xFE"
-                                      "1.6\t-0.4\t");
-    const std::string wire = Wire(item);
-    EXPECT_EQ(wire.substr(wire.rfind('\xFE') + 1), "2\t0\t");
-}
+                                           CounterCase{"1\t1\t", "1\t1\t", 0.001, 0.01},
+                                           CounterCase{"1.6\t-0.4\t", "2\t0\t", 0.0016, -0.004}));
 
 TEST(FlagOrder, ReadMaxFirstWriteMinFirst) {
     // Flag fields 1, 0, 1 in the answer: PriceFixed, MaxPrice, MinPrice.
-    const TalonPLUItem item = Decoded("N\nC\n100\t1\xFE"
-                                      "2\xFE"
-                                      "3\xFE"
-                                      "1\xFE"
-                                      "0\xFE"
-                                      "1\xFE"
-                                      "4\xFE"
-                                      "0\t0\t7\t8\t");
+    const TalonPLUItem item = Decoded("N\nC\n100\t1|2|3|1|0|1|4|0\t0\t7\t8\t");
     EXPECT_TRUE(item.GetPriceFixed());
     EXPECT_FALSE(item.GetMaxPrice());
     EXPECT_TRUE(item.GetMinPrice());
-    EXPECT_EQ(NumbersOf(Wire(item)), "100\t1\xFE"
-                                     "2\xFE"
-                                     "3\xFE"
-                                     "1\xFE"
-                                     "1\xFE"
-                                     "0\xFE"
-                                     "4\xFE"
-                                     "0\t0\t");
+    EXPECT_EQ(NumbersOf(Wire(item)), WithSep("100\t1|2|3|1|1|0|4|0\t0\t"));
 }
 
 TEST(FlagOrder, OnlyMaxPriceSet) {
     TalonPLUItem item;
     item.SetMaxPrice(true);
-    EXPECT_EQ(NumbersOf(Wire(item)), "0\t0\xFE"
-                                     "0\xFE"
-                                     "0\xFE"
-                                     "0\xFE"
-                                     "0\xFE"
-                                     "1\xFE"
-                                     "0\xFE"
-                                     "0\t0\t");
+    EXPECT_EQ(NumbersOf(Wire(item)), WithSep("0\t0|0|0|0|0|1|0|0\t0\t"));
 }
 
 struct FlagCase {
@@ -175,12 +116,8 @@ struct FlagCase {
 class FlagFieldTest : public ::testing::TestWithParam<FlagCase> {};
 
 TEST_P(FlagFieldTest, TrueExactlyWhenTheNumberIsOne) {
-    const std::string answer = std::string("N\nC\n0\t0\xFE"
-                                           "0\xFE"
-                                           "0\xFE") +
-                               GetParam().Field + "\xFE" + GetParam().Field + "\xFE" +
-                               GetParam().Field + "\xFE";
-    const TalonPLUItem item = Decoded(answer);
+    const std::string f = GetParam().Field;
+    const TalonPLUItem item = Decoded("N\nC\n0\t0|0|0|" + f + "|" + f + "|" + f + "|");
     EXPECT_EQ(item.GetPriceFixed(), GetParam().Value);
     EXPECT_EQ(item.GetMaxPrice(), GetParam().Value);
     EXPECT_EQ(item.GetMinPrice(), GetParam().Value);
@@ -194,75 +131,25 @@ INSTANTIATE_TEST_SUITE_P(Values, FlagFieldTest,
                                            FlagCase{"-1", false}));
 
 TEST(FromECRText, WholeAnswer) {
-    const TalonPLUItem item = Decoded("MLEKO 1L\n8600001\n1250\t3\xFE"
-                                      "4\xFE"
-                                      "5\xFE"
-                                      "0\xFE"
-                                      "1\xFE"
-                                      "0\xFE"
-                                      "6\xFE"
-                                      "1500\t2500\t7\t9\t");
-    EXPECT_EQ(Bytes(item.GetDescription()), "MLEKO 1L");
-    EXPECT_EQ(Bytes(item.GetCode()), "8600001");
-    EXPECT_DOUBLE_EQ(item.GetPrice(), 12.5);
-    EXPECT_EQ(item.GetTaxRate(), 3);
-    EXPECT_EQ(item.GetDepartment(), 4);
-    EXPECT_EQ(item.GetContainer(), 5);
-    EXPECT_FALSE(item.GetPriceFixed());
-    EXPECT_TRUE(item.GetMaxPrice());
-    EXPECT_FALSE(item.GetMinPrice());
-    EXPECT_EQ(item.GetMeasurement(), 6);
-    EXPECT_DOUBLE_EQ(item.GetQuantitySold(), 1.5);
-    EXPECT_DOUBLE_EQ(item.GetTurnover(), 25.0);
-    EXPECT_EQ(item.GetThisID(), 7);
-    EXPECT_EQ(item.GetNextID(), 9);
+    EXPECT_EQ(Fields(Decoded("MLEKO 1L\n8600001\n1250\t3|4|5|0|1|0|6|1500\t2500\t7\t9\t")),
+              "MLEKO 1L|8600001|12.5|3|4|5|0|1|0|6|1.5|25|7|9");
 }
 
 TEST(FromECRText, NextIdRunsToTheEndWithoutTab) {
-    const TalonPLUItem item = Decoded("N\nC\n1\t0\xFE"
-                                      "0\xFE"
-                                      "0\xFE"
-                                      "0\xFE"
-                                      "0\xFE"
-                                      "0\xFE"
-                                      "0\xFE"
-                                      "0\t0\t3\t-1");
-    EXPECT_EQ(item.GetThisID(), 3);
-    EXPECT_EQ(item.GetNextID(), -1);
+    EXPECT_EQ(Fields(Decoded("N\nC\n1\t0|0|0|0|0|0|0|0\t0\t3\t-1")),
+              "N|C|0.01|0|0|0|0|0|0|0|0|0|3|-1");
 }
 
 TEST(FromECRText, AnswerCutAfterTheBarcodeClearsEverythingElse) {
-    TalonPLUItem item = Decoded("X\nY\n1250\t3\xFE"
-                                "4\xFE"
-                                "5\xFE"
-                                "1\xFE"
-                                "1\xFE"
-                                "1\xFE"
-                                "6\xFE"
-                                "1500\t2500\t7\t9\t");
+    TalonPLUItem item = Decoded("X\nY\n1250\t3|4|5|1|1|1|6|1500\t2500\t7\t9\t");
     item.FromECRText("ABC\n123\n");
-    EXPECT_EQ(Bytes(item.GetDescription()), "ABC");
-    EXPECT_EQ(Bytes(item.GetCode()), "123");
-    EXPECT_DOUBLE_EQ(item.GetPrice(), 0.0);
-    EXPECT_EQ(item.GetTaxRate(), 0);
-    EXPECT_EQ(item.GetDepartment(), 0);
-    EXPECT_EQ(item.GetContainer(), 0);
-    EXPECT_FALSE(item.GetPriceFixed());
-    EXPECT_FALSE(item.GetMaxPrice());
-    EXPECT_FALSE(item.GetMinPrice());
-    EXPECT_EQ(item.GetMeasurement(), 0);
-    EXPECT_DOUBLE_EQ(item.GetQuantitySold(), 0.0);
-    EXPECT_DOUBLE_EQ(item.GetTurnover(), 0.0);
-    EXPECT_EQ(item.GetThisID(), 0);
-    EXPECT_EQ(item.GetNextID(), 0);
+    EXPECT_EQ(Fields(item), "ABC|123|0|0|0|0|0|0|0|0|0|0|0|0");
 }
 
 TEST(FromECRText, FieldRunsToItsOwnSeparatorAcrossOthers) {
     // No LF at all: the name takes the whole answer, every later field is empty.
-    const TalonPLUItem item = Decoded("A\tB\xFE"
-                                      "C");
-    EXPECT_EQ(Bytes(item.GetDescription()), "A\tB\xFE"
-                                            "C");
+    const TalonPLUItem item = Decoded("A\tB|C");
+    EXPECT_EQ(Bytes(item.GetDescription()), WithSep("A\tB|C"));
     EXPECT_EQ(Bytes(item.GetCode()), "");
 }
 

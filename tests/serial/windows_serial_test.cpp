@@ -90,14 +90,10 @@ TEST_F(WindowsSerialOpenTest, WriteWithoutPortThrowsEight) {
     EXPECT_EQ(ErrorCodeOf([&] { link.Write(ECRString("x")); }), ErrorWritingPort);
 }
 
-TEST_F(WindowsSerialTest, WriteSendsEveryByteUnchanged) {
+TEST_F(WindowsSerialTest, EveryByteCrossesUnchangedBothWays) {
     const std::string bytes = AllBytesFrom(1); // a text cannot hold 0x00
     EXPECT_TRUE(Link.Write(ECRString(bytes.c_str())));
     EXPECT_EQ(Hex(Line.ReceiveCount(bytes.size())), Hex(bytes));
-}
-
-TEST_F(WindowsSerialTest, ReadReceivesEveryByteUnchanged) {
-    const std::string bytes = AllBytesFrom(1);
     Line.Send(bytes);
     EXPECT_EQ(Hex(Str(Link.Read(static_cast<int>(bytes.size()), OneSecond))), Hex(bytes));
 }

@@ -4,7 +4,6 @@
 
 #include <clocale>
 #include <cmath>
-#include <cstdio>
 #include <string>
 
 namespace {
@@ -28,10 +27,6 @@ INSTANTIATE_TEST_SUITE_P(
                       LongCase{"2147483648", 2147483647},
                       LongCase{"99999999999999999999999", 2147483647},
                       LongCase{"-99999999999999999999999", -2147483647 - 1}));
-
-TEST(ReadLongRule, NullIsZero) {
-    EXPECT_EQ(ReadLong(nullptr), 0);
-}
 
 struct DoubleCase {
     const char* Text;
@@ -59,6 +54,7 @@ TEST(ReadDoubleRule, OverflowAndNull) {
     EXPECT_EQ(ReadDouble("1e400"), HUGE_VAL);
     EXPECT_EQ(ReadDouble("-123.4e400"), -HUGE_VAL);
     EXPECT_EQ(ReadDouble(nullptr), 0.0);
+    EXPECT_EQ(ReadLong(nullptr), 0);
 }
 
 // Found by fuzzing: an exponent beyond long's range once overflowed the magnitude sum.
@@ -77,9 +73,6 @@ class FormatFixedRule : public ::testing::TestWithParam<FixedCase> {};
 TEST_P(FormatFixedRule, AsPrintf) {
     const FixedCase& c = GetParam();
     EXPECT_EQ(FormatFixed(c.Value, c.Decimals), c.Expected);
-    char printed[64];
-    std::snprintf(printed, sizeof printed, "%.*f", c.Decimals, c.Value); // "C" locale here
-    EXPECT_EQ(FormatFixed(c.Value, c.Decimals), printed);
 }
 INSTANTIATE_TEST_SUITE_P(
     Cases, FormatFixedRule,

@@ -2,7 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -47,24 +49,46 @@ TEST(ECRStringBuild, FromFlag) {
     EXPECT_EQ(Str(ECRString(false)), "0");
 }
 
-TEST(ECRStringAssign, ShorterKeepsCapacityLongerReallocatesExactly) {
-    ECRString s("abcdef");
-    s = ECRString("xyz");
-    EXPECT_EQ(Str(s), "xyz");
-    EXPECT_EQ(s.GetLength(), 3u);
-    EXPECT_EQ(s.GetCapacity(), 6u);
-    s = ECRString("12345678");
-    EXPECT_EQ(Str(s), "12345678");
-    EXPECT_EQ(s.GetCapacity(), 8u);
+struct GrowCase {
+    const char* Title;
+    const char* Start;
+    std::vector<std::string> Steps; // "=text" assigns, "+text" appends
+    const char* Text;
+    std::uint32_t Capacity;
+};
+
+void PrintTo(const GrowCase& c, std::ostream* os) {
+    *os << c.Title;
 }
 
-TEST(ECRStringAssign, LongerThanLengthButWithinCapacityStillReallocates) {
-    ECRString s("abcdef");
-    s = ECRString("ab");
-    s = ECRString("abcd"); // longer than the text (2), shorter than the buffer (6)
-    EXPECT_EQ(Str(s), "abcd");
-    EXPECT_EQ(s.GetCapacity(), 4u);
+class ECRStringCapacity : public ::testing::TestWithParam<GrowCase> {};
+
+// A buffer is reused when the new text fits in it, else replaced by one of exactly the
+// new length; an assignment longer than the text (but within the buffer) still replaces it.
+TEST_P(ECRStringCapacity, TextAndBuffer) {
+    ECRString s(GetParam().Start);
+    for (const std::string& step : GetParam().Steps) {
+        const ECRString operand(step.c_str() + 1);
+        if (step[0] == '=') {
+            s = operand;
+        } else {
+            s.Append(operand);
+        }
+    }
+    EXPECT_EQ(Str(s), GetParam().Text);
+    EXPECT_EQ(s.GetLength(), Str(s).size());
+    EXPECT_EQ(s.GetCapacity(), GetParam().Capacity);
 }
+
+INSTANTIATE_TEST_SUITE_P(
+    Steps, ECRStringCapacity,
+    ::testing::Values(GrowCase{"AssignShorterKeeps", "abcdef", {"=xyz"}, "xyz", 6},
+                      GrowCase{"AssignLongerExact", "abcdef", {"=xyz", "=12345678"}, "12345678", 8},
+                      GrowCase{
+                          "AssignBeyondLengthWithinBuffer", "abcdef", {"=ab", "=abcd"}, "abcd", 4},
+                      GrowCase{"AppendGrowsToExactSum", "abc", {"+de"}, "abcde", 5},
+                      GrowCase{"AppendWithinCapacityReuses", "abcdef", {"=ab", "+xy"}, "abxy", 6}),
+    [](const auto& info) { return std::string(info.param.Title); });
 
 TEST(ECRStringAssign, SelfAssignChangesNothing) {
     ECRString s("abcdef");
@@ -72,22 +96,6 @@ TEST(ECRStringAssign, SelfAssignChangesNothing) {
     const ECRString& alias = s;
     s = alias;
     EXPECT_EQ(Str(s), "abc");
-    EXPECT_EQ(s.GetCapacity(), 6u);
-}
-
-TEST(ECRStringAppend, GrowsToExactSum) {
-    ECRString s("abc");
-    s += ECRString("de");
-    EXPECT_EQ(Str(s), "abcde");
-    EXPECT_EQ(s.GetLength(), 5u);
-    EXPECT_EQ(s.GetCapacity(), 5u);
-}
-
-TEST(ECRStringAppend, WithinCapacityReusesBuffer) {
-    ECRString s("abcdef");
-    s = ECRString("ab");
-    s.Append(ECRString("xy"));
-    EXPECT_EQ(Str(s), "abxy");
     EXPECT_EQ(s.GetCapacity(), 6u);
 }
 
@@ -213,17 +221,6 @@ INSTANTIATE_TEST_SUITE_P(Cases, ECRStringReplaceAll,
                                            ReplaceCase{"xax", "x", "", "a"},
                                            ReplaceCase{"", "a", "b", ""}));
 
-TEST(ECRStringCutField, PlainSplitInOrderThenEmpty) {
-    ECRString s("12\xFE"
-                "34");
-    EXPECT_EQ(Str(s.CutField('\xFE')), "12");
-    EXPECT_EQ(Str(s), "34");
-    EXPECT_EQ(Str(s.CutField('\xFE')), "34");
-    EXPECT_EQ(s.GetLength(), 0u);
-    EXPECT_EQ(Str(s.CutField('\xFE')), "");
-    EXPECT_EQ(s.GetLength(), 0u);
-}
-
 struct CutCase {
     const char* Text;
     char Separator;
@@ -252,11 +249,19 @@ INSTANTIATE_TEST_SUITE_P(
         CutCase{"a\t\"b\tc\"", '\t', 0, "a", "\"b\tc\""},
         CutCase{"\"a,b\",c", ',', 0, "\"a", "b\",c"})); // no quote character: plain split
 
-TEST(ECRStringCutField, QuotedTextKeepsFieldsInOrder) {
-    ECRString s("x,\"a,b\"");
-    EXPECT_EQ(Str(s.CutField(',', '"')), "x");
-    EXPECT_EQ(Str(s.CutField(',', '"')), "\"a,b\"");
-    EXPECT_EQ(s.GetLength(), 0u);
+// Cutting again and again gives the fields in order, then empty fields from an empty text.
+TEST(ECRStringCutField, FieldsInOrderThenEmpty) {
+    ECRString plain("12\xFE"
+                    "34");
+    ECRString quoted("x,\"a,b\"");
+    for (const char* field : {"12", "34", ""}) {
+        EXPECT_EQ(Str(plain.CutField('\xFE')), field);
+    }
+    for (const char* field : {"x", "\"a,b\"", ""}) {
+        EXPECT_EQ(Str(quoted.CutField(',', '"')), field);
+    }
+    EXPECT_EQ(plain.GetLength(), 0u);
+    EXPECT_EQ(quoted.GetLength(), 0u);
 }
 
 } // namespace

@@ -25,19 +25,22 @@ TalonPLUItem MakeArticle(const char* name, const char* code, double price, int t
     return item;
 }
 
+QByteArray Utf16LE(const QString& text) {
+    QByteArray bytes;
+    for (const QChar unit : text) {
+        bytes.append(static_cast<char>(unit.unicode() & 0xFF));
+        bytes.append(static_cast<char>(unit.unicode() >> 8));
+    }
+    return bytes;
+}
+
 void WriteArticleFile(const QString& path, const QStringList& lines) {
     QFile file(path);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
         qFatal("cannot write %s", qPrintable(path));
     }
     for (const QString& line : lines) {
-        const QString text = line + LineEnd;
-        QByteArray bytes;
-        for (const QChar unit : text) {
-            bytes.append(static_cast<char>(unit.unicode() & 0xFF));
-            bytes.append(static_cast<char>(unit.unicode() >> 8));
-        }
-        file.write(bytes);
+        file.write(Utf16LE(line + LineEnd));
     }
 }
 
@@ -79,12 +82,13 @@ QString ArticleFields(const TalonPLUItem& item) {
         .join('|');
 }
 
-TalonPLUItem ArticleWithThisID(const char* name, const char* code, int thisId) {
+TalonPLUItem ArticleWithThisID(const char* name, const char* code, int thisId, int hundredths,
+                               int taxRate) {
     const std::string sep(1, Separator);
-    const std::string reply = std::string(name) + "\n" + code + "\n" + "150" + Tab + "1" + sep +
-                              "0" + sep + "0" + sep + "0" + sep + "0" + sep + "0" + sep + "0" +
-                              sep + "0" + Tab + "0" + Tab + std::to_string(thisId) + Tab + "0" +
-                              Tab;
+    const std::string reply = std::string(name) + "\n" + code + "\n" + std::to_string(hundredths) +
+                              Tab + std::to_string(taxRate) + sep + "0" + sep + "0" + sep + "0" +
+                              sep + "0" + sep + "0" + sep + "0" + sep + "0" + Tab + "0" + Tab +
+                              std::to_string(thisId) + Tab + "0" + Tab;
     TalonPLUItem item;
     item.FromECRText(ECRString(reply.c_str()));
     return item;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QString>
 #include <QStringList>
 
@@ -13,6 +14,8 @@
 // An article with the given name, barcode, price and tax rate (texts are Windows-1251).
 TalonPLUItem MakeArticle(const char* name, const char* code, double price, int taxRate = 0);
 
+// Text as UTF-16LE bytes, without a byte-order mark.
+QByteArray Utf16LE(const QString& text);
 // Writes lines as the article file format has them: UTF-16LE, CR LF after each line.
 void WriteArticleFile(const QString& path, const QStringList& lines);
 // One file line of the twelve TAB-separated fields (name, barcode, price; the rest 0).
@@ -33,5 +36,6 @@ TalonPLUItem ArticleFromLine(const char* line);
 QString ArticleFields(const TalonPLUItem& item);
 
 // An article as the register's read reply gives it, with the given ThisID (which may lie
-// beyond the table, as a misbehaving register could report it).
-TalonPLUItem ArticleWithThisID(const char* name, const char* code, int thisId);
+// beyond the table, as a misbehaving register could report it), price in hundredths.
+TalonPLUItem ArticleWithThisID(const char* name, const char* code, int thisId, int hundredths = 150,
+                               int taxRate = 1);

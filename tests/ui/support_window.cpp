@@ -7,6 +7,7 @@
 #include <QPushButton>
 #include <QTableWidget>
 
+#include "plu/talon_plu_item.h"
 #include "serial/port_devices.h"
 #include "ui/common/error_display.h"
 #include "ui/edit/edit_plu.h"
@@ -21,6 +22,13 @@ namespace {
 const char* const LogLineCountProperty = "logLines";
 
 } // namespace
+
+const QString LoggedInLine = QStringLiteral("*** Prijavljivanje - OK ***");
+const QStringList ConnectFailedLines = {
+    QStringLiteral("Greska u otvaranju konekcije!"),
+    QStringLiteral("Proverite parametre, kabl i podesavanja na kasi.")};
+const QString LinkTimeoutLine = QStringLiteral("Greska u komunikaciji: Timeout error");
+const QString ArticleFileHeading = QStringLiteral("Naziv\tBarkod\tCena");
 
 TestWindow::TestWindow(const EmulatorOptions& options)
     : Emulator(std::make_unique<TalonEmulator>(options)) {
@@ -77,6 +85,41 @@ bool TestWindow::ConnectFresh() {
     return true;
 }
 
+void TestWindow::ListFresh() {
+    Main->BitBtnListClick();
+    ClearReceived();
+    ClearLog();
+}
+
+bool TestWindow::ConnectAndList() {
+    if (!ConnectFresh()) {
+        return false;
+    }
+    ListFresh();
+    return true;
+}
+
+void TestWindow::LoadFile(const QString& path) {
+    Main->ChooseOpenFile = [path] { return path; };
+    Main->BitBtnOpen->click();
+}
+
+void TestWindow::SaveFile(const QString& path) {
+    Main->ChooseSaveFile = [path] { return path; };
+    Main->BitBtnSave->click();
+}
+
+void TestWindow::PlaceOnPC(const std::vector<std::pair<int, TalonPLUItem>>& articles) {
+    for (const auto& [index, item] : articles) {
+        Main->ArticlesPC[index] = item;
+    }
+    Main->FillGridPC();
+}
+
+bool TestWindow::Usable() const {
+    return Main->isEnabled() && !Progress->isVisible();
+}
+
 QStringList TestWindow::LogLines() const {
     const QVariant counted = Main->MemoLog->property(LogLineCountProperty);
     if (counted.isValid() && counted.toInt() == 0) {
@@ -115,6 +158,14 @@ QString TestWindow::Row(const QTableWidget* grid, int gridRow) {
         cells << GridCell(grid, gridRow, column);
     }
     return cells.join(QLatin1Char('|'));
+}
+
+QStringList TestWindow::DataRows(const QTableWidget* grid) {
+    QStringList rows;
+    for (int row = 1; row < GridRowCount(grid); ++row) {
+        rows << Row(grid, row);
+    }
+    return rows;
 }
 
 struct ProgressTrace::Connection {

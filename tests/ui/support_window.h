@@ -8,6 +8,13 @@
 #include <vector>
 
 #include "emulator/talon_emulator.h"
+#include "plu/talon_plu_item.h"
+
+// Log lines that many window tests expect.
+extern const QString LoggedInLine;           // "*** Prijavljivanje - OK ***"
+extern const QStringList ConnectFailedLines; // the two lines of a failed connect
+extern const QString LinkTimeoutLine;        // "Greska u komunikaciji: Timeout error"
+extern const QString ArticleFileHeading;     // the heading line of an article file
 
 class QTableWidget;
 class TFormMain;
@@ -41,6 +48,19 @@ public:
     // so a test sees only what its own operation did; false when it could not connect.
     bool ConnectFresh();
 
+    // Lists the register (already connected) and then forgets what that sent and logged.
+    void ListFresh();
+    // Connects and lists, each starting from an empty log and record; false when it could
+    // not connect.
+    bool ConnectAndList();
+    // Answers the open (save) dialog with `path` and presses "Ucitaj" ("Snimi").
+    void LoadFile(const QString& path);
+    void SaveFile(const QString& path);
+    // Puts articles into the PC table at the given indices and shows them, as a load does.
+    void PlaceOnPC(const std::vector<std::pair<int, TalonPLUItem>>& articles);
+    // The window enabled and the progress box hidden: every operation must end so.
+    bool Usable() const;
+
     // The log, one entry per line ("Dobrodosli!" at start).
     QStringList LogLines() const;
     void ClearLog();
@@ -56,6 +76,8 @@ public:
     static QString Cell(const QTableWidget* grid, int gridRow, int column);
     // The whole data row as "cell|cell|cell|cell|cell", handy for exact comparisons.
     static QString Row(const QTableWidget* grid, int gridRow);
+    // Every data row of the grid, as Row() gives it.
+    static QStringList DataRows(const QTableWidget* grid);
 
 private:
     std::unique_ptr<TalonEmulator> Emulator;

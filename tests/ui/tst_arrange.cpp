@@ -1,4 +1,6 @@
 // Arranging the PC list by barcode and examining it for duplicates, through the window.
+// A register that goes silent while arranging is one case of the fault matrix.
+#include <QProgressBar>
 #include <QTableWidget>
 #include <QtTest>
 
@@ -7,29 +9,20 @@
 #include "ui/main/form_main.h"
 #include "ui/progress/progress_box.h"
 
-#include <QProgressBar>
-
 namespace {
 
 const std::string KorvalVersion = "\xCA\xCE\xD0\xC2\xC0\xCB \xD2\xC0\xCB\xCE\xCD \xD1\xD0";
 
-void PlaceOnPC(TFormMain& form, const std::vector<std::pair<int, TalonPLUItem>>& articles) {
-    for (const auto& [location, item] : articles) {
-        form.ArticlesPC[location] = item;
+// Places articles given as "index|name|barcode|price" on the PC page.
+void PlaceOnPC(TestWindow& window, const QStringList& articles) {
+    std::vector<std::pair<int, TalonPLUItem>> placed;
+    for (const QString& article : articles) {
+        const QStringList f = article.split(QLatin1Char('|'));
+        placed.emplace_back(
+            f[0].toInt(),
+            MakeArticle(f[1].toLatin1().constData(), f[2].toLatin1().constData(), f[3].toDouble()));
     }
-    form.FillGridPC();
-}
-
-QStringList GridIDs(const QTableWidget* grid) {
-    QStringList ids;
-    for (int row = 1; row < TestWindow::Rows(grid); ++row) {
-        ids << TestWindow::Cell(grid, row, 0);
-    }
-    return ids;
-}
-
-QString CodeAt(const TFormMain& form, int index) {
-    return QString::fromLatin1(form.ArticlesPC[index].GetCode().Text());
+    window.PlaceOnPC(placed);
 }
 
 } // namespace
@@ -38,124 +31,73 @@ class TestArrange : public QObject {
     Q_OBJECT
 
 private slots:
-    void smallBarcodesTakeTheirLocations();
-    void limitFollowsRegisterVersion_data();
-    void limitFollowsRegisterVersion();
-    void silentRegisterLeavesListAsItWas();
-    void noDuplicatesNoLines();
-    void duplicatePairGivesNameThenBarcodeLine();
-    void nearlyEqualTextsAreNotDuplicates();
-    void threeEqualBarcodesGiveThreeLines();
+    void arrangeByBarcode_data();
+    void arrangeByBarcode();
+    void examine_data();
+    void examine();
 };
 
-void TestArrange::smallBarcodesTakeTheirLocations() {
-    TestWindow window;
-    QVERIFY(window.ConnectFresh());
-    TFormMain& form = window.Form();
-    PlaceOnPC(form, {{2, MakeArticle("Pet", "5", 5.0)},
-                     {3, MakeArticle("Tri", "3", 3.0)},
-                     {4, MakeArticle("Cetiri", "4", 4.0)}});
-    form.BitBtnSortClick();
-
-    QCOMPARE(GridIDs(form.StringGridPC), (QStringList{"3", "4", "5"}));
-    QCOMPARE(TestWindow::Row(form.StringGridPC, 1), QStringLiteral("3|Tri|3|3.00|0"));
-    QCOMPARE(CodeAt(form, 5), QStringLiteral("5"));
-    for (int i = 0; i <= 2; ++i) {
-        QVERIFY(!IsPresent(form.ArticlesPC[i]));
-    }
-    QCOMPARE(window.Commands(), std::vector<std::string>{"$s"});
-    QVERIFY(window.LogLines().isEmpty());
-}
-
-void TestArrange::limitFollowsRegisterVersion_data() {
+void TestArrange::arrangeByBarcode_data() {
     QTest::addColumn<bool>("korval");
-    QTest::addColumn<QStringList>("ids");
-    QTest::newRow("other version, 2400") << false << QStringList{"4", "1500", "2399"};
-    QTest::newRow("Korval, 1400") << true << QStringList{"2", "3", "4"};
+    QTest::addColumn<QStringList>("articles");
+    QTest::addColumn<QStringList>("rows");
+    // Indices 0 to 2 end empty.
+    QTest::newRow("small barcodes take their locations")
+        << false << QStringList{"2|Pet|5|5", "3|Tri|3|3", "4|Cetiri|4|4"}
+        << QStringList{"3|Tri|3|3.00|0", "4|Cetiri|4|4.00|0", "5|Pet|5|5.00|0"};
+    const QStringList limits{"2|Keks|1500|1", "3|Pivo|2399|2", "4|Krompir|2400|3"};
+    QTest::newRow("other version, 2400")
+        << false << limits
+        << QStringList{"4|Krompir|2400|3.00|0", "1500|Keks|1500|1.00|0", "2399|Pivo|2399|2.00|0"};
+    QTest::newRow("Korval, 1400") << true << limits
+                                  << QStringList{"2|Keks|1500|1.00|0", "3|Pivo|2399|2.00|0",
+                                                 "4|Krompir|2400|3.00|0"};
 }
 
-void TestArrange::limitFollowsRegisterVersion() {
+void TestArrange::arrangeByBarcode() {
     QFETCH(bool, korval);
-    QFETCH(QStringList, ids);
+    QFETCH(QStringList, articles);
+    QFETCH(QStringList, rows);
     TestWindow window;
     if (korval) {
         window.Register().SetVersion(KorvalVersion);
     }
     QVERIFY(window.ConnectFresh());
-    TFormMain& form = window.Form();
-    PlaceOnPC(form, {{2, MakeArticle("Keks", "1500", 1.0)},
-                     {3, MakeArticle("Pivo", "2399", 2.0)},
-                     {4, MakeArticle("Krompir", "2400", 3.0)}});
-    form.BitBtnSortClick();
-    QCOMPARE(GridIDs(form.StringGridPC), ids);
-    QCOMPARE(CodeAt(form, ids.last().toInt()), korval ? QStringLiteral("2400") : "2399");
-}
-
-void TestArrange::silentRegisterLeavesListAsItWas() {
-    TestWindow window;
-    QVERIFY(window.ConnectFresh());
-    TFormMain& form = window.Form();
-    PlaceOnPC(form, {{2, MakeArticle("Pet", "5", 5.0)}, {3, MakeArticle("Tri", "3", 3.0)}});
-    window.Register().GoSilentAfter(0);
-    form.BitBtnSortClick();
-
-    QCOMPARE(window.LogLines(),
-             QStringList{QStringLiteral("Greska u komunikaciji: Timeout error")});
-    QCOMPARE(CodeAt(form, 2), QStringLiteral("5"));
-    QCOMPARE(CodeAt(form, 3), QStringLiteral("3"));
-    QCOMPARE(GridIDs(form.StringGridPC), (QStringList{"2", "3"}));
-    QVERIFY(form.isEnabled());
-}
-
-void TestArrange::noDuplicatesNoLines() {
-    TestWindow window;
-    QVERIFY(window.ConnectFresh());
-    TFormMain& form = window.Form();
-    PlaceOnPC(form, {{2, MakeArticle("Jedan", "1", 1.0)}, {3, MakeArticle("Dva", "2", 2.0)}});
-    form.BitBtnExamineClick();
+    PlaceOnPC(window, articles);
+    window.Form().BitBtnSortClick();
+    QCOMPARE(TestWindow::DataRows(window.Form().StringGridPC), rows);
+    QCOMPARE(window.Commands(), std::vector<std::string>{"$s"});
     QVERIFY(window.LogLines().isEmpty());
+}
+
+void TestArrange::examine_data() {
+    QTest::addColumn<QStringList>("articles");
+    QTest::addColumn<QStringList>("lines");
+    QTest::newRow("no duplicates") << QStringList{"2|Jedan|1|1", "3|Dva|2|2"} << QStringList{};
+    QTest::newRow("name then barcode line")
+        << QStringList{"2|Mleko|860|1", "3|Hleb|861|1", "5|Mleko|860|2"}
+        << QStringList{"2, 5 - \"Mleko\" - Dupliran naziv", "2, 5 - [860] - Dupliran barkod"};
+    QTest::newRow("case and trailing space differ")
+        << QStringList{"2|Mleko|860|1", "3|mleko|860 |1", "4|Mleko |0860|1"} << QStringList{};
+    QTest::newRow("three equal barcodes")
+        << QStringList{"3|A|77|1", "4|B|77|1", "9|C|77|1"}
+        << QStringList{"3, 4 - [77] - Dupliran barkod", "3, 9 - [77] - Dupliran barkod",
+                       "4, 9 - [77] - Dupliran barkod"};
+}
+
+void TestArrange::examine() {
+    QFETCH(QStringList, articles);
+    QFETCH(QStringList, lines);
+    TestWindow window;
+    QVERIFY(window.ConnectFresh());
+    PlaceOnPC(window, articles);
+    window.Form().BitBtnExamineClick();
+    QCOMPARE(window.LogLines(), lines);
     // The bar ran over one step for each of the 3000 indices.
     QCOMPARE(window.Box().ProgressBar->maximum(), 3000);
     QCOMPARE(window.Box().ProgressBar->value(), 3000);
-    QVERIFY(form.isEnabled());
-    QVERIFY(!window.Box().isVisible());
+    QVERIFY(window.Usable());
     QVERIFY(window.Commands().empty());
-}
-
-void TestArrange::duplicatePairGivesNameThenBarcodeLine() {
-    TestWindow window;
-    QVERIFY(window.ConnectFresh());
-    TFormMain& form = window.Form();
-    PlaceOnPC(form, {{2, MakeArticle("Mleko", "860", 1.0)},
-                     {3, MakeArticle("Hleb", "861", 1.0)},
-                     {5, MakeArticle("Mleko", "860", 2.0)}});
-    form.BitBtnExamineClick();
-    QCOMPARE(window.LogLines(), (QStringList{QStringLiteral("2, 5 - \"Mleko\" - Dupliran naziv"),
-                                             QStringLiteral("2, 5 - [860] - Dupliran barkod")}));
-}
-
-void TestArrange::nearlyEqualTextsAreNotDuplicates() {
-    TestWindow window;
-    QVERIFY(window.ConnectFresh());
-    TFormMain& form = window.Form();
-    PlaceOnPC(form, {{2, MakeArticle("Mleko", "860", 1.0)},
-                     {3, MakeArticle("mleko", "860 ", 1.0)},
-                     {4, MakeArticle("Mleko ", "0860", 1.0)}});
-    form.BitBtnExamineClick();
-    QVERIFY(window.LogLines().isEmpty());
-}
-
-void TestArrange::threeEqualBarcodesGiveThreeLines() {
-    TestWindow window;
-    QVERIFY(window.ConnectFresh());
-    TFormMain& form = window.Form();
-    PlaceOnPC(form, {{3, MakeArticle("A", "77", 1.0)},
-                     {4, MakeArticle("B", "77", 1.0)},
-                     {9, MakeArticle("C", "77", 1.0)}});
-    form.BitBtnExamineClick();
-    QCOMPARE(window.LogLines(), (QStringList{QStringLiteral("3, 4 - [77] - Dupliran barkod"),
-                                             QStringLiteral("3, 9 - [77] - Dupliran barkod"),
-                                             QStringLiteral("4, 9 - [77] - Dupliran barkod")}));
 }
 
 QTEST_MAIN(TestArrange)

@@ -40,16 +40,11 @@ const std::string GarbageBytes = "\x01\x7FGARBAGE\xFF";
 constexpr int RefusalCode = 122;
 constexpr std::size_t FloodBytes = 192 * 1024; // a reply is a few hundred bytes at most
 const QString RefusalLine = QStringLiteral("Greska 122: Nije jedinstven bar kod");
-const QString TimeoutLine = QStringLiteral("Greska u komunikaciji: Timeout error");
+const QString& TimeoutLine = LinkTimeoutLine;
 // The link meets the vanished device first when it drops stale input before a command.
 const QString VanishedLine = QStringLiteral("Greska u komunikaciji: Error reading from port");
-const QString LoggedIn = QStringLiteral("*** Prijavljivanje - OK ***");
-const QStringList ConnectFailed = {
-    QStringLiteral("Greska u otvaranju konekcije!"),
-    QStringLiteral("Proverite parametre, kabl i podesavanja na kasi.")};
 constexpr int StatusLineCount = 16;
 const QString NewName = QStringLiteral("NOVO");
-const QString Heading = QStringLiteral("Naziv\tBarkod\tCena");
 
 // The register holds locations 1, 5 and 9; the file puts barcodes 5, 3, 4 at 2, 3, 4.
 const QStringList RegisterRows = {QStringLiteral("1|ALFA|101|1.00|0"),
@@ -63,11 +58,7 @@ const QStringList ArrangedRows = {QStringLiteral("3|DVA|3|1.00|0"),
 constexpr int BetaGridRow = 2;
 
 QStringList GridRows(const QTableWidget* grid) {
-    QStringList rows;
-    for (int row = 1; row < TestWindow::Rows(grid); ++row) {
-        rows << TestWindow::Row(grid, row);
-    }
-    return rows;
+    return TestWindow::DataRows(grid);
 }
 
 QStringList TableFields(const ArticleTable& table) {
@@ -105,10 +96,9 @@ void PutRegisterArticles(TestWindow& window) {
 
 void LoadFile(Case& c) {
     const QString path = c.Dir.filePath(QStringLiteral("artikli.txt"));
-    WriteArticleFile(path, {Heading, ArticleLine("JEDAN", "5", "1.00"),
+    WriteArticleFile(path, {ArticleFileHeading, ArticleLine("JEDAN", "5", "1.00"),
                             ArticleLine("DVA", "3", "1.00"), ArticleLine("TRI", "4", "1.00")});
-    c.Form().ChooseOpenFile = [path] { return path; };
-    c.Form().BitBtnOpen->click();
+    c.Window.LoadFile(path);
 }
 
 void List(Case& c) {
@@ -222,7 +212,8 @@ QStringList ExpectedLog(Op op, Fault fault) {
     const QString failure = refused ? RefusalLine : link;
     switch (op) {
     case Op::Connect:
-        return refused ? QStringList{LoggedIn} : ConnectFailed; // a refused log-out is ignored
+        return refused ? QStringList{LoggedInLine}
+                       : ConnectFailedLines; // a refused log-out is ignored
     case Op::Print:
     case Op::Status:
         return {failure};
@@ -356,7 +347,7 @@ void CheckNextWorks(Case& c, Op op) {
     switch (op) {
     case Op::Connect:
         QVERIFY(c.Window.Connect());
-        QCOMPARE(c.Window.LogLines(), QStringList{LoggedIn});
+        QCOMPARE(c.Window.LogLines(), QStringList{LoggedInLine});
         return;
     case Op::Print:
         form.CheckBoxPrint->click();
@@ -409,7 +400,7 @@ void CheckNextWorks(Case& c, Op op) {
 }
 
 bool WindowUsable(Case& c) {
-    return c.Form().isEnabled() && !c.Window.Box().isVisible();
+    return c.Window.Usable();
 }
 
 } // namespace
@@ -476,11 +467,11 @@ void TestFaultMatrix::refusedLogInLeavesThePortFree() {
     clock.start();
     QVERIFY(!c.Window.Connect(QStringLiteral("0000")));
     QVERIFY(clock.elapsed() < HangGuardMs);
-    QCOMPARE(c.Window.LogLines(), ConnectFailed);
+    QCOMPARE(c.Window.LogLines(), ConnectFailedLines);
     QVERIFY(c.Form().BitBtnConnect->isEnabled());
     c.Window.ClearLog();
     QVERIFY(c.Window.Connect());
-    QCOMPARE(c.Window.LogLines(), QStringList{LoggedIn});
+    QCOMPARE(c.Window.LogLines(), QStringList{LoggedInLine});
 }
 
 void TestFaultMatrix::garbageFloodEndsAfterOneTimeOut() {

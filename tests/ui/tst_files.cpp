@@ -15,15 +15,6 @@
 namespace {
 
 const QString SampleFile = QStringLiteral(TALON_SAMPLES_DIR "/artikli-libreoffice.txt");
-const QString Heading = QStringLiteral("Naziv\tBarkod\tCena");
-
-void AnswerOpen(TFormMain& form, const QString& path) {
-    form.ChooseOpenFile = [path] { return path; };
-}
-
-void AnswerSave(TFormMain& form, const QString& path) {
-    form.ChooseSaveFile = [path] { return path; };
-}
 
 bool PageReady(const TFormMain& form) {
     return !form.StringGridPC->isHidden() && form.BitBtnSend->isEnabled() &&
@@ -41,10 +32,9 @@ class TestFiles : public QObject {
     Q_OBJECT
 
 private slots:
-    void sampleLoadsIntoGrid();
+    void sampleLoadsIntoGridAndCancelKeepsIt();
     void unreadableFileIsNamedInLog();
     void secondLoadStartsAfresh();
-    void cancelledDialogLoadsNothing();
     void overfullFileReportsLeftOverLines();
     void saveThenLoadGivesEveryArticleBack();
     void unwritableSaveIsNamedInLog();
@@ -52,12 +42,11 @@ private slots:
     void fileDialogs();
 };
 
-void TestFiles::sampleLoadsIntoGrid() {
+void TestFiles::sampleLoadsIntoGridAndCancelKeepsIt() {
     TestWindow window;
     QVERIFY(window.ConnectFresh());
     TFormMain& form = window.Form();
-    AnswerOpen(form, SampleFile);
-    form.BitBtnOpenClick();
+    window.LoadFile(SampleFile);
 
     QVERIFY(PageReady(form));
     QVERIFY(window.LogLines().isEmpty());
@@ -79,65 +68,50 @@ void TestFiles::sampleLoadsIntoGrid() {
         QStringLiteral("16|Keks 1500|1500|85.00|1"),
         QStringLiteral("17|Hleb 12.5|12.5|40.00|1"),
     };
-    QCOMPARE(TestWindow::Rows(form.StringGridPC), expected.size() + 1);
-    for (int row = 1; row <= expected.size(); ++row) {
-        QCOMPARE(TestWindow::Row(form.StringGridPC, row), expected[row - 1]);
-    }
+    QCOMPARE(TestWindow::DataRows(form.StringGridPC), expected);
     QVERIFY(!IsPresent(form.ArticlesPC[0]));
     QVERIFY(!IsPresent(form.ArticlesPC[1]));
     QVERIFY(!IsPresent(form.ArticlesPC[18]));
+    // A cancelled dialog loads nothing and keeps what was loaded.
+    window.LoadFile(QString());
+    QVERIFY(PageReady(form));
+    QCOMPARE(TestWindow::DataRows(form.StringGridPC), expected);
 }
 
 void TestFiles::unreadableFileIsNamedInLog() {
     TestWindow window;
     QVERIFY(window.ConnectFresh());
-    TFormMain& form = window.Form();
     const QString missing = QStringLiteral("/nonexistent-folder/artikli.txt");
-    AnswerOpen(form, missing);
-    form.BitBtnOpenClick();
+    window.LoadFile(missing);
 
     QCOMPARE(window.LogLines(),
              QStringList{QStringLiteral("Greska: fajl %1 nije moguce ucitati").arg(missing)});
-    QVERIFY(PageIdle(form));
+    QVERIFY(PageIdle(window.Form()));
 }
 
 void TestFiles::secondLoadStartsAfresh() {
     QTemporaryDir dir;
     const QString one = dir.filePath("one.txt");
     const QString empty = dir.filePath("empty.txt");
-    WriteArticleFile(one, {Heading, ArticleLine("Prvi", "11", "1.5")});
+    WriteArticleFile(one, {ArticleFileHeading, ArticleLine("Prvi", "11", "1.5")});
     WriteArticleFile(empty, {ArticleLine("Samo naslov", "12", "2")}); // one line: discarded
     TestWindow window;
     QVERIFY(window.ConnectFresh());
     TFormMain& form = window.Form();
-    AnswerOpen(form, one);
-    form.BitBtnOpenClick();
+    window.LoadFile(one);
     QVERIFY(PageReady(form));
 
-    AnswerOpen(form, empty);
-    form.BitBtnOpenClick();
+    window.LoadFile(empty);
     QVERIFY(PageIdle(form));
     QVERIFY(!IsPresent(form.ArticlesPC[2]));
     QVERIFY(window.LogLines().isEmpty());
-}
-
-void TestFiles::cancelledDialogLoadsNothing() {
-    TestWindow window;
-    QVERIFY(window.ConnectFresh());
-    TFormMain& form = window.Form();
-    AnswerOpen(form, SampleFile);
-    form.BitBtnOpenClick();
-    AnswerOpen(form, QString());
-    form.BitBtnOpenClick();
-    QVERIFY(PageReady(form));
-    QCOMPARE(TestWindow::Cell(form.StringGridPC, 1, 0), QStringLiteral("2"));
 }
 
 void TestFiles::overfullFileReportsLeftOverLines() {
     constexpr int Lines = 3005;
     QTemporaryDir dir;
     const QString path = dir.filePath("full.txt");
-    QStringList lines{Heading};
+    QStringList lines{ArticleFileHeading};
     for (int i = 0; i < Lines; ++i) {
         lines << ArticleLine(QStringLiteral("Artikal %1").arg(i), QString::number(10000 + i), "1");
     }
@@ -145,8 +119,7 @@ void TestFiles::overfullFileReportsLeftOverLines() {
     TestWindow window;
     QVERIFY(window.ConnectFresh());
     TFormMain& form = window.Form();
-    AnswerOpen(form, path);
-    form.BitBtnOpenClick();
+    window.LoadFile(path);
 
     QCOMPARE(window.LogLines(),
              QStringList{QStringLiteral("Nije ucitano 7 redova (najvise 2998 artikala)")});
@@ -167,15 +140,12 @@ void TestFiles::saveThenLoadGivesEveryArticleBack() {
     for (int i = 0; i < 3; ++i) {
         window.Register().SetArticle(locations[i], ArticleFromLine(lines[i]));
     }
-    QVERIFY(window.ConnectFresh());
+    QVERIFY(window.ConnectAndList());
     TFormMain& form = window.Form();
-    form.BitBtnListClick();
     QTemporaryDir dir;
     const QString path = dir.filePath("register.txt");
-    AnswerSave(form, path);
-    form.BitBtnSaveClick();
-    AnswerOpen(form, path);
-    form.BitBtnOpenClick();
+    window.SaveFile(path);
+    window.LoadFile(path);
 
     QVERIFY(window.LogLines().isEmpty());
     QVERIFY(PageReady(form));
@@ -190,12 +160,9 @@ void TestFiles::saveThenLoadGivesEveryArticleBack() {
 void TestFiles::unwritableSaveIsNamedInLog() {
     TestWindow window;
     window.Register().SetArticle(1, MakeArticle("Jedan", "1", 1.0));
-    QVERIFY(window.ConnectFresh());
-    TFormMain& form = window.Form();
-    form.BitBtnListClick();
+    QVERIFY(window.ConnectAndList());
     const QString path = QStringLiteral("/nonexistent-folder/register.txt");
-    AnswerSave(form, path);
-    form.BitBtnSaveClick();
+    window.SaveFile(path);
     QCOMPARE(window.LogLines(),
              QStringList{QStringLiteral("Greska: fajl %1 nije moguce snimiti").arg(path)});
 }

@@ -11,7 +11,8 @@
 
 namespace {
 
-const QString LinkTimeout = QStringLiteral("Greska u komunikaciji: Timeout error");
+const QString NotProgrammed =
+    QStringLiteral("Greska 20: Izabran je nezaprogramirani broj u bazi PLU");
 
 // The register holds an article at each location, named "A<location>".
 void Program(TalonEmulator& emulator, const std::vector<int>& locations) {
@@ -29,6 +30,14 @@ QString ListedRow(int location) {
         .arg(QString::number(location + 0.5, 'f', 2));
 }
 
+QStringList ListedRows(const QList<int>& locations) {
+    QStringList rows;
+    for (const int location : locations) {
+        rows << ListedRow(location);
+    }
+    return rows;
+}
+
 bool ListCommandsEnabled(const TFormMain& form) {
     return form.BitBtnSave->isEnabled() && form.BitBtnErase->isEnabled() &&
            form.BitBtnEraseAll->isEnabled();
@@ -42,14 +51,7 @@ bool ListCommandsDisabled(const TFormMain& form) {
 // Connects to a register holding the locations, lists it and forgets what that sent.
 void ListedWindow(TestWindow& window, const std::vector<int>& locations) {
     Program(window.Register(), locations);
-    QVERIFY(window.ConnectFresh());
-    window.Form().BitBtnListClick();
-    window.ClearReceived();
-    window.ClearLog();
-}
-
-bool WindowUsable(TestWindow& window) {
-    return window.Form().isEnabled() && !window.Box().isVisible();
+    QVERIFY(window.ConnectAndList());
 }
 
 } // namespace
@@ -66,18 +68,14 @@ private slots:
     void silentRegisterEndsListing();
     void protectedRowSendsNothing_data();
     void protectedRowSendsNothing();
-    void otherKeysAreIgnored();
-    void releasedDeleteKeyErases();
+    void onlyTheDeleteKeyErases();
     void idBeyondTableStaysInside();
+    void eraseRemovesRowAndSelectsAbove_data();
     void eraseRemovesRowAndSelectsAbove();
-    void eraseFirstListedArticle();
     void refusedEraseIsLogged();
-    void silentRegisterDuringErase();
     void eraseAllKeepsLocationOne();
     void eraseAllGoesOnAfterRefusal();
-    void listingStepsUpToTheStatusCount();
     void eraseStepsOnlyOnSuccess();
-    void eraseAllCountsTheHeadingRow();
 };
 
 void TestList::listingFollowsNextID() {
@@ -85,13 +83,12 @@ void TestList::listingFollowsNextID() {
     Program(window.Register(), {1, 5, 9});
     QVERIFY(window.ConnectFresh());
     TFormMain& form = window.Form();
+    ProgressTrace progress(window.Box());
     form.BitBtnListClick();
 
     QCOMPARE(CommandNumbers(window.Commands(), ReadPrefix), (std::vector<int>{0, 5, 9}));
-    QCOMPARE(TestWindow::Rows(form.StringGridECR), 4);
-    QCOMPARE(TestWindow::Row(form.StringGridECR, 1), ListedRow(1));
-    QCOMPARE(TestWindow::Row(form.StringGridECR, 2), ListedRow(5));
-    QCOMPARE(TestWindow::Row(form.StringGridECR, 3), ListedRow(9));
+    QCOMPARE(TestWindow::DataRows(form.StringGridECR), ListedRows({1, 5, 9}));
+    QCOMPARE(progress.Steps, (QStringList{"1/3", "2/3", "3/3"})); // up to the status count
     QCOMPARE(form.ArticlesECR[0].GetThisID(), 1);
     QCOMPARE(form.ArticlesECR[5].GetThisID(), 5);
     QCOMPARE(form.ArticlesECR[9].GetThisID(), 9);
@@ -99,7 +96,7 @@ void TestList::listingFollowsNextID() {
     QVERIFY(!form.StringGridECR->isHidden());
     QVERIFY(ListCommandsEnabled(form));
     QVERIFY(window.LogLines().isEmpty());
-    QVERIFY(WindowUsable(window));
+    QVERIFY(window.Usable());
 }
 
 void TestList::emptyRegisterKeepsGridHidden() {
@@ -114,7 +111,7 @@ void TestList::emptyRegisterKeepsGridHidden() {
     QCOMPARE(TestWindow::Rows(form.StringGridECR), 2);
     QCOMPARE(TestWindow::Row(form.StringGridECR, 1), QStringLiteral("0|||0.00|0"));
     QVERIFY(window.LogLines().isEmpty());
-    QVERIFY(WindowUsable(window));
+    QVERIFY(window.Usable());
 }
 
 void TestList::emptyListingKeepsEarlierButtons() {
@@ -141,7 +138,7 @@ void TestList::misbehavingNextIDEnds() {
     window.Form().BitBtnListClick();
     QCOMPARE(CommandNumbers(window.Commands(), ReadPrefix), (std::vector<int>{0, 5, 9}));
     QCOMPARE(TestWindow::Rows(window.Form().StringGridECR), 4);
-    QVERIFY(WindowUsable(window));
+    QVERIFY(window.Usable());
 }
 
 void TestList::silentRegisterEndsListing() {
@@ -150,9 +147,9 @@ void TestList::silentRegisterEndsListing() {
     QVERIFY(window.ConnectFresh());
     window.Register().GoSilentAfter(2); // the status and the first read are answered
     window.Form().BitBtnListClick();
-    QCOMPARE(window.LogLines(), QStringList{LinkTimeout});
+    QCOMPARE(window.LogLines(), QStringList{LinkTimeoutLine});
     QVERIFY(window.Form().StringGridECR->isHidden());
-    QVERIFY(WindowUsable(window));
+    QVERIFY(window.Usable());
 }
 
 void TestList::protectedRowSendsNothing_data() {
@@ -175,10 +172,10 @@ void TestList::protectedRowSendsNothing() {
     QVERIFY(window.Commands().empty());
     QVERIFY(window.LogLines().isEmpty());
     QCOMPARE(TestWindow::Rows(form.StringGridECR), 4);
-    QVERIFY(WindowUsable(window));
+    QVERIFY(window.Usable());
 }
 
-void TestList::otherKeysAreIgnored() {
+void TestList::onlyTheDeleteKeyErases() {
     TestWindow window;
     ListedWindow(window, {1, 5, 9});
     TFormMain& form = window.Form();
@@ -186,18 +183,14 @@ void TestList::otherKeysAreIgnored() {
     form.StringGridECRKeyUp(Qt::Key_Backspace, Qt::NoModifier);
     form.StringGridECRKeyUp(Qt::Key_D, Qt::NoModifier);
     QVERIFY(window.Commands().empty());
-    form.StringGridECRKeyUp(Qt::Key_Delete, Qt::AltModifier);
+    form.StringGridECRKeyUp(Qt::Key_Delete, Qt::AltModifier); // with any modifier
     QCOMPARE(CommandNumbers(window.Commands(), DeletePrefix), std::vector<int>{5});
-}
-
-void TestList::releasedDeleteKeyErases() {
-    TestWindow window;
-    ListedWindow(window, {1, 5, 9});
-    TFormMain& form = window.Form();
-    SelectGridRow(form.StringGridECR, 3);
+    // A real key release on the grid (row 2 now shows 9).
+    window.ClearReceived();
+    SelectGridRow(form.StringGridECR, 2);
     QTest::keyRelease(form.StringGridECR, Qt::Key_Delete, Qt::ControlModifier);
     QCOMPARE(CommandNumbers(window.Commands(), DeletePrefix), std::vector<int>{9});
-    QCOMPARE(TestWindow::Rows(form.StringGridECR), 3);
+    QCOMPARE(TestWindow::DataRows(form.StringGridECR), ListedRows({1}));
 }
 
 void TestList::idBeyondTableStaysInside() {
@@ -219,36 +212,36 @@ void TestList::idBeyondTableStaysInside() {
     QCOMPARE(TestWindow::Rows(form.StringGridECR), 3);
 }
 
-void TestList::eraseRemovesRowAndSelectsAbove() {
-    TestWindow window;
-    ListedWindow(window, {1, 5, 9});
-    TFormMain& form = window.Form();
-    SelectGridRow(form.StringGridECR, 2);
-    form.BitBtnEraseClick();
-
-    QCOMPARE(CommandNumbers(window.Commands(), DeletePrefix), std::vector<int>{5});
-    QVERIFY(!IsPresent(form.ArticlesECR[5]));
-    QCOMPARE(TestWindow::Rows(form.StringGridECR), 3);
-    QCOMPARE(TestWindow::Row(form.StringGridECR, 1), ListedRow(1));
-    QCOMPARE(TestWindow::Row(form.StringGridECR, 2), ListedRow(9));
-    QCOMPARE(SelectedGridRow(form.StringGridECR), 1);
-    QVERIFY(window.LogLines().isEmpty());
-    QCOMPARE(window.Register().Articles().count(5), std::size_t{0});
+void TestList::eraseRemovesRowAndSelectsAbove_data() {
+    QTest::addColumn<QList<int>>("locations");
+    QTest::addColumn<int>("row");
+    QTest::addColumn<int>("emptied"); // the table index that the erase clears
+    QTest::addColumn<QList<int>>("left");
+    QTest::addColumn<int>("selected");
+    QTest::newRow("middle row") << QList<int>{1, 5, 9} << 2 << 5 << QList<int>{1, 9} << 1;
+    // The first answer sits at index 0, its ID is 3.
+    QTest::newRow("first listed") << QList<int>{3, 5, 9} << 1 << 0 << QList<int>{5, 9} << 0;
 }
 
-void TestList::eraseFirstListedArticle() {
+void TestList::eraseRemovesRowAndSelectsAbove() {
+    QFETCH(QList<int>, locations);
+    QFETCH(int, row);
+    QFETCH(int, emptied);
+    QFETCH(QList<int>, left);
+    QFETCH(int, selected);
     TestWindow window;
-    ListedWindow(window, {3, 5, 9}); // the first answer sits at index 0, its ID is 3
+    ListedWindow(window, std::vector<int>(locations.begin(), locations.end()));
     TFormMain& form = window.Form();
-    SelectGridRow(form.StringGridECR, 1);
+    const int id = locations[row - 1];
+    SelectGridRow(form.StringGridECR, row);
     form.BitBtnEraseClick();
 
-    QCOMPARE(CommandNumbers(window.Commands(), DeletePrefix), std::vector<int>{3});
-    QVERIFY(!IsPresent(form.ArticlesECR[0]));
-    QCOMPARE(TestWindow::Rows(form.StringGridECR), 3);
-    QCOMPARE(TestWindow::Row(form.StringGridECR, 1), ListedRow(5));
-    QCOMPARE(TestWindow::Row(form.StringGridECR, 2), ListedRow(9));
-    QCOMPARE(SelectedGridRow(form.StringGridECR), 0);
+    QCOMPARE(CommandNumbers(window.Commands(), DeletePrefix), std::vector<int>{id});
+    QVERIFY(!IsPresent(form.ArticlesECR[emptied]));
+    QCOMPARE(TestWindow::DataRows(form.StringGridECR), ListedRows(left));
+    QCOMPARE(SelectedGridRow(form.StringGridECR), selected);
+    QVERIFY(window.LogLines().isEmpty());
+    QCOMPARE(window.Register().Articles().count(id), std::size_t{0});
 }
 
 void TestList::refusedEraseIsLogged() {
@@ -259,43 +252,28 @@ void TestList::refusedEraseIsLogged() {
     SelectGridRow(form.StringGridECR, 3);
     form.BitBtnEraseClick();
 
-    QCOMPARE(
-        window.LogLines(),
-        (QStringList{QStringLiteral("A9"),
-                     QStringLiteral("Greska 20: Izabran je nezaprogramirani broj u bazi PLU")}));
+    QCOMPARE(window.LogLines(), (QStringList{QStringLiteral("A9"), NotProgrammed}));
     QVERIFY(IsPresent(form.ArticlesECR[9]));
     QCOMPARE(TestWindow::Rows(form.StringGridECR), 4);
-    QVERIFY(WindowUsable(window));
-}
-
-void TestList::silentRegisterDuringErase() {
-    TestWindow window;
-    ListedWindow(window, {1, 5, 9});
-    window.Register().GoSilentAfter(0);
-    TFormMain& form = window.Form();
-    SelectGridRow(form.StringGridECR, 2);
-    form.BitBtnEraseClick();
-
-    QCOMPARE(window.LogLines(), (QStringList{QStringLiteral("A5"), LinkTimeout}));
-    QVERIFY(IsPresent(form.ArticlesECR[5]));
-    QCOMPARE(TestWindow::Row(form.StringGridECR, 2), ListedRow(5));
-    QVERIFY(WindowUsable(window));
-    QVERIFY(form.Connected);
+    QVERIFY(window.Usable());
 }
 
 void TestList::eraseAllKeepsLocationOne() {
     TestWindow window;
     ListedWindow(window, {1, 5, 9});
     TFormMain& form = window.Form();
+    ProgressTrace progress(window.Box());
     form.BitBtnEraseAllClick();
 
     QCOMPARE(CommandNumbers(window.Commands(), DeletePrefix), (std::vector<int>{5, 9}));
     QCOMPARE(CommandNumbers(window.Commands(), ReadPrefix), std::vector<int>{0});
-    QCOMPARE(TestWindow::Rows(form.StringGridECR), 2);
-    QCOMPARE(TestWindow::Row(form.StringGridECR, 1), ListedRow(1));
+    QCOMPARE(TestWindow::DataRows(form.StringGridECR), ListedRows({1}));
+    // Four grid rows with the heading, three steps (location 1 included); then the
+    // listing of the one article left.
+    QCOMPARE(progress.Steps, (QStringList{"1/4", "2/4", "3/4", "1/1"}));
     QVERIFY(!form.StringGridECR->isHidden());
     QVERIFY(window.LogLines().isEmpty());
-    QVERIFY(WindowUsable(window));
+    QVERIFY(window.Usable());
 }
 
 void TestList::eraseAllGoesOnAfterRefusal() {
@@ -306,21 +284,9 @@ void TestList::eraseAllGoesOnAfterRefusal() {
     window.Form().BitBtnEraseAllClick();
 
     QCOMPARE(CommandNumbers(window.Commands(), DeletePrefix), (std::vector<int>{5, 9, 12}));
-    QCOMPARE(
-        window.LogLines(),
-        (QStringList{QStringLiteral("A5"),
-                     QStringLiteral("Greska 20: Izabran je nezaprogramirani broj u bazi PLU")}));
+    QCOMPARE(window.LogLines(), (QStringList{QStringLiteral("A5"), NotProgrammed}));
     QCOMPARE(window.Register().Articles().size(), std::size_t{1});
     QCOMPARE(TestWindow::Rows(window.Form().StringGridECR), 2);
-}
-
-void TestList::listingStepsUpToTheStatusCount() {
-    TestWindow window;
-    Program(window.Register(), {1, 5, 9});
-    QVERIFY(window.ConnectFresh());
-    ProgressTrace progress(window.Box());
-    window.Form().BitBtnListClick();
-    QCOMPARE(progress.Steps, (QStringList{"1/3", "2/3", "3/3"}));
 }
 
 void TestList::eraseStepsOnlyOnSuccess() {
@@ -338,17 +304,7 @@ void TestList::eraseStepsOnlyOnSuccess() {
     SelectGridRow(form.StringGridECR, 2);
     form.BitBtnEraseClick();
     QCOMPARE(progress.Steps, QStringList{"1/1"});
-    QVERIFY(WindowUsable(window));
-}
-
-void TestList::eraseAllCountsTheHeadingRow() {
-    TestWindow window;
-    ListedWindow(window, {1, 5, 9});
-    ProgressTrace progress(window.Box());
-    window.Form().BitBtnEraseAllClick();
-    // Four grid rows with the heading, three steps (location 1 included); then the
-    // listing of the one article left.
-    QCOMPARE(progress.Steps, (QStringList{"1/4", "2/4", "3/4", "1/1"}));
+    QVERIFY(window.Usable());
 }
 
 QTEST_MAIN(TestList)

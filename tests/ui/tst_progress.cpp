@@ -33,7 +33,6 @@ private slots:
     void StepsUpToMaximumLetEventsThrough();
     void StepPastMaximumChangesNothing();
     void EndEnablesWindowEvenWhenHidden();
-    void EachOperationStartsAtZero();
     void UserCannotCloseTheBox();
     void WindowStaysWhileAnOperationRuns();
 };
@@ -131,6 +130,11 @@ void TestProgress::StepPastMaximumChangesNothing() {
     QVERIFY(window.Box().isVisible());
     window.Form().EndProgress();
     QVERIFY(window.Form().isEnabled());
+    // The next operation starts at 0 again.
+    window.Form().BeginProgress(0, 5);
+    QCOMPARE(window.Box().ProgressBar->value(), 0);
+    QCOMPARE(window.Box().ProgressBar->maximum(), 5);
+    window.Form().EndProgress();
 }
 
 void TestProgress::EndEnablesWindowEvenWhenHidden() {
@@ -140,18 +144,6 @@ void TestProgress::EndEnablesWindowEvenWhenHidden() {
     window.Form().EndProgress();
     QVERIFY(window.Form().isEnabled());
     QVERIFY(window.Box().isHidden());
-}
-
-void TestProgress::EachOperationStartsAtZero() {
-    TestWindow window;
-    window.Form().BeginProgress(0, 3);
-    window.Form().StepProgress(1);
-    window.Form().StepProgress(1);
-    window.Form().EndProgress();
-    window.Form().BeginProgress(0, 5);
-    QCOMPARE(window.Box().ProgressBar->value(), 0);
-    QCOMPARE(window.Box().ProgressBar->maximum(), 5);
-    window.Form().EndProgress();
 }
 
 void TestProgress::UserCannotCloseTheBox() {

@@ -22,21 +22,16 @@ class TestStartup : public QObject {
 
 private slots:
     void CaptionAndWindow();
-    void LogHoldsOnlyWelcome();
-    void OnlyConnectAndClearLogEnabled();
-    void GridsHidden();
+    void StartState();
     void ConnectionGroupValues();
     void ControlsNamedAndCaptioned_data();
     void ControlsNamedAndCaptioned();
     void ControlsInTheirGroupsAndOrder();
     void EveryControlFoundByItsName();
-    void DialogsNamed();
-    void PagesInOrder();
+    void DialogsNamedAndPagesInOrder();
     void GridsSetUp();
-    void EmptyTextAddsEmptyLine();
-    void ClearLogEmptiesIt();
-    void RegisterTextShownAsUnicode();
-    void LinkErrorLine();
+    void EmptyTextAddsEmptyLineAndClearEmpties();
+    void RegisterTextAndLinkErrorLines();
 };
 
 void TestStartup::CaptionAndWindow() {
@@ -53,15 +48,13 @@ void TestStartup::CaptionAndWindow() {
     QCOMPARE(form.objectName(), QStringLiteral("FormMain"));
 }
 
-void TestStartup::LogHoldsOnlyWelcome() {
+// Only the welcome line, only "Otvori" and "Obrisi" among the buttons, both grids hidden.
+void TestStartup::StartState() {
     TestWindow window;
+    TFormMain& form = window.Form();
     QCOMPARE(window.LogLines(), QStringList{QStringLiteral("Dobrodosli!")});
-}
-
-void TestStartup::OnlyConnectAndClearLogEnabled() {
-    TestWindow window;
     QStringList enabled;
-    for (const QPushButton* button : window.Form().findChildren<QPushButton*>()) {
+    for (const QPushButton* button : form.findChildren<QPushButton*>()) {
         if (button->isEnabled() && button->objectName().startsWith(QLatin1String("BitBtn"))) {
             enabled << button->objectName();
         }
@@ -69,17 +62,13 @@ void TestStartup::OnlyConnectAndClearLogEnabled() {
     enabled.sort();
     QCOMPARE(enabled,
              (QStringList{QStringLiteral("BitBtnClearLog"), QStringLiteral("BitBtnConnect")}));
-    QVERIFY(!window.Form().CheckBoxPrint->isEnabled());
-    QVERIFY(window.Form().ComboBoxPort->isEnabled());
-    QVERIFY(window.Form().ComboBoxSpeed->isEnabled());
-    QVERIFY(window.Form().EditPassword->isEnabled());
-    QVERIFY(window.Form().PageControl->isEnabled());
-}
-
-void TestStartup::GridsHidden() {
-    TestWindow window;
-    QVERIFY(window.Form().StringGridPC->isHidden());
-    QVERIFY(window.Form().StringGridECR->isHidden());
+    QVERIFY(!form.CheckBoxPrint->isEnabled());
+    QVERIFY(form.ComboBoxPort->isEnabled());
+    QVERIFY(form.ComboBoxSpeed->isEnabled());
+    QVERIFY(form.EditPassword->isEnabled());
+    QVERIFY(form.PageControl->isEnabled());
+    QVERIFY(form.StringGridPC->isHidden());
+    QVERIFY(form.StringGridECR->isHidden());
 }
 
 void TestStartup::ConnectionGroupValues() {
@@ -226,15 +215,11 @@ void TestStartup::EveryControlFoundByItsName() {
     }
 }
 
-void TestStartup::DialogsNamed() {
+void TestStartup::DialogsNamedAndPagesInOrder() {
     TestWindow window;
     QCOMPARE(window.Box().objectName(), QStringLiteral("ProgressBox"));
     QVERIFY(window.Edit() != nullptr);
     QCOMPARE(window.Edit()->objectName(), QStringLiteral("EditPLU"));
-}
-
-void TestStartup::PagesInOrder() {
-    TestWindow window;
     QTabWidget* pages = window.Form().PageControl;
     QCOMPARE(pages->count(), 2);
     QCOMPARE(pages->tabText(0), QStringLiteral("PC"));
@@ -264,39 +249,28 @@ void TestStartup::GridsSetUp() {
     }
 }
 
-void TestStartup::EmptyTextAddsEmptyLine() {
+void TestStartup::EmptyTextAddsEmptyLineAndClearEmpties() {
     TestWindow window;
     window.Form().Log(QString());
     window.Form().Log(QStringLiteral("posle"));
     QCOMPARE(window.LogLines(),
              (QStringList{QStringLiteral("Dobrodosli!"), QString(), QStringLiteral("posle")}));
-    window.ClearLog();
+    window.Form().BitBtnClearLog->click();
+    QCOMPARE(window.LogLines(), QStringList{});
+    QVERIFY(window.Form().MemoLog->toPlainText().isEmpty());
     window.Form().Log(QString());
     window.Form().Log(QStringLiteral("posle"));
     QCOMPARE(window.LogLines(), (QStringList{QString(), QStringLiteral("posle")}));
 }
 
-void TestStartup::ClearLogEmptiesIt() {
-    TestWindow window;
-    window.Form().BitBtnClearLog->click();
-    QCOMPARE(window.LogLines(), QStringList{});
-    QVERIFY(window.Form().MemoLog->toPlainText().isEmpty());
-}
-
-void TestStartup::RegisterTextShownAsUnicode() {
+void TestStartup::RegisterTextAndLinkErrorLines() {
     TestWindow window;
     window.ClearLog();
     window.Form().Log(ECRString("\xCA\xE0\xF4\xE0 i \x8A\x9A"));
-    QCOMPARE(window.LogLines(), QStringList{QStringLiteral("Кафа i Љљ")});
-}
-
-void TestStartup::LinkErrorLine() {
-    TestWindow window;
-    window.ClearLog();
     window.Form().LogLinkError(ECRError(ErrorTimeout));
     window.Form().LogLinkError(ECRError(-1));
     window.Form().LogLinkError(ECRError(ErrorMessageCount));
-    QCOMPARE(window.LogLines(), (QStringList{QStringLiteral("Greska u komunikaciji: Timeout error"),
+    QCOMPARE(window.LogLines(), (QStringList{QStringLiteral("Кафа i Љљ"), LinkTimeoutLine,
                                              QStringLiteral("Greska u komunikaciji: ???"),
                                              QStringLiteral("Greska u komunikaciji: ???")}));
 }

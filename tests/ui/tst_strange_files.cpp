@@ -26,17 +26,8 @@ constexpr int FirstLocation = 2;
 // only catches a load that never ends.
 constexpr qint64 HangGuardMs = 60000;
 constexpr quint32 RandomSeed = 20240611;
-const QString Heading = QStringLiteral("Naziv\tBarkod\tCena");
 const QString LeftOverPrefix = QStringLiteral("Nije ucitano");
-
-QByteArray Utf16(const QString& text) {
-    QByteArray bytes;
-    for (const QChar unit : text) {
-        bytes.append(static_cast<char>(unit.unicode() & 0xFF));
-        bytes.append(static_cast<char>(unit.unicode() >> 8));
-    }
-    return bytes;
-}
+const QString LineEnd = QStringLiteral("\r\n");
 
 void WriteBytes(const QString& path, const QByteArray& bytes) {
     QFile file(path);
@@ -63,9 +54,16 @@ QByteArray ArticleBlock(int lines) {
     for (int i = 0; i < lines; ++i) {
         text += ArticleLine(QStringLiteral("Artikal %1").arg(i), QString::number(100000 + i),
                             QStringLiteral("1.50")) +
-                QStringLiteral("\r\n");
+                LineEnd;
     }
-    return Utf16(text);
+    return Utf16LE(text);
+}
+
+QByteArray RandomBytes(quint32 seed) {
+    QRandomGenerator random(seed);
+    QByteArray bytes(BinarySize, Qt::Uninitialized);
+    random.fillRange(reinterpret_cast<quint32*>(bytes.data()), bytes.size() / sizeof(quint32));
+    return bytes;
 }
 
 // Loads through the window as the operator does; false when the load did not end in time.
@@ -108,8 +106,7 @@ int CheckTaken(TestWindow& window) {
 }
 
 bool WindowUsable(TestWindow& window) {
-    return window.Form().isEnabled() && !window.Box().isVisible() &&
-           window.Form().BitBtnOpen->isEnabled();
+    return window.Usable() && window.Form().BitBtnOpen->isEnabled();
 }
 
 // Only a full table may add a line, the one about the lines left over.
@@ -147,7 +144,34 @@ private:
     std::unique_ptr<QTemporaryDir> Dir;
     std::unique_ptr<TestWindow> Window;
     QString Path(const char* name) const { return Dir->filePath(QString::fromLatin1(name)); }
+    // The load took exactly `taken` articles, logged nothing and left a usable window.
+    void CheckQuietLoad(int taken);
+    // The load took nothing and logged one line naming the file.
+    void CheckFileNamed(const QString& path);
+    // The load took at most 2998 articles and logged at most the left-over line.
+    void CheckSomeTaken();
 };
+
+void TestStrangeFiles::CheckQuietLoad(int taken) {
+    QCOMPARE(CheckTaken(*Window), taken);
+    QCOMPARE(Window->LogLines(), QStringList{});
+    QVERIFY(WindowUsable(*Window));
+}
+
+void TestStrangeFiles::CheckFileNamed(const QString& path) {
+    QCOMPARE(CheckTaken(*Window), 0);
+    const QStringList lines = Window->LogLines();
+    QCOMPARE(lines.size(), 1);
+    QVERIFY2(lines.first().contains(path), qPrintable(lines.first()));
+    QVERIFY(WindowUsable(*Window));
+}
+
+void TestStrangeFiles::CheckSomeTaken() {
+    const int taken = CheckTaken(*Window);
+    QVERIFY(taken >= 0 && taken <= MostArticles);
+    CheckLeftOverLine(*Window, taken);
+    QVERIFY(WindowUsable(*Window));
+}
 
 void TestStrangeFiles::init() {
     Dir = std::make_unique<QTemporaryDir>();
@@ -165,7 +189,7 @@ void TestStrangeFiles::hugeFileTakesTheFirst2998() {
     const QString path = Path("huge.txt");
     const int blockLines = 1000;
     const QByteArray block = ArticleBlock(blockLines);
-    WriteRepeated(path, Utf16(Heading + QStringLiteral("\r\n")), block, HugeSize);
+    WriteRepeated(path, Utf16LE(ArticleFileHeading + LineEnd), block, HugeSize);
     QVERIFY(LoadThrough(*Window, path));
 
     QCOMPARE(CheckTaken(*Window), MostArticles);
@@ -183,23 +207,18 @@ void TestStrangeFiles::hugeFileTakesTheFirst2998() {
 void TestStrangeFiles::hugeHoleOfZeros() {
     // Three articles, then 100 MB of zero bytes left as a hole in the file.
     const QString path = Path("hole.txt");
-    WriteBytes(path, Utf16(Heading + QStringLiteral("\r\n")) + ArticleBlock(3));
+    WriteBytes(path, Utf16LE(ArticleFileHeading + LineEnd) + ArticleBlock(3));
     QFile file(path);
     QVERIFY(file.resize(HugeSize));
     QVERIFY(LoadThrough(*Window, path));
-    QCOMPARE(CheckTaken(*Window), 3);
-    QCOMPARE(Window->LogLines(), QStringList{});
-    QVERIFY(WindowUsable(*Window));
+    CheckQuietLoad(3);
 }
 
 void TestStrangeFiles::oneVeryLongLine() {
     const QString path = Path("long.txt");
-    WriteRepeated(path, QByteArray(), Utf16(QStringLiteral("Ime\t7\t2.00\t")), LongLineSize);
+    WriteRepeated(path, QByteArray(), Utf16LE(QStringLiteral("Ime\t7\t2.00\t")), LongLineSize);
     QVERIFY(LoadThrough(*Window, path));
-    const int taken = CheckTaken(*Window);
-    QVERIFY(taken >= 0 && taken <= MostArticles);
-    CheckLeftOverLine(*Window, taken);
-    QVERIFY(WindowUsable(*Window));
+    CheckSomeTaken();
 }
 
 void TestStrangeFiles::utf8FileTakesNothing() {
@@ -207,54 +226,38 @@ void TestStrangeFiles::utf8FileTakesNothing() {
     // survive, so no line holds a barcode.
     const QString path = Path("utf8.txt");
     const QString text =
-        Heading + QStringLiteral("\r\n") +
+        ArticleFileHeading + LineEnd +
         ArticleLine(QStringLiteral("Хлеб бели"), QStringLiteral("5"), QStringLiteral("45.50")) +
-        QStringLiteral("\r\n") +
-        ArticleLine(QStringLiteral("Mleko"), QStringLiteral("3"), QStringLiteral("89.99")) +
-        QStringLiteral("\r\n");
+        LineEnd + ArticleLine("Mleko", "3", "89.99") + LineEnd;
     WriteBytes(path, text.toUtf8());
     QVERIFY(LoadThrough(*Window, path));
-    QCOMPARE(CheckTaken(*Window), 0);
-    QCOMPARE(Window->LogLines(), QStringList{});
-    QVERIFY(WindowUsable(*Window));
+    CheckQuietLoad(0);
 }
 
 void TestStrangeFiles::randomBytes() {
     const QString path = Path("random.bin");
-    QRandomGenerator random(RandomSeed);
-    QByteArray bytes(BinarySize, Qt::Uninitialized);
-    random.fillRange(reinterpret_cast<quint32*>(bytes.data()), bytes.size() / sizeof(quint32));
-    WriteBytes(path, bytes);
+    WriteBytes(path, RandomBytes(RandomSeed));
     QVERIFY(LoadThrough(*Window, path));
-    const int taken = CheckTaken(*Window);
-    QVERIFY(taken >= 0 && taken <= MostArticles);
-    CheckLeftOverLine(*Window, taken);
-    QVERIFY(WindowUsable(*Window));
+    CheckSomeTaken();
 }
 
 void TestStrangeFiles::emptyFile() {
     const QString path = Path("empty.txt");
     WriteBytes(path, QByteArray());
     QVERIFY(LoadThrough(*Window, path));
-    QCOMPARE(CheckTaken(*Window), 0);
-    QCOMPARE(Window->LogLines(), QStringList{});
-    QVERIFY(WindowUsable(*Window));
+    CheckQuietLoad(0);
 }
 
 void TestStrangeFiles::vanishedFileIsNamed() {
     // The dialog chose a file that is gone by the time it is read.
     const QString path = Path("gone.txt");
-    WriteArticleFile(path, {Heading, ArticleLine("Hleb", "5", "45.50")});
+    WriteArticleFile(path, {ArticleFileHeading, ArticleLine("Hleb", "5", "45.50")});
     Window->Form().ChooseOpenFile = [path] {
         QFile::remove(path);
         return path;
     };
     Window->Form().BitBtnOpen->click();
-    QCOMPARE(CheckTaken(*Window), 0);
-    const QStringList lines = Window->LogLines();
-    QCOMPARE(lines.size(), 1);
-    QVERIFY2(lines.first().contains(path), qPrintable(lines.first()));
-    QVERIFY(WindowUsable(*Window));
+    CheckFileNamed(path);
 }
 
 void TestStrangeFiles::directoryIsNamed() {
@@ -262,31 +265,23 @@ void TestStrangeFiles::directoryIsNamed() {
     const QString path = Path("folder.txt");
     QVERIFY(QDir().mkpath(path));
     QVERIFY(LoadThrough(*Window, path));
-    QCOMPARE(CheckTaken(*Window), 0);
-    const QStringList lines = Window->LogLines();
-    QCOMPARE(lines.size(), 1);
-    QVERIFY2(lines.first().contains(path), qPrintable(lines.first()));
-    QVERIFY(WindowUsable(*Window));
+    CheckFileNamed(path);
 }
 
 void TestStrangeFiles::goodLoadAfterStrangeOnes() {
     // A strange file leaves nothing behind that spoils the next, ordinary load.
     const QString strange = Path("random.bin");
-    QByteArray bytes(BinarySize, Qt::Uninitialized);
-    QRandomGenerator random(RandomSeed + 1);
-    random.fillRange(reinterpret_cast<quint32*>(bytes.data()), bytes.size() / sizeof(quint32));
-    WriteBytes(strange, bytes);
+    WriteBytes(strange, RandomBytes(RandomSeed + 1));
     QVERIFY(LoadThrough(*Window, strange));
     Window->ClearLog();
 
     const QString good = Path("good.txt");
-    WriteArticleFile(
-        good, {Heading, ArticleLine("Hleb", "5", "45.50"), ArticleLine("Mleko", "3", "89.99")});
+    WriteArticleFile(good, {ArticleFileHeading, ArticleLine("Hleb", "5", "45.50"),
+                            ArticleLine("Mleko", "3", "89.99")});
     QVERIFY(LoadThrough(*Window, good));
-    QCOMPARE(CheckTaken(*Window), 2);
-    QCOMPARE(TestWindow::Row(Window->Form().StringGridPC, 1), QStringLiteral("2|Hleb|5|45.50|0"));
-    QCOMPARE(TestWindow::Row(Window->Form().StringGridPC, 2), QStringLiteral("3|Mleko|3|89.99|0"));
-    QCOMPARE(Window->LogLines(), QStringList{});
+    CheckQuietLoad(2);
+    QCOMPARE(TestWindow::DataRows(Window->Form().StringGridPC),
+             (QStringList{"2|Hleb|5|45.50|0", "3|Mleko|3|89.99|0"}));
 }
 
 QTEST_MAIN(TestStrangeFiles)
