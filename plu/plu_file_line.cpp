@@ -1,8 +1,8 @@
 // The article's line in the article text file: twelve fields joined by a separator.
 #include "plu/talon_plu_item.h"
 
-#include "plu/field_cut.h"
 #include "text/c_numbers.h"
+#include "text/field_cut.h"
 
 namespace {
 

@@ -2,8 +2,8 @@
 
 #include <cmath>
 
-#include "plu/field_cut.h"
 #include "text/c_numbers.h"
+#include "text/field_cut.h"
 
 namespace {
 constexpr char LF = 0x0A;

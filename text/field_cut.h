@@ -5,8 +5,8 @@
 #include "text/c_numbers.h"
 #include "text/ecr_string.h"
 
-// Reading one field off the front of an article text, as both the register's answer and
-// the file line are read: numbers leniently, flags set only by exactly 1.
+// Reading one field off the front of a delimited text, as the register's replies and the
+// article file lines are read: numbers leniently, flags set only by exactly 1.
 inline std::int32_t CutLong(ECRString& rest, char separator) {
     return ReadLong(rest.CutField(separator).Text());
 }
