@@ -22,6 +22,7 @@
 #include "ecr/talon_ecr.h"
 #include "serial/windows_serial.h"
 #include "ui/common/error_display.h"
+#include "ui/common/question_box.h"
 #include "ui/edit/edit_plu.h"
 #include "ui/main/emulator_process.h"
 #include "ui/main/port_list.h"
@@ -289,6 +290,7 @@ TFormMain::TFormMain(QWidget* parent)
         return ChooseFile(this, SaveDialogName, SaveTitle, QFileDialog::AcceptSave);
     };
     RunEditDialog = [this] { return EditPLU != nullptr && EditPLU->exec() == QDialog::Accepted; };
+    AskQuestion = [this](const QString& question) { return AskYesNo(this, question); };
     if (const QScreen* desktop = QGuiApplication::primaryScreen()) {
         move(desktop->availableGeometry().center() - rect().center());
     }
@@ -348,7 +350,13 @@ void TFormMain::ConnectSignals() {
 }
 
 bool TFormMain::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == StringGridECR && event->type() == QEvent::KeyRelease) {
+    if (watched == StringGridECR && event->type() == QEvent::HideToParent) {
+        // The list commands act on the grid's rows; a hidden grid has none to act on, and
+        // whatever hides it (a new listing, a connect, a disconnect) disables them.
+        for (QWidget* command : {BitBtnSave, BitBtnErase, BitBtnEraseAll}) {
+            command->setEnabled(false);
+        }
+    } else if (watched == StringGridECR && event->type() == QEvent::KeyRelease) {
         const auto* key = static_cast<QKeyEvent*>(event);
         // Held keys repeat as release-press pairs; only the real release counts.
         if (!key->isAutoRepeat()) {

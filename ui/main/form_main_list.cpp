@@ -15,6 +15,7 @@ constexpr int ColumnID = 0;
 constexpr int ColumnName = 1;
 constexpr int EmptyGridRows = 2; // heading and one empty row
 constexpr int FirstRequest = 0;
+const char* const EraseAllQuestion = "Obrisati sve artikle iz kase osim lokacije 1?";
 
 // A register that names a location outside the table, or one that does not grow, would
 // make the listing write outside the table or run for ever; either ends it.
@@ -126,6 +127,9 @@ void TFormMain::StringGridECRKeyUp(int key, Qt::KeyboardModifiers /*modifiers*/)
 }
 
 void TFormMain::BitBtnEraseAllClick() {
+    if (!Confirm(QString::fromLatin1(EraseAllQuestion))) {
+        return;
+    }
     bool erased = false;
     GuardLink([this, &erased] {
         EraseListed(*this);
