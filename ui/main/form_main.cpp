@@ -25,6 +25,7 @@
 #include "ui/common/question_box.h"
 #include "ui/edit/edit_plu.h"
 #include "ui/main/emulator_process.h"
+#include "ui/main/port_combo_box.h"
 #include "ui/main/port_list.h"
 #include "ui/progress/progress_box.h"
 
@@ -134,9 +135,12 @@ void BuildConnectionGroup(TFormMain& f, QWidget* parent) {
     f.ComboBoxSpeed->setGeometry(66, 22, 110, 22);
 
     f.Label2 = MakeLabel(g, "Label2", "Port", QRect(12, 56, 50, 16));
-    f.ComboBoxPort = new QComboBox(g);
+    auto* ports = new PortComboBox(g);
+    f.ComboBoxPort = ports;
     f.ComboBoxPort->setObjectName(Text("ComboBoxPort"));
-    FillPortBox(f.ComboBoxPort);
+    FillPortBox(f.ComboBoxPort, SystemPorts(f.PortLinkFolder));
+    // Adapters come and go while the program runs; each look at the list reads it anew.
+    ports->BeforeOpening = [&f] { FillPortBox(f.ComboBoxPort, SystemPorts(f.PortLinkFolder)); };
     f.ComboBoxPort->setToolTip(Text("COM port PC na koji je prikljucena Talon kasa"));
     f.ComboBoxPort->setGeometry(66, 52, 110, 22);
 

@@ -9,6 +9,7 @@
 
 #include "articles/article_table.h"
 #include "serial/port_settings.h"
+#include "ui/main/port_list.h"
 
 class QCheckBox;
 class QComboBox;
@@ -103,6 +104,8 @@ public:
     std::function<QString()> ChooseSaveFile;
     std::function<bool()> RunEditDialog;                      // true when the user confirmed
     std::function<bool(const QString& question)> AskQuestion; // true for "Da"
+    // The folder of stable adapter names the port box reads (tests point it elsewhere).
+    QString PortLinkFolder = QString::fromLatin1(StableLinkFolder);
     bool Confirm(const QString& question) const { return AskQuestion && AskQuestion(question); }
 
     // --- state, for the operations and the tests ---

@@ -19,6 +19,7 @@ const char* const ConnectAdviceLine = "Proverite parametre, kabl i podesavanja n
 const char* const LoggedOutLine = "Odjavljivanje - OK";
 const char* const PrintOkLine = "OK";
 const char* const EmulatorFailedLine = "Emulator nije moguce pokrenuti: ";
+const char* const EmulatorConnectedLine = "Povezano sa emulatorom, ne sa kasom.";
 constexpr int FastSpeed = 19200;
 constexpr int SlowSpeed = 9600;
 constexpr int FastSpeedItem = 1;
@@ -41,7 +42,8 @@ void TFormMain::BitBtnConnectClick() {
     const int item = ComboBoxPort->currentIndex();
     const int port = item + 1; // no selected item gives port 0
     const int speed = ComboBoxSpeed->currentIndex() == FastSpeedItem ? FastSpeed : SlowSpeed;
-    if (IsEmulatorItem(ComboBoxPort, item)) {
+    const bool emulator = IsEmulatorItem(ComboBoxPort, item);
+    if (emulator) {
         if (!Emulator) {
             Emulator = std::make_unique<EmulatorProcess>();
         }
@@ -54,6 +56,10 @@ void TFormMain::BitBtnConnectClick() {
         }
     }
     Connect(port, speed, EditPassword->text());
+    if (emulator && Connected) {
+        // The articles written now are not in any register.
+        Log(Text(EmulatorConnectedLine));
+    }
 }
 
 void TFormMain::Connect(int port, int speed, const QString& password) {
