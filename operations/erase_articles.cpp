@@ -21,7 +21,7 @@ bool EraseArticle(TalonECR& ecr, const EraseTarget& target, LogSink& log) {
 }
 
 EraseOutcome EraseArticles(TalonECR& ecr, const std::vector<EraseTarget>& targets,
-                           ProgressSink& progress, LogSink& log) {
+                           ProgressSink& progress, LogSink& log, const ErasedTarget& erased) {
     EraseOutcome outcome;
     progress.Begin(0, static_cast<int>(targets.size()));
     for (const EraseTarget& target : targets) {
@@ -30,7 +30,11 @@ EraseOutcome EraseArticles(TalonECR& ecr, const std::vector<EraseTarget>& target
             break;
         }
         if (target.Number != ProtectedLocation) {
-            ++(EraseArticle(ecr, target, log) ? outcome.Erased : outcome.Refused);
+            const bool gone = EraseArticle(ecr, target, log);
+            ++(gone ? outcome.Erased : outcome.Refused);
+            if (gone && erased) {
+                erased(target);
+            }
         }
         progress.Step(1);
     }

@@ -267,12 +267,16 @@ void TestStartup::RegisterTextAndLinkErrorLines() {
     TestWindow window;
     window.ClearLog();
     window.Form().Log(ECRString("\xCA\xE0\xF4\xE0 i \x8A\x9A"));
-    window.Form().LogLinkError(ECRError(ErrorTimeout));
-    window.Form().LogLinkError(ECRError(-1));
-    window.Form().LogLinkError(ECRError(ErrorMessageCount));
-    QCOMPARE(window.LogLines(), (QStringList{QStringLiteral("Кафа i Љљ"), LinkTimeoutLine,
-                                             QStringLiteral("Greska u komunikaciji: ???"),
-                                             QStringLiteral("Greska u komunikaciji: ???")}));
+    for (const std::int32_t code :
+         std::initializer_list<std::int32_t>{ErrorTimeout, ErrorWritingPort, ErrorReadingPort,
+                                             ErrorApplyingSettings, -1, ErrorMessageCount}) {
+        window.Form().LogLinkError(ECRError(code));
+    }
+    QCOMPARE(window.LogLines(),
+             (QStringList{QStringLiteral("Кафа i Љљ"), LinkTimeoutLine, PortGoneLine, PortGoneLine,
+                          QStringLiteral("Greska u komunikaciji: Error aplying port settings"),
+                          QStringLiteral("Greska u komunikaciji: ???"),
+                          QStringLiteral("Greska u komunikaciji: ???")}));
 }
 
 QTEST_MAIN(TestStartup)

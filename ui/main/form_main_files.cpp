@@ -17,6 +17,8 @@ const QString LinesLeftOver = QStringLiteral("Nije ucitano %1 redova (najvise %2
 const QString LinesLeftOverAtLeast =
     QStringLiteral("Nije ucitano najmanje %1 redova (najvise %2 artikala)");
 constexpr int MostArticles = ArticleTableSize - FirstLoadedLocation;
+// A listing cut short saved as it stands would pass for the register's whole list.
+const char* const SaveIncompleteQuestion = "Lista nije potpuna. Snimiti samo procitane artikle?";
 constexpr int EmptyGridRows = 2; // heading and one empty row
 
 std::string NativePath(const QString& path) {
@@ -46,6 +48,9 @@ void TFormMain::BitBtnOpenClick() {
 }
 
 void TFormMain::BitBtnSaveClick() {
+    if (ListIncomplete && !Confirm(QString::fromLatin1(SaveIncompleteQuestion))) {
+        return;
+    }
     const QString path = ChooseSaveFile ? ChooseSaveFile() : QString();
     if (path.isEmpty()) {
         return;

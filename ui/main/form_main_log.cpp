@@ -79,5 +79,6 @@ void TFormMain::UpdateControls() {
                false);
     StringGridPC->hide();
     StringGridECR->hide();
+    ListIncomplete = false;
     SetEnabled({BitBtnClearLog, MemoLog, PageControl}, true);
 }

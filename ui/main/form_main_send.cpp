@@ -5,6 +5,7 @@
 
 #include <vector>
 
+#include "operations/operation_summaries.h"
 #include "operations/send_articles.h"
 #include "ui/main/grid_rows.h"
 #include "ui/main/window_sinks.h"
@@ -28,6 +29,8 @@ void TFormMain::BitBtnSendClick() {
     GuardLink([this] {
         WindowProgress progress(*this);
         WindowLog log(*this);
-        SendArticles(*ECR, ArticlesPC, GridLocations(StringGridPC), progress, log);
+        const std::vector<int> locations = GridLocations(StringGridPC);
+        const SendOutcome outcome = SendArticles(*ECR, ArticlesPC, locations, progress, log);
+        Log(SendSummary(outcome, static_cast<int>(locations.size())));
     });
 }
