@@ -40,7 +40,7 @@ TestWindow::TestWindow(const EmulatorOptions& options)
     Emulator->Start();
     Main = new TFormMain;
     FormMain = Main;
-    Progress = new TProgressBox;
+    Progress = new TProgressBox(Main);
     ProgressBox = Progress;
     Main->SetProgressBox(Progress);
     EditDialog = new TEditPLU(Main);
