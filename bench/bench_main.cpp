@@ -16,7 +16,7 @@
 #include "articles/arrange.h"
 #include "bench/bench_articles.h"
 #include "bench/bench_table.h"
-#include "bench/emulator_child.h"
+#include "cli/emulator_child.h"
 #include "ecr/talon_ecr.h"
 #include "serial/port_devices.h"
 #include "ui/main/form_main.h"
