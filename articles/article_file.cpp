@@ -60,8 +60,7 @@ char ReadHeading(Utf16LineReader& reader, LoadOutcome& outcome) {
 }
 
 // Takes lines into the table from location 2 until it is full; the next free location.
-int TakeLines(Utf16LineReader& reader, char separator, ArticleTable& table,
-              LoadOutcome& outcome) {
+int TakeLines(Utf16LineReader& reader, char separator, ArticleTable& table, LoadOutcome& outcome) {
     std::u16string piece;
     LineReading reading;
     int n = FirstLoadedLocation;

@@ -29,10 +29,10 @@ struct LoadOutcome {
     int Taken = 0;         // articles taken, at locations 2, 3, ...
     int LinesNotTaken = 0; // article lines left over once location 2999 was filled
     // (lines that pass the taking check; lines that would be skipped anyway do not count)
-    bool CountStopped = false; // more lines followed the MaxLinesCounted counted ones:
-                               // LinesNotTaken is then a lower bound
-    std::vector<RowNote> Notes; // the first MaxRowNotes refused lines, in file order
-    int NotesLeftOut = 0;       // refused lines beyond those
+    bool CountStopped = false;     // more lines followed the MaxLinesCounted counted ones:
+                                   // LinesNotTaken is then a lower bound
+    std::vector<RowNote> Notes;    // the first MaxRowNotes refused lines, in file order
+    int NotesLeftOut = 0;          // refused lines beyond those
     bool HeadingIsArticle = false; // the first line would itself have been taken
     ECRString HeadingName;         // its name then
 };

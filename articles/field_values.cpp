@@ -92,7 +92,8 @@ bool ReadPlainNumber(const std::string& text, double& value) {
     }
     const char* end = normal.data() + normal.size();
     double parsed = 0.0;
-    const auto [stop, error] = std::from_chars(normal.data(), end, parsed, std::chars_format::fixed);
+    const auto [stop, error] =
+        std::from_chars(normal.data(), end, parsed, std::chars_format::fixed);
     if (error != std::errc() || stop != end || !std::isfinite(parsed)) {
         return false;
     }

@@ -72,9 +72,9 @@ std::vector<std::string> LoadMessages(const LoadOutcome& outcome, const std::str
         lines.push_back(Fill(MoreRows, {std::to_string(outcome.NotesLeftOut)}));
     }
     if (outcome.LinesNotTaken > 0) {
-        lines.push_back(Fill(outcome.CountStopped ? LinesLeftOverAtLeast : LinesLeftOver,
-                             {std::to_string(outcome.LinesNotTaken),
-                              std::to_string(MostArticles)}));
+        lines.push_back(
+            Fill(outcome.CountStopped ? LinesLeftOverAtLeast : LinesLeftOver,
+                 {std::to_string(outcome.LinesNotTaken), std::to_string(MostArticles)}));
     }
     if (outcome.Taken == 0) {
         lines.push_back(Fill(NoArticle, {shownPath}));

@@ -13,9 +13,9 @@ namespace {
 
 using Row = std::vector<std::string>; // fields as the cells hold them (UTF-8)
 
-const Row HeadingRow = {"Naziv",    "Barkod",   "Cena",          "Poreska stopa",
-                        "Odeljenje", "Ambalaza", "Fiksna cena",   "Max cena",
-                        "Min cena", "Jedinica mere", "Kolicina", "Promet"};
+const Row HeadingRow = {"Naziv",     "Barkod",        "Cena",        "Poreska stopa",
+                        "Odeljenje", "Ambalaza",      "Fiksna cena", "Max cena",
+                        "Min cena",  "Jedinica mere", "Kolicina",    "Promet"};
 // Decimal commas, quoted numbers and barcodes, separators inside a quoted name.
 const std::vector<Row> SameRows = {
     {"Хлеб бели 500г", "\"0100\"", "45,50", "\"2\"", "1", "0", "1", "0", "1", "3", "1,5", "12,25"},
@@ -120,8 +120,8 @@ struct FieldCase {
     const char* Title;
     int Field;
     const char* Text;
-    const char* Read;  // the taken article as Fields gives it; null: not taken
-    LineFault Fault;   // why, when not taken (None: skipped without a word)
+    const char* Read; // the taken article as Fields gives it; null: not taken
+    LineFault Fault;  // why, when not taken (None: skipped without a word)
 };
 
 void PrintTo(const FieldCase& c, std::ostream* os) {
@@ -185,8 +185,7 @@ INSTANTIATE_TEST_SUITE_P(
         FieldCase{"BarcodeLetterE", 2, "E12", "Hleb|E12|10|0|0|0|0|0|0|0|0|0", Ok},
         FieldCase{"BarcodeExponent", 2, "8.60004E+12", nullptr, LineFault::ExponentBarcode},
         FieldCase{"BarcodeExponentComma", 2, "8,6E+12", nullptr, LineFault::ExponentBarcode},
-        FieldCase{"BarcodeQuotedExponent", 2, "\"8.6e12\"", nullptr,
-                  LineFault::ExponentBarcode}),
+        FieldCase{"BarcodeQuotedExponent", 2, "\"8.6e12\"", nullptr, LineFault::ExponentBarcode}),
     [](const auto& info) { return std::string(info.param.Title); });
 
 TEST_F(SpreadsheetFile, NotesCountFileLinesAndStopAtTwenty) {
@@ -213,7 +212,8 @@ TEST_F(SpreadsheetFile, HeadingThatReadsAsArticleIsStillSkipped) {
     EXPECT_STREQ(outcome.HeadingName.Text(), "Kafa");
     EXPECT_EQ(outcome.Taken, 1);
     EXPECT_STREQ(Table[FirstLoadedLocation].GetDescription().Text(), "Hleb");
-    EXPECT_FALSE(LoadArticles(TALON_SAMPLES_DIR "/artikli-libreoffice.txt", Table).HeadingIsArticle);
+    EXPECT_FALSE(
+        LoadArticles(TALON_SAMPLES_DIR "/artikli-libreoffice.txt", Table).HeadingIsArticle);
 }
 
 // A register article from its reply: price, then tax rate, department, container, the
@@ -239,8 +239,8 @@ TEST(SaveAndLoad, EverySavedArticleLoadsBackUnchanged) {
         const std::string letters = alphabet;
         std::string out;
         for (int k = 0; k < length; ++k) {
-            out += letters[std::uniform_int_distribution<std::size_t>(0, letters.size() - 1)(
-                random)];
+            out +=
+                letters[std::uniform_int_distribution<std::size_t>(0, letters.size() - 1)(random)];
         }
         return out;
     };
@@ -256,10 +256,10 @@ TEST(SaveAndLoad, EverySavedArticleLoadsBackUnchanged) {
         expected.push_back(saved[i]);
     }
     // A broken reply's infinite amounts are saved, and so load, as 0.
-    saved[300] = FromReply("Beskonacno", "1", {"1e999", "1", "1", "1", "1", "1", "1", "1",
-                                               "1e999", "-1e999"}, 301);
-    expected.push_back(FromReply("Beskonacno", "1", {"0", "1", "1", "1", "1", "1", "1", "1",
-                                                     "0", "0"}, 301));
+    saved[300] = FromReply("Beskonacno", "1",
+                           {"1e999", "1", "1", "1", "1", "1", "1", "1", "1e999", "-1e999"}, 301);
+    expected.push_back(
+        FromReply("Beskonacno", "1", {"0", "1", "1", "1", "1", "1", "1", "1", "0", "0"}, 301));
     TempDir dir;
     ASSERT_TRUE(SaveArticles(dir.File("a.txt"), saved));
     ArticleTable loaded;

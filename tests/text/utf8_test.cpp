@@ -37,22 +37,32 @@ TEST_P(Utf8Decoding, UnitsAndValidity) {
 
 INSTANTIATE_TEST_SUITE_P(
     Texts, Utf8Decoding,
-    ::testing::Values(Utf8Case{"Ascii", "Hleb\t5\r\n", u"Hleb\t5\r\n", true},
-                      Utf8Case{"TwoAndThreeBytes", "\xD0\xA5\xD0\xBB 5\xE2\x82\xAC", u"Хл 5€", true},
-                      Utf8Case{"FourBytesBecomeAPair", "x\xF0\x9F\x98\x80", u"x\U0001F600", true},
-                      Utf8Case{"Overlong", "\xC0\x80" "a", u"\uFFFD\uFFFDa", false},
-                      Utf8Case{"OverlongThreeBytes", "\xE0\x80\x80", u"\uFFFD", false},
-                      Utf8Case{"EncodedSurrogate", "\xED\xA0\x80", u"\uFFFD", false},
-                      Utf8Case{"BeyondUnicode", "\xF4\x90\x80\x80", u"\uFFFD", false},
-                      Utf8Case{"StrayContinuation", "a\x80" "b", u"a\uFFFDb", false},
-                      Utf8Case{"BrokenOffBeforeAscii", "\xE2\x82" "a", u"\uFFFDa", false},
-                      Utf8Case{"CutAtTheEnd", "a\xE2\x82", u"a\uFFFD", false},
-                      Utf8Case{"Windows1251Bytes", "\xD5\xEB\xE5\xE1", u"\uFFFD\uFFFD\uFFFD\uFFFD",
-                               false}),
+    ::testing::Values(
+        Utf8Case{"Ascii", "Hleb\t5\r\n", u"Hleb\t5\r\n", true},
+        Utf8Case{"TwoAndThreeBytes", "\xD0\xA5\xD0\xBB 5\xE2\x82\xAC", u"Хл 5€", true},
+        Utf8Case{"FourBytesBecomeAPair", "x\xF0\x9F\x98\x80", u"x\U0001F600", true},
+        Utf8Case{"Overlong",
+                 "\xC0\x80"
+                 "a",
+                 u"\uFFFD\uFFFDa", false},
+        Utf8Case{"OverlongThreeBytes", "\xE0\x80\x80", u"\uFFFD", false},
+        Utf8Case{"EncodedSurrogate", "\xED\xA0\x80", u"\uFFFD", false},
+        Utf8Case{"BeyondUnicode", "\xF4\x90\x80\x80", u"\uFFFD", false},
+        Utf8Case{"StrayContinuation",
+                 "a\x80"
+                 "b",
+                 u"a\uFFFDb", false},
+        Utf8Case{"BrokenOffBeforeAscii",
+                 "\xE2\x82"
+                 "a",
+                 u"\uFFFDa", false},
+        Utf8Case{"CutAtTheEnd", "a\xE2\x82", u"a\uFFFD", false},
+        Utf8Case{"Windows1251Bytes", "\xD5\xEB\xE5\xE1", u"\uFFFD\uFFFD\uFFFD\uFFFD", false}),
     [](const auto& info) { return std::string(info.param.Title); });
 
 TEST(Utf16ToUtf8, LoneSurrogateBecomesReplacement) {
-    EXPECT_EQ(Utf16ToUtf8(std::u16string(u"a\xD83D") + u"b"), "a\xEF\xBF\xBD" "b");
+    EXPECT_EQ(Utf16ToUtf8(std::u16string(u"a\xD83D") + u"b"), "a\xEF\xBF\xBD"
+                                                              "b");
 }
 
 } // namespace

@@ -143,27 +143,27 @@ void TestFiles::loadTellsWhatIsNotTaken_data() {
     QTest::addColumn<QStringList>("log"); // %1 stands for the file's path
     QTest::addColumn<QStringList>("rows");
     // A spreadsheet's "CSV UTF-8" export in a decimal-comma locale, the operator's rows.
-    const QString csv = QStringLiteral(
-        "Naziv;Barkod;Cena;Poreska stopa\r\n"
-        "Sok;11;12,50;1\r\n"
-        "Keks;12;1.250,00;1\r\n"
-        "Pivo;13;1,250.00;2\r\n"
-        "Kafa;14;12,50 din;1\r\n"
-        "Cips;15;1e999;1\r\n"
-        "Хлеб;\"0100\";\"45,50\";\"2\"\r\n"
-        "Mleko;8.60004E+12;89,99;1\r\n"
-        "Jaja;16;20;x\r\n");
+    const QString csv = QStringLiteral("Naziv;Barkod;Cena;Poreska stopa\r\n"
+                                       "Sok;11;12,50;1\r\n"
+                                       "Keks;12;1.250,00;1\r\n"
+                                       "Pivo;13;1,250.00;2\r\n"
+                                       "Kafa;14;12,50 din;1\r\n"
+                                       "Cips;15;1e999;1\r\n"
+                                       "Хлеб;\"0100\";\"45,50\";\"2\"\r\n"
+                                       "Mleko;8.60004E+12;89,99;1\r\n"
+                                       "Jaja;16;20;x\r\n");
     QTest::newRow("spreadsheet rows")
         << ("\xEF\xBB\xBF" + csv.toUtf8())
-        << QStringList{"Red 3: neispravna cena \"1.250,00\"", "Red 4: neispravna cena \"1,250.00\"",
-                       "Red 5: neispravna cena \"12,50 din\"", "Red 6: neispravna cena \"1e999\"",
+        << QStringList{"Red 3: neispravna cena \"1.250,00\"",
+                       "Red 4: neispravna cena \"1,250.00\"",
+                       "Red 5: neispravna cena \"12,50 din\"",
+                       "Red 6: neispravna cena \"1e999\"",
                        "Red 8: barkod \"8.60004E+12\" je u obliku broja sa eksponentom",
                        "Red 9: neispravno polje 4 \"x\""}
         << QStringList{"2|Sok|11|12.50|1", "3|Хлеб|0100|45.50|2"};
-    QTest::newRow("no heading")
-        << Utf16LE(QStringLiteral("Sok\t11\t12.5\r\nKeks\t12\t3\r\n"))
-        << QStringList{"Prvi red se preskace kao zaglavlje: \"Sok\""}
-        << QStringList{"2|Keks|12|3.00|0"};
+    QTest::newRow("no heading") << Utf16LE(QStringLiteral("Sok\t11\t12.5\r\nKeks\t12\t3\r\n"))
+                                << QStringList{"Prvi red se preskace kao zaglavlje: \"Sok\""}
+                                << QStringList{"2|Keks|12|3.00|0"};
     QString many = QStringLiteral("Naziv\tBarkod\tCena\n");
     for (int line = 2; line <= 24; ++line) {
         many += QStringLiteral("A%1\t%1\t%1,00 RSD\n").arg(line);
