@@ -59,9 +59,18 @@ bool WriteAll(HANDLE file, const std::string& content) {
     return true;
 }
 
+bool IsFolder(const std::wstring& path) {
+    const DWORD attributes = GetFileAttributesW(path.c_str());
+    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
+}
+
 // ReplaceFileW keeps the old file's attributes and security; it needs an old file, so a
-// new one is moved into place instead.
+// new one is moved into place instead. A folder in the way stays: not every ReplaceFileW
+// refuses to put a file in its place.
 bool PutInPlace(const std::wstring& tempPath, const std::wstring& path) {
+    if (IsFolder(path)) {
+        return false;
+    }
     if (ReplaceFileW(path.c_str(), tempPath.c_str(), nullptr, REPLACEFILE_IGNORE_MERGE_ERRORS,
                      nullptr, nullptr)) {
         return true;
