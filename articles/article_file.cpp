@@ -70,13 +70,20 @@ LoadOutcome LoadArticles(const std::string& path, ArticleTable& table) {
     return outcome;
 }
 
-bool SaveArticles(const std::string& path, const ArticleTable& table) {
-    std::string content;
-    AppendUtf16Line(content, HeadingLine);
+std::vector<std::u16string> ArticleFileLines(const ArticleTable& table) {
+    std::vector<std::u16string> lines{HeadingLine};
     for (const TalonPLUItem& item : table) {
         if (item.GetThisID() > 0) {
-            AppendUtf16Line(content, Cp1251ToUtf16(item.ToFileText(Tab).Text()));
+            lines.push_back(Cp1251ToUtf16(item.ToFileText(Tab).Text()));
         }
+    }
+    return lines;
+}
+
+bool SaveArticles(const std::string& path, const ArticleTable& table) {
+    std::string content;
+    for (const std::u16string& line : ArticleFileLines(table)) {
+        AppendUtf16Line(content, line);
     }
     return ReplaceFileContent(path, content);
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 #include "articles/article_table.h"
 
@@ -25,6 +26,8 @@ struct LoadOutcome {
 // A read error leaves the table cleared and Opened false.
 LoadOutcome LoadArticles(const std::string& path, ArticleTable& table);
 
+// The lines "Snimi" writes: the heading, then every entry whose ThisID is above 0.
+std::vector<std::u16string> ArticleFileLines(const ArticleTable& table);
 // Writes a heading line and every entry whose ThisID is above 0. Writes a temporary file
 // beside the target and renames it over the target only when complete; false on failure,
 // leaving any earlier file untouched.

@@ -1,7 +1,7 @@
 #include "bench/bench_articles.h"
 
-#include <cstdio>
 #include <algorithm>
+#include <cstdio>
 #include <fstream>
 #include <random>
 #include <vector>
@@ -15,8 +15,8 @@ std::string Field(const char* format, int value) {
 }
 
 std::string ArticleLine(int n, int nameNumber) {
-    return "\"Artikal " + Field("%05d", nameNumber) + "\"\t" + Field("86%011d", nameNumber) +
-           "\t" + Field("%d.50", 10 + n % 900) + "\t1\t2\t0\t0\t0\t0\t0\t0.000\t0.00";
+    return "\"Artikal " + Field("%05d", nameNumber) + "\"\t" + Field("86%011d", nameNumber) + "\t" +
+           Field("%d.50", 10 + n % 900) + "\t1\t2\t0\t0\t0\t0\t0\t0.000\t0.00";
 }
 
 // ASCII text as UTF-16LE.
@@ -45,7 +45,13 @@ void FillRegisterTable(ArticleTable& table, int count) {
     for (int n = 0; n < count; ++n) {
         const int location = n + FirstLoadedLocation;
         const std::string reply = "Artikal " + Field("%05d", n) + "\n" + Field("86%011d", n) +
-                                  "\n1250\t1\xfe" "2\xfe" "0\xfe" "0\xfe" "0\xfe" "0\xfe" "0\xfe" +
+                                  "\n1250\t1\xfe"
+                                  "2\xfe"
+                                  "0\xfe"
+                                  "0\xfe"
+                                  "0\xfe"
+                                  "0\xfe"
+                                  "0\xfe" +
                                   "1500\t9999\t" + Field("%d", location) + "\t" +
                                   Field("%d", location + 1) + "\t";
         table[location].FromECRText(ECRString(reply.c_str()));

@@ -5,7 +5,7 @@
 #include <cstdlib>
 #include <functional>
 
-#include "emulator/utf8_text.h"
+#include "text/utf8_text.h"
 #include "text/code_page.h"
 
 const char EmulatorUsage[] =

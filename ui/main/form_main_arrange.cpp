@@ -3,7 +3,7 @@
 
 #include "articles/arrange.h"
 #include "articles/duplicates.h"
-#include "ecr/talon_ecr.h"
+#include "operations/arrange_for_register.h"
 #include "ui/main/grid_rows.h"
 
 namespace {
@@ -27,9 +27,7 @@ void TFormMain::BitBtnSortClick() {
 }
 
 void TFormMain::ArrangeByBarcode() {
-    ECR->RequestStatus();
-    const int limit = LocationLimitFor(ECR->GetStatusItem().GetVersion());
-    ::ArrangeByBarcode(ArticlesPC, limit);
+    ArrangeForRegister(*ECR, ArticlesPC);
 }
 
 void TFormMain::ExchangeArticles(int a, int b) {

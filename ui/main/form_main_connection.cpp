@@ -5,28 +5,18 @@
 #include <QLineEdit>
 
 #include "ecr/talon_ecr.h"
-#include "serial/ecr_error.h"
+#include "operations/connect_register.h"
 #include "serial/windows_serial.h"
 #include "ui/common/text_convert.h"
 #include "ui/main/emulator_process.h"
 #include "ui/main/port_list.h"
+#include "ui/main/window_sinks.h"
 
 namespace {
 
-const char* const LoggedInLine = "*** Prijavljivanje - OK ***";
-const char* const ConnectFailedLine = "Greska u otvaranju konekcije!";
-const char* const ConnectAdviceLine = "Proverite parametre, kabl i podesavanja na kasi.";
 const char* const LoggedOutLine = "Odjavljivanje - OK";
-const char* const PrintOkLine = "OK";
 const char* const EmulatorFailedLine = "Emulator nije moguce pokrenuti: ";
-constexpr int FastSpeed = 19200;
-constexpr int SlowSpeed = 9600;
 constexpr int FastSpeedItem = 1;
-constexpr int ByteSize = 8;
-constexpr int OneStopBit = 0;
-constexpr int NoParity = 0;
-constexpr int NoHandshake = 0;
-constexpr int DtrOff = 0;
 
 QString Text(const char* latin) {
     return QString::fromLatin1(latin);
@@ -48,8 +38,8 @@ void TFormMain::BitBtnConnectClick() {
         QString failure;
         if (!Emulator->Ensure(port, failure)) {
             Log(Text(EmulatorFailedLine) + failure);
-            Log(Text(ConnectFailedLine));
-            Log(Text(ConnectAdviceLine));
+            WindowLog log(*this);
+            LogConnectFailure(log);
             return;
         }
     }
@@ -57,32 +47,16 @@ void TFormMain::BitBtnConnectClick() {
 }
 
 void TFormMain::Connect(int port, int speed, const QString& password) {
-    SerialSettings = PortSettings(port, speed, ByteSize, NoParity, OneStopBit, NoHandshake, DtrOff);
+    SerialSettings = RegisterPortSettings(port, speed);
     // The objects of an earlier failed attempt go now; the register object first.
     ECR.reset();
     Serial = std::make_unique<WindowsSerial>(SerialSettings);
-    try {
-        if (Serial->Open()) {
-            ECR = std::make_unique<TalonECR>(*Serial);
-            if (ECR->Ping()) {
-                ECR->LogOut(); // the log-in follows whatever the register says to this
-                if (ECR->LogIn(ToECRString(password))) {
-                    Connected = true;
-                    Log(Text(LoggedInLine));
-                    ECR->SetPrinting(CheckBoxPrint->isChecked()); // its answer is not shown
-                    UpdateControls();
-                    return;
-                }
-            }
-        }
-        Serial->Close();
-    } catch (const ECRError&) {
-        // Whatever step failed, the port must be free for the next attempt.
-        Connected = false;
-        Serial->Close();
+    WindowLog log(*this);
+    Connected = ConnectRegister(*Serial, ECR, ToECRString(password), CheckBoxPrint->isChecked(),
+                                log) == ConnectOutcome::Connected;
+    if (Connected) {
+        UpdateControls();
     }
-    Log(Text(ConnectFailedLine));
-    Log(Text(ConnectAdviceLine));
 }
 
 void TFormMain::BitBtnDisconnectClick() {
@@ -110,10 +84,7 @@ void TFormMain::CheckBoxPrintClick() {
         return; // the box is usable only while connected
     }
     GuardLink([this] {
-        if (ECR->SetPrinting(CheckBoxPrint->isChecked()) == 0) {
-            Log(Text(PrintOkLine));
-        } else {
-            LogError();
-        }
+        WindowLog log(*this);
+        SwitchPrinting(*ECR, CheckBoxPrint->isChecked(), log);
     });
 }

@@ -4,50 +4,38 @@
 #include <QPushButton>
 #include <QTableWidget>
 
+#include <vector>
+
 #include "ecr/talon_ecr.h"
-#include "serial/ecr_error.h"
+#include "operations/erase_articles.h"
+#include "operations/list_articles.h"
+#include "ui/common/text_convert.h"
 #include "ui/main/article_row.h"
 #include "ui/main/grid_rows.h"
+#include "ui/main/window_sinks.h"
 
 namespace {
 
 constexpr int ColumnID = 0;
 constexpr int ColumnName = 1;
 constexpr int EmptyGridRows = 2; // heading and one empty row
-constexpr int FirstRequest = 0;
+constexpr int HeadingRows = 1;
 
-// A register that names a location outside the table, or one that does not grow, would
-// make the listing write outside the table or run for ever; either ends it.
-bool ListingGoesOn(int asked, int next) {
-    return next > 0 && next < ArticleTableSize && next > asked;
+EraseTarget RowTarget(const QTableWidget* grid, int gridRow) {
+    return {GridCell(grid, gridRow, ColumnID).toInt(),
+            ToECRString(GridCell(grid, gridRow, ColumnName))};
 }
 
-// Erases the article of one grid row; a refusal or a broken link is reported under its
-// name. True when the register erased it.
-bool EraseRow(TFormMain& form, int gridRow) {
-    const int number = GridCell(form.StringGridECR, gridRow, ColumnID).toInt();
-    const QString name = GridCell(form.StringGridECR, gridRow, ColumnName);
-    bool erased = false;
-    try {
-        erased = form.EraseArticle(number);
-    } catch (const ECRError&) {
-        form.Log(name);
-        throw;
+std::vector<EraseTarget> GridTargets(const QTableWidget* grid) {
+    std::vector<EraseTarget> targets;
+    for (int row = 1; row < GridRowCount(grid); ++row) {
+        targets.push_back(RowTarget(grid, row));
     }
-    if (!erased) {
-        form.Log(name);
-        form.LogError();
-    }
-    return erased;
-}
-
-bool IsProtectedRow(const TFormMain& form, int gridRow) {
-    return GridCell(form.StringGridECR, gridRow, ColumnID).toInt() == ProtectedLocation;
+    return targets;
 }
 
 // The entry that a row shows is the one whose ThisID equals the row's ID.
-void ForgetArticle(TFormMain& form, int gridRow) {
-    const int number = GridCell(form.StringGridECR, gridRow, ColumnID).toInt();
+void ForgetArticle(TFormMain& form, int number) {
     const int index = FindByThisID(form.ArticlesECR, number);
     if (index >= 0) {
         form.ArticlesECR[index] = TalonPLUItem();
@@ -57,23 +45,15 @@ void ForgetArticle(TFormMain& form, int gridRow) {
 void EraseSelected(TFormMain& form) {
     form.BeginProgress(0, 1);
     const int row = SelectedGridRow(form.StringGridECR);
-    if (row > 0 && !IsProtectedRow(form, row) && EraseRow(form, row)) {
-        ForgetArticle(form, row);
-        form.StepProgress(1);
-        form.FillGridECR();
-        SelectGridRow(form.StringGridECR, row - 1); // above the first row: no selection
-    }
-    form.EndProgress();
-}
-
-void EraseListed(TFormMain& form) {
-    const int rows = GridRowCount(form.StringGridECR);
-    form.BeginProgress(0, rows);
-    for (int row = 1; row < rows; ++row) {
-        if (!IsProtectedRow(form, row)) {
-            EraseRow(form, row);
+    if (row > 0) {
+        const EraseTarget target = RowTarget(form.StringGridECR, row);
+        WindowLog log(form);
+        if (target.Number != ProtectedLocation && EraseArticle(*form.ECR, target, log)) {
+            ForgetArticle(form, target.Number);
+            form.StepProgress(1);
+            form.FillGridECR();
+            SelectGridRow(form.StringGridECR, row - 1); // above the first row: no selection
         }
-        form.StepProgress(1);
     }
     form.EndProgress();
 }
@@ -95,24 +75,13 @@ void TFormMain::BitBtnListClick() {
 }
 
 bool TFormMain::ListArticles() {
-    ClearArticlesECR();
-    ECR->RequestStatus();
-    const int count = ECR->GetStatusItem().GetArticles();
-    BeginProgress(0, count);
-    int asked = FirstRequest;
-    for (int row = 1;; ++row) {
-        TalonPLUItem& entry = ArticlesECR[asked];
-        const int next = ECR->ReadArticle(asked, entry);
-        SetGridRowCount(StringGridECR, row + 1);
-        WriteArticleRow(StringGridECR, row, entry.GetThisID(), entry);
-        StepProgress(1);
-        if (!ListingGoesOn(asked, next)) {
-            break;
-        }
-        asked = next;
-    }
-    EndProgress();
-    return count > 0;
+    WindowProgress progress(*this);
+    const ListOutcome outcome =
+        ::ListArticles(*ECR, ArticlesECR, progress, [this](int row, const TalonPLUItem& entry) {
+            SetGridRowCount(StringGridECR, row + HeadingRows);
+            WriteArticleRow(StringGridECR, row, entry.GetThisID(), entry);
+        });
+    return outcome.Count > 0;
 }
 
 void TFormMain::BitBtnEraseClick() {
@@ -128,7 +97,9 @@ void TFormMain::StringGridECRKeyUp(int key, Qt::KeyboardModifiers /*modifiers*/)
 void TFormMain::BitBtnEraseAllClick() {
     bool erased = false;
     GuardLink([this, &erased] {
-        EraseListed(*this);
+        WindowProgress progress(*this, HeadingRows);
+        WindowLog log(*this);
+        EraseArticles(*ECR, GridTargets(StringGridECR), progress, log);
         erased = true;
     });
     if (erased) {

@@ -15,15 +15,10 @@
 #include <initializer_list>
 
 #include "ecr/talon_ecr.h"
-#include "serial/ecr_error.h"
+#include "operations/register_log.h"
 #include "ui/common/text_convert.h"
 
 namespace {
-
-const char* const ErrorPrefix = "Greska ";
-const char* const ErrorSeparator = ": ";
-const char* const LinkErrorPrefix = "Greska u komunikaciji: ";
-const char* const UnknownText = "???";
 
 void SetEnabled(std::initializer_list<QWidget*> controls, bool enabled) {
     for (QWidget* control : controls) {
@@ -63,15 +58,11 @@ void TFormMain::LogError() {
     if (!ECR) {
         return;
     }
-    Log(QString::fromLatin1(ErrorPrefix) + QString::number(ECR->GetErrorCode()) +
-        QString::fromLatin1(ErrorSeparator) + ToQString(ECR->GetErrorMessage()));
+    Log(RegisterErrorLine(*ECR));
 }
 
 void TFormMain::LogLinkError(const ECRError& error) {
-    const std::int32_t code = error.GetErrorCode();
-    const QString text = code >= 0 && code < ErrorMessageCount ? ToQString(ErrorMessages[code])
-                                                               : QString::fromLatin1(UnknownText);
-    Log(QString::fromLatin1(LinkErrorPrefix) + text);
+    Log(LinkErrorLine(error));
 }
 
 void TFormMain::BitBtnClearLogClick() {

@@ -1,4 +1,4 @@
-#include "emulator/utf8_text.h"
+#include "text/utf8_text.h"
 
 namespace {
 constexpr char32_t Replacement = 0xFFFD;
@@ -45,6 +45,32 @@ char32_t Decode(const std::string& text, std::size_t& i) {
     }
     return Replacement;
 }
+
+void AppendUtf8(std::string& out, char32_t c) {
+    if (c < 0x80) {
+        out += static_cast<char>(c);
+    } else if (c < 0x800) {
+        out += static_cast<char>(0xC0 | (c >> 6));
+        out += static_cast<char>(0x80 | (c & 0x3F));
+    } else if (c <= LastBmp) {
+        out += static_cast<char>(0xE0 | (c >> 12));
+        out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+        out += static_cast<char>(0x80 | (c & 0x3F));
+    } else {
+        out += static_cast<char>(0xF0 | (c >> 18));
+        out += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
+        out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+        out += static_cast<char>(0x80 | (c & 0x3F));
+    }
+}
+
+bool IsHigh(char16_t c) {
+    return c >= HighSurrogate && c < LowSurrogate;
+}
+
+bool IsLow(char16_t c) {
+    return c >= LowSurrogate && c <= SurrogateLast;
+}
 } // namespace
 
 std::u16string Utf8ToUtf16(const std::string& text) {
@@ -59,6 +85,23 @@ std::u16string Utf8ToUtf16(const std::string& text) {
         const char32_t v = c - PlaneOffset;
         out += static_cast<char16_t>(HighSurrogate + (v >> SurrogateBits));
         out += static_cast<char16_t>(LowSurrogate + (v & SurrogateMask));
+    }
+    return out;
+}
+
+std::string Utf16ToUtf8(const std::u16string& text) {
+    std::string out;
+    out.reserve(text.size());
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const char16_t c = text[i];
+        if (IsHigh(c) && i + 1 < text.size() && IsLow(text[i + 1])) {
+            const char32_t v = ((c - HighSurrogate) << SurrogateBits) | (text[++i] - LowSurrogate);
+            AppendUtf8(out, v + PlaneOffset);
+        } else if (IsHigh(c) || IsLow(c)) {
+            AppendUtf8(out, Replacement);
+        } else {
+            AppendUtf8(out, c);
+        }
     }
     return out;
 }

@@ -1,0 +1,70 @@
+#include "operations/connect_register.h"
+
+#include "ecr/talon_ecr.h"
+#include "operations/operation_sinks.h"
+#include "operations/register_log.h"
+#include "serial/comm.h"
+#include "serial/ecr_error.h"
+
+namespace {
+
+const char* const LoggedInLine = "*** Prijavljivanje - OK ***";
+const char* const ConnectFailedLine = "Greska u otvaranju konekcije!";
+const char* const ConnectAdviceLine = "Proverite parametre, kabl i podesavanja na kasi.";
+const char* const PrintOkLine = "OK";
+constexpr int ByteSize = 8;
+constexpr int OneStopBit = 0;
+constexpr int NoParity = 0;
+constexpr int NoHandshake = 0;
+constexpr int DtrOff = 0;
+
+ConnectOutcome LogIn(SerialComm& link, std::unique_ptr<TalonECR>& ecr, const ECRString& password,
+                     bool printing, LogSink& log) {
+    if (!link.Open()) {
+        return ConnectOutcome::PortNotOpened;
+    }
+    ecr = std::make_unique<TalonECR>(link);
+    if (!ecr->Ping()) {
+        return ConnectOutcome::NoAnswer;
+    }
+    ecr->LogOut(); // the log-in follows whatever the register says to this
+    if (!ecr->LogIn(password)) {
+        return ConnectOutcome::PasswordRefused;
+    }
+    log.Line(LoggedInLine);
+    ecr->SetPrinting(printing); // its answer is not shown
+    return ConnectOutcome::Connected;
+}
+
+} // namespace
+
+ConnectOutcome ConnectRegister(SerialComm& link, std::unique_ptr<TalonECR>& ecr,
+                               const ECRString& password, bool printing, LogSink& log) {
+    ConnectOutcome outcome = ConnectOutcome::NoAnswer;
+    try {
+        outcome = LogIn(link, ecr, password, printing, log);
+    } catch (const ECRError&) {
+        outcome = ConnectOutcome::NoAnswer; // whatever step failed, the port must be freed
+    }
+    if (outcome == ConnectOutcome::Connected) {
+        return outcome;
+    }
+    link.Close();
+    LogConnectFailure(log);
+    return outcome;
+}
+
+void LogConnectFailure(LogSink& log) {
+    log.Line(ConnectFailedLine);
+    log.Line(ConnectAdviceLine);
+}
+
+PortSettings RegisterPortSettings(int port, int speed) {
+    return PortSettings(port, speed, ByteSize, NoParity, OneStopBit, NoHandshake, DtrOff);
+}
+
+bool SwitchPrinting(TalonECR& ecr, bool on, LogSink& log) {
+    const bool switched = ecr.SetPrinting(on) == 0;
+    log.Line(switched ? ECRString(PrintOkLine) : RegisterErrorLine(ecr));
+    return switched;
+}

@@ -1,0 +1,49 @@
+#include "operations/erase_articles.h"
+
+#include "ecr/talon_ecr.h"
+#include "operations/operation_sinks.h"
+#include "operations/register_log.h"
+#include "serial/ecr_error.h"
+
+bool EraseArticle(TalonECR& ecr, const EraseTarget& target, LogSink& log) {
+    bool erased = false;
+    try {
+        erased = ecr.DeleteArticle(target.Number) == 0;
+    } catch (const ECRError&) {
+        log.Line(target.Name);
+        throw;
+    }
+    if (!erased) {
+        log.Line(target.Name);
+        log.Line(RegisterErrorLine(ecr));
+    }
+    return erased;
+}
+
+EraseOutcome EraseArticles(TalonECR& ecr, const std::vector<EraseTarget>& targets,
+                           ProgressSink& progress, LogSink& log) {
+    EraseOutcome outcome;
+    progress.Begin(0, static_cast<int>(targets.size()));
+    for (const EraseTarget& target : targets) {
+        if (progress.StopRequested()) {
+            outcome.Stopped = true;
+            break;
+        }
+        if (target.Number != ProtectedLocation) {
+            ++(EraseArticle(ecr, target, log) ? outcome.Erased : outcome.Refused);
+        }
+        progress.Step(1);
+    }
+    progress.End();
+    return outcome;
+}
+
+std::vector<EraseTarget> ListedTargets(const ArticleTable& table) {
+    std::vector<EraseTarget> targets;
+    for (const TalonPLUItem& item : table) {
+        if (IsPresent(item)) {
+            targets.push_back({item.GetThisID(), item.GetDescription()});
+        }
+    }
+    return targets;
+}

@@ -1,0 +1,34 @@
+#pragma once
+
+#include <vector>
+
+#include "articles/article_table.h"
+#include "text/ecr_string.h"
+
+class LogSink;
+class ProgressSink;
+class TalonECR;
+
+// One article to erase: its number in the register and the name it is logged under.
+struct EraseTarget {
+    int Number = 0;
+    ECRString Name;
+};
+
+struct EraseOutcome {
+    int Erased = 0;
+    int Refused = 0;
+    bool Stopped = false;
+};
+
+// Erases one article. A refusal is logged under its name with the register's error line;
+// a broken link is logged under the name and thrown on. True when the register erased it.
+bool EraseArticle(TalonECR& ecr, const EraseTarget& target, LogSink& log);
+
+// Erases every target but location 1, which stays; one progress step a target, location
+// 1 included. A refusal does not stop the others.
+EraseOutcome EraseArticles(TalonECR& ecr, const std::vector<EraseTarget>& targets,
+                           ProgressSink& progress, LogSink& log);
+
+// The articles of a listed table as erase targets, under their register numbers.
+std::vector<EraseTarget> ListedTargets(const ArticleTable& table);

@@ -1,0 +1,45 @@
+#include "operations/list_articles.h"
+
+#include "ecr/talon_ecr.h"
+#include "operations/operation_sinks.h"
+
+namespace {
+
+constexpr int FirstRequest = 0;
+
+// A register that names a location outside the table, or one that does not grow, would
+// make the listing write outside the table or run for ever; either ends it.
+bool ListingGoesOn(int asked, int next) {
+    return next > 0 && next < ArticleTableSize && next > asked;
+}
+
+} // namespace
+
+ListOutcome ListArticles(TalonECR& ecr, ArticleTable& table, ProgressSink& progress,
+                         const ListedEntry& listed) {
+    ListOutcome outcome;
+    ClearArticles(table);
+    ecr.RequestStatus();
+    outcome.Count = ecr.GetStatusItem().GetArticles();
+    progress.Begin(0, outcome.Count);
+    int asked = FirstRequest;
+    for (;;) {
+        TalonPLUItem& entry = table[asked];
+        const int next = ecr.ReadArticle(asked, entry);
+        ++outcome.Read;
+        if (listed) {
+            listed(outcome.Read, entry);
+        }
+        progress.Step(1);
+        if (!ListingGoesOn(asked, next)) {
+            break;
+        }
+        if (progress.StopRequested()) {
+            outcome.Stopped = true;
+            break;
+        }
+        asked = next;
+    }
+    progress.End();
+    return outcome;
+}
