@@ -1,9 +1,6 @@
 #include "ui/main/port_list.h"
 
 #include <QComboBox>
-#include <QDir>
-
-#include <algorithm>
 
 #include "serial/port_devices.h"
 
@@ -15,31 +12,7 @@ namespace {
 // emulator.
 constexpr int EmulatorRole = Qt::UserRole + 1;
 
-// "ttyUSB10" after "ttyUSB9": the digits after the prefix compare as a number.
-QStringList SortedByNumber(QStringList names, const QString& prefix) {
-    std::sort(names.begin(), names.end(), [&prefix](const QString& a, const QString& b) {
-        return a.mid(prefix.size()).toInt() < b.mid(prefix.size()).toInt();
-    });
-    return names;
-}
-
-QStringList DevicesNamed(const QDir& folder, const QString& prefix) {
-    const QStringList names =
-        folder.entryList({prefix + QLatin1Char('*')}, QDir::Files | QDir::System);
-    QStringList paths;
-    for (const QString& name : SortedByNumber(names, prefix)) {
-        paths << folder.filePath(name);
-    }
-    return paths;
-}
-
 } // namespace
-
-QStringList SerialAdapters(const QString& deviceFolder) {
-    const QDir folder(deviceFolder);
-    return DevicesNamed(folder, QStringLiteral("ttyUSB")) +
-           DevicesNamed(folder, QStringLiteral("ttyACM"));
-}
 
 void FillPortBox(QComboBox* box, const QStringList& adapters) {
     box->clear();
@@ -50,8 +23,10 @@ void FillPortBox(QComboBox* box, const QStringList& adapters) {
         box->addItem(device);
         RegisterPortDevice(box->count(), device.toStdString());
     }
-    box->addItem(QString::fromLatin1(EmulatorItemText));
-    box->setItemData(box->count() - 1, true, EmulatorRole);
+    if (EmulatorOffered()) {
+        box->addItem(QString::fromLatin1(EmulatorItemText));
+        box->setItemData(box->count() - 1, true, EmulatorRole);
+    }
     box->setCurrentIndex(0);
 }
 
