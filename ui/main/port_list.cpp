@@ -113,8 +113,7 @@ void FillPortBox(QComboBox* box, const QList<PortEntry>& ports) {
         RegisterPortDevice(box->count(), port.Stable.toStdString());
     }
     if (EmulatorOffered()) {
-        AddItem(box, QString::fromLatin1(EmulatorItemText),
-                QString::fromLatin1(EmulatorIdentity));
+        AddItem(box, QString::fromLatin1(EmulatorItemText), QString::fromLatin1(EmulatorIdentity));
         box->setItemData(box->count() - 1, true, EmulatorRole);
     }
     // Numbers that no adapter stands for any more lead nowhere; the emulator's item
