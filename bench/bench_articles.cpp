@@ -1,7 +1,7 @@
 #include "bench/bench_articles.h"
 
-#include <cstdio>
 #include <algorithm>
+#include <cstdio>
 #include <fstream>
 #include <random>
 #include <vector>
@@ -14,9 +14,10 @@ std::string Field(const char* format, int value) {
     return text;
 }
 
-std::string ArticleLine(int n, int nameNumber) {
-    return "\"Artikal " + Field("%05d", nameNumber) + "\"\t" + Field("86%011d", nameNumber) +
-           "\t" + Field("%d.50", 10 + n % 900) + "\t1\t2\t0\t0\t0\t0\t0\t0.000\t0.00";
+std::string ArticleLine(int n, int nameNumber, bool newPrice = false) {
+    return "\"Artikal " + Field("%05d", nameNumber) + "\"\t" + Field("86%011d", nameNumber) + "\t" +
+           Field("%d.50", 10 + n % 900 + (newPrice ? 1000 : 0)) +
+           "\t1\t2\t0\t0\t0\t0\t0\t0.000\t0.00";
 }
 
 // ASCII text as UTF-16LE.
@@ -40,12 +41,27 @@ void WriteArticleFile(const std::string& path, int count, int duplicateEvery) {
     }
 }
 
+void WriteChangedArticleFile(const std::string& path, int count, int changed) {
+    std::ofstream file(path, std::ios::binary | std::ios::trunc);
+    file << Utf16("Naziv\tBarkod\tCena\r\n");
+    const int every = changed > 0 ? count / changed : count + 1;
+    for (int n = 0; n < count; ++n) {
+        file << Utf16(ArticleLine(n, n, n % every == 0 && n / every < changed) + "\r\n");
+    }
+}
+
 void FillRegisterTable(ArticleTable& table, int count) {
     ClearArticles(table);
     for (int n = 0; n < count; ++n) {
         const int location = n + FirstLoadedLocation;
         const std::string reply = "Artikal " + Field("%05d", n) + "\n" + Field("86%011d", n) +
-                                  "\n1250\t1\xfe" "2\xfe" "0\xfe" "0\xfe" "0\xfe" "0\xfe" "0\xfe" +
+                                  "\n1250\t1\xfe"
+                                  "2\xfe"
+                                  "0\xfe"
+                                  "0\xfe"
+                                  "0\xfe"
+                                  "0\xfe"
+                                  "0\xfe" +
                                   "1500\t9999\t" + Field("%d", location) + "\t" +
                                   Field("%d", location + 1) + "\t";
         table[location].FromECRText(ECRString(reply.c_str()));

@@ -16,7 +16,9 @@
 #include "articles/arrange.h"
 #include "bench/bench_articles.h"
 #include "bench/bench_table.h"
-#include "bench/emulator_child.h"
+#include "bench/cli_rows.h"
+#include "bench/sync_rows.h"
+#include "cli/emulator_child.h"
 #include "ecr/talon_ecr.h"
 #include "serial/port_devices.h"
 #include "ui/main/form_main.h"
@@ -69,7 +71,9 @@ struct Session {
 
 void PacedRow(std::vector<BenchRow>& rows, int baud) {
     BenchRow row{"send 300 + list 300 at " + std::to_string(baud) + ": time / line time",
-                 "(ratio)", {}, 1.02};
+                 "(ratio)",
+                 {},
+                 1.02};
     WriteArticleFile(ArticleFile, 300);
     for (int run = 0; run < 3; ++run) {
         Session session({"--baud", std::to_string(baud)}, baud);
@@ -178,10 +182,14 @@ double CallgrindCount(const std::string& self, const std::string& mode, const ch
 }
 
 void CallgrindRows(std::vector<BenchRow>& rows, const std::string& self) {
-    rows.push_back({"instructions: one article exchange (callgrind)", "Ir",
-                    {CallgrindCount(self, "one-exchange", "BenchOneExchange")}, 0});
-    rows.push_back({"instructions: one examination of 2998 (callgrind)", "Ir",
-                    {CallgrindCount(self, "one-examination", "BenchOneExamination")}, 0});
+    rows.push_back({"instructions: one article exchange (callgrind)",
+                    "Ir",
+                    {CallgrindCount(self, "one-exchange", "BenchOneExchange")},
+                    0});
+    rows.push_back({"instructions: one examination of 2998 (callgrind)",
+                    "Ir",
+                    {CallgrindCount(self, "one-examination", "BenchOneExamination")},
+                    0});
 }
 
 void PrintHeading() {
@@ -205,7 +213,14 @@ int main(int argc, char** argv) {
     PrintHeading();
     std::vector<BenchRow> rows;
     const bool quick = mode == "--quick"; // the local rows only
+    if (mode == "--cli" || mode == "--sync") {
+        (mode == "--cli" ? CommandLineRows : SyncRows)(rows);
+        PrintBenchTable(rows);
+        return 0;
+    }
     if (!quick) {
+        CommandLineRows(rows);
+        SyncRows(rows);
         PacedRow(rows, 9600);
         PacedRow(rows, 19200);
         UnpacedRows(rows);

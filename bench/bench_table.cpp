@@ -16,8 +16,8 @@ static bool Meets(const BenchRow& row, double figure) {
 }
 
 void PrintBenchTable(const std::vector<BenchRow>& rows) {
-    std::printf("%-58s %12s %12s %12s %12s %8s %5s  %s\n", "row", "median", "min", "max",
-                "goal", "ratio", "runs", "verdict");
+    std::printf("%-58s %12s %12s %12s %12s %8s %5s  %s\n", "row", "median", "min", "max", "goal",
+                "ratio", "runs", "verdict");
     for (const BenchRow& row : rows) {
         const double figure = Median(row.Samples);
         const auto [low, high] = std::minmax_element(row.Samples.begin(), row.Samples.end());

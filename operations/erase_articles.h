@@ -6,6 +6,7 @@
 #include "articles/article_table.h"
 #include "text/ecr_string.h"
 
+class ImageKeeper;
 class LogSink;
 class ProgressSink;
 class TalonECR;
@@ -24,7 +25,8 @@ struct EraseOutcome {
 
 // Erases one article. A refusal is logged under its name with the register's error line;
 // a broken link is logged under the name and thrown on. True when the register erased it.
-bool EraseArticle(TalonECR& ecr, const EraseTarget& target, LogSink& log);
+bool EraseArticle(TalonECR& ecr, const EraseTarget& target, LogSink& log,
+                  ImageKeeper* image = nullptr);
 
 // Told each target as soon as the register has erased it, so that a caller whose
 // operation a broken link cuts short still knows what is gone.
@@ -33,7 +35,8 @@ using ErasedTarget = std::function<void(const EraseTarget& target)>;
 // Erases every target but location 1, which stays; one progress step a target, location
 // 1 included. A refusal does not stop the others.
 EraseOutcome EraseArticles(TalonECR& ecr, const std::vector<EraseTarget>& targets,
-                           ProgressSink& progress, LogSink& log, const ErasedTarget& erased = {});
+                           ProgressSink& progress, LogSink& log, ImageKeeper* image = nullptr,
+                           const ErasedTarget& erased = {});
 
 // The articles of a listed table as erase targets, under their register numbers.
 std::vector<EraseTarget> ListedTargets(const ArticleTable& table);

@@ -22,7 +22,8 @@ public:
     bool SetReadTimeout(int timeoutMs) override;
     bool DiscardInput() override;
 
-    // "COM" followed by the port number, no prefix whatever the number.
+    // "\\.\COM" followed by the port number, for every number: Windows finds "COM1" to
+    // "COM9" without the device-namespace prefix, but refuses "COM10" and above.
     static ECRString DeviceName(int port);
     // The device a user knows the port by: "COMn" on Windows, the device file elsewhere.
     static std::string DeviceShown(int port);
@@ -36,6 +37,9 @@ private:
     ECRString Collect(int timeoutMs, const ReadDone& done);
     // One byte as a one-character text; empty on failure, time-out or a zero byte.
     ECRString ReadPiece();
+    // After a line error a driver with abort-on-error refuses every read and write until
+    // the error is cleared; this clears it.
+    void ClearLineErrors();
 
     HANDLE Port = INVALID_HANDLE_VALUE;
     DCB LineSettings{};

@@ -6,17 +6,12 @@
 #include <QTableWidget>
 
 #include "articles/article_file.h"
+#include "articles/load_messages.h"
 #include "ui/main/grid_rows.h"
 
 namespace {
 
-const QString CannotLoad = QStringLiteral("Greska: fajl %1 nije moguce ucitati");
 const QString CannotSave = QStringLiteral("Greska: fajl %1 nije moguce snimiti");
-const QString LinesLeftOver = QStringLiteral("Nije ucitano %1 redova (najvise %2 artikala)");
-// The reader stops counting far into a huge file; the count is then a lower bound.
-const QString LinesLeftOverAtLeast =
-    QStringLiteral("Nije ucitano najmanje %1 redova (najvise %2 artikala)");
-constexpr int MostArticles = ArticleTableSize - FirstLoadedLocation;
 // A listing cut short saved as it stands would pass for the register's whole list.
 const char* const SaveIncompleteQuestion = "Lista nije potpuna. Snimiti samo procitane artikle?";
 constexpr int EmptyGridRows = 2; // heading and one empty row
@@ -35,6 +30,7 @@ void TFormMain::BitBtnOpenClick() {
     StringGridPC->hide();
     BitBtnSort->setEnabled(false);
     BitBtnSend->setEnabled(false);
+    BitBtnSendChanges->setEnabled(false);
     BitBtnExamine->setEnabled(false);
     SetGridRowCount(StringGridPC, EmptyGridRows);
     if (!LoadArticleFile(path)) {
@@ -44,6 +40,7 @@ void TFormMain::BitBtnOpenClick() {
     StringGridPC->show();
     BitBtnSort->setEnabled(true);
     BitBtnSend->setEnabled(true);
+    BitBtnSendChanges->setEnabled(true);
     BitBtnExamine->setEnabled(true);
 }
 
@@ -60,12 +57,8 @@ void TFormMain::BitBtnSaveClick() {
 
 bool TFormMain::LoadArticleFile(const QString& path) {
     const LoadOutcome outcome = LoadArticles(NativePath(path), ArticlesPC);
-    if (!outcome.Opened) {
-        Log(CannotLoad.arg(path));
-    }
-    if (outcome.LinesNotTaken > 0) {
-        const QString& text = outcome.CountStopped ? LinesLeftOverAtLeast : LinesLeftOver;
-        Log(text.arg(outcome.LinesNotTaken).arg(MostArticles));
+    for (const std::string& line : LoadMessages(outcome, path.toStdString())) {
+        Log(QString::fromStdString(line));
     }
     return outcome.Taken > 0;
 }

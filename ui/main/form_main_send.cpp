@@ -5,6 +5,7 @@
 
 #include <vector>
 
+#include "operations/image_keeper.h"
 #include "operations/operation_summaries.h"
 #include "operations/send_articles.h"
 #include "ui/main/grid_rows.h"
@@ -29,8 +30,11 @@ void TFormMain::BitBtnSendClick() {
     GuardLink([this] {
         WindowProgress progress(*this);
         WindowLog log(*this);
+        ImageWriting writing(Image.get(), *ECR, ImageKeeper::Writing::FullSend, log);
         const std::vector<int> locations = GridLocations(StringGridPC);
-        const SendOutcome outcome = SendArticles(*ECR, ArticlesPC, locations, progress, log);
+        const SendOutcome outcome =
+            SendArticles(*ECR, ArticlesPC, locations, progress, log, Image.get());
+        writing.EndedNormally();
         Log(SendSummary(outcome, static_cast<int>(locations.size())));
     });
 }

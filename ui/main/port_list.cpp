@@ -112,8 +112,10 @@ void FillPortBox(QComboBox* box, const QList<PortEntry>& ports) {
         AddItem(box, PortItemText(port), port.Stable);
         RegisterPortDevice(box->count(), port.Stable.toStdString());
     }
-    AddItem(box, QString::fromLatin1(EmulatorItemText), QString::fromLatin1(EmulatorIdentity));
-    box->setItemData(box->count() - 1, true, EmulatorRole);
+    if (EmulatorOffered()) {
+        AddItem(box, QString::fromLatin1(EmulatorItemText), QString::fromLatin1(EmulatorIdentity));
+        box->setItemData(box->count() - 1, true, EmulatorRole);
+    }
     // Numbers that no adapter stands for any more lead nowhere; the emulator's item
     // registers its device when it connects.
     for (int port = box->count(); port <= itemsBefore; ++port) {

@@ -31,5 +31,7 @@ QString PortItemText(const PortEntry& port);
 // Fills the box, registers each port's stable path for its item's port number and keeps
 // the current choice when it is still there (the first item otherwise).
 void FillPortBox(QComboBox* box, const QList<PortEntry>& ports = SystemPorts());
+// Whether the box offers the emulator: only where it runs.
+bool EmulatorOffered();
 // True for the item that stands for the emulator.
 bool IsEmulatorItem(const QComboBox* box, int index);

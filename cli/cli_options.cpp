@@ -1,0 +1,236 @@
+#include "cli/cli_options.h"
+
+#include <algorithm>
+#include <functional>
+#include <iterator>
+#include <set>
+
+#include "articles/article_table.h"
+
+namespace {
+
+constexpr int SlowSpeed = 9600;
+constexpr int FastSpeed = 19200;
+const char* const DefaultPort = "1";
+
+using Setter = std::function<std::string(CliOptions&, const std::string&)>; // error or ""
+
+struct OptionEntry {
+    const char* Name;
+    const char* Alias;
+    bool TakesValue;
+    Setter Set;
+};
+
+const OptionEntry Options[] = {
+    {"--port", nullptr, true,
+     [](CliOptions& o, const std::string& v) {
+         o.Ports.push_back(v);
+         return std::string(v.empty() ? "prazan --port" : "");
+     }},
+    {"--speed", nullptr, true,
+     [](CliOptions& o, const std::string& v) {
+         o.Speed = v == "19200" ? FastSpeed : SlowSpeed;
+         return std::string(v == "9600" || v == "19200" ? "" : "--speed je 9600 ili 19200");
+     }},
+    {"--password-file", nullptr, true,
+     [](CliOptions& o, const std::string& v) {
+         o.PasswordFile = v;
+         return std::string(v.empty() ? "prazan --password-file" : "");
+     }},
+    {"--print", nullptr, true,
+     [](CliOptions& o, const std::string& v) {
+         o.Print = v == "on";
+         return std::string(v == "on" || v == "off" ? "" : "--print je on ili off");
+     }},
+    {"--output", "-o", true,
+     [](CliOptions& o, const std::string& v) {
+         o.Output = v;
+         return std::string(v.empty() ? "prazan --output" : "");
+     }},
+    {"--quiet", "-q", false,
+     [](CliOptions& o, const std::string&) {
+         o.Quiet = true;
+         return std::string();
+     }},
+    {"--json", nullptr, false,
+     [](CliOptions& o, const std::string&) {
+         o.Json = true;
+         return std::string();
+     }},
+    {"--arrange", nullptr, false,
+     [](CliOptions& o, const std::string&) {
+         o.Arrange = true;
+         return std::string();
+     }},
+    {"--dry-run", nullptr, false,
+     [](CliOptions& o, const std::string&) {
+         o.DryRun = true;
+         return std::string();
+     }},
+    {"--prune", nullptr, false,
+     [](CliOptions& o, const std::string&) {
+         o.Prune = true;
+         return std::string();
+     }},
+    {"--all", nullptr, false,
+     [](CliOptions& o, const std::string&) {
+         o.EraseAll = true;
+         return std::string();
+     }},
+    {"--help", "-h", false,
+     [](CliOptions& o, const std::string&) {
+         o.Command = Verb::Help;
+         return std::string();
+     }},
+    {"--version", nullptr, false,
+     [](CliOptions& o, const std::string&) {
+         o.Command = Verb::Version;
+         return std::string();
+     }},
+};
+
+struct VerbName {
+    const char* Name;
+    Verb Value;
+};
+const VerbName Verbs[] = {{"status", Verb::Status}, {"list", Verb::List},
+                          {"send", Verb::Send},     {"sync", Verb::Sync},
+                          {"erase", Verb::Erase},   {"examine", Verb::Examine},
+                          {"help", Verb::Help}};
+
+const OptionEntry* FindOption(const std::string& name) {
+    for (const OptionEntry& entry : Options) {
+        if (name == entry.Name || (entry.Alias != nullptr && name == entry.Alias)) {
+            return &entry;
+        }
+    }
+    return nullptr;
+}
+
+Verb FindVerb(const std::string& name) {
+    for (const VerbName& verb : Verbs) {
+        if (name == verb.Name) {
+            return verb.Value;
+        }
+    }
+    return Verb::None;
+}
+
+bool ReadLocation(const std::string& text, int& out) {
+    if (text.empty() || text.size() > 4 ||
+        text.find_first_not_of("0123456789") != std::string::npos) {
+        return false;
+    }
+    out = std::stoi(text);
+    return out > 0 && out < ArticleTableSize;
+}
+
+// What the verb's positional arguments and options must satisfy.
+std::string CheckVerb(const CliOptions& o, const std::vector<std::string>& rest) {
+    const bool takesFile =
+        o.Command == Verb::Send || o.Command == Verb::Sync || o.Command == Verb::Examine;
+    if (takesFile && rest.size() != 1) {
+        return "posle komande ide tacno jedan fajl";
+    }
+    if (!takesFile && o.Command != Verb::Erase && !rest.empty()) {
+        return "visak argumenata: " + rest.front();
+    }
+    if (o.Command == Verb::Erase && o.EraseAll == !rest.empty()) {
+        return "erase traze brojeve artikala ili --all";
+    }
+    if (o.Json && o.Command != Verb::Status) {
+        return "--json ide samo uz status";
+    }
+    if (o.Arrange && o.Command != Verb::Send && o.Command != Verb::Sync) {
+        return "--arrange ide samo uz send i sync";
+    }
+    if ((o.DryRun || o.Prune) && o.Command != Verb::Sync) {
+        return "--dry-run i --prune idu samo uz sync";
+    }
+    if (!o.Output.empty() && o.Command != Verb::List) {
+        return "--output ide samo uz list";
+    }
+    if (o.EraseAll && o.Command != Verb::Erase) {
+        return "--all ide samo uz erase";
+    }
+    if ((o.Command == Verb::List || o.Command == Verb::Examine) && o.Ports.size() > 1) {
+        return "list i examine rade sa jednom kasom";
+    }
+    // Every "emulator" is an emulator of its own; any other port can be opened only once.
+    std::vector<std::string> opened;
+    std::copy_if(o.Ports.begin(), o.Ports.end(), std::back_inserter(opened),
+                 [](const std::string& port) { return port != "emulator"; });
+    const std::set<std::string> distinct(opened.begin(), opened.end());
+    if (distinct.size() != opened.size()) {
+        return "isti port je naveden dva puta";
+    }
+    return {};
+}
+
+std::string ReadNumbers(CliOptions& o, const std::vector<std::string>& rest) {
+    for (const std::string& text : rest) {
+        int number = 0;
+        if (!ReadLocation(text, number)) {
+            return "neispravan broj artikla: " + text;
+        }
+        if (number == ProtectedLocation) {
+            return "lokacija 1 se ne brise";
+        }
+        o.Numbers.push_back(number);
+    }
+    return {};
+}
+
+} // namespace
+
+ParsedArguments ParseArguments(const std::vector<std::string>& args) {
+    ParsedArguments parsed;
+    CliOptions& o = parsed.Options;
+    std::vector<std::string> rest;
+    for (std::size_t i = 0; i < args.size() && parsed.Error.empty(); ++i) {
+        const std::string& arg = args[i];
+        if (arg.size() < 2 || arg[0] != '-') { // "-" alone is a value, not an option
+            if (o.Command == Verb::None && rest.empty()) {
+                o.Command = FindVerb(arg);
+                parsed.Error = o.Command == Verb::None ? "nepoznata komanda: " + arg : "";
+            } else {
+                rest.push_back(arg);
+            }
+            continue;
+        }
+        const std::string::size_type eq = arg.find('=');
+        const OptionEntry* entry = FindOption(arg.substr(0, eq));
+        if (entry == nullptr) {
+            parsed.Error = "nepoznata opcija: " + arg;
+        } else if (!entry->TakesValue && eq != std::string::npos) {
+            parsed.Error = std::string(entry->Name) + " ne prima vrednost";
+        } else if (entry->TakesValue && eq == std::string::npos && i + 1 >= args.size()) {
+            parsed.Error = std::string(entry->Name) + " trazi vrednost";
+        } else {
+            const std::string value = !entry->TakesValue        ? std::string()
+                                      : eq != std::string::npos ? arg.substr(eq + 1)
+                                                                : args[++i];
+            parsed.Error = entry->Set(o, value);
+        }
+    }
+    if (!parsed.Error.empty() || o.Command == Verb::Help || o.Command == Verb::Version) {
+        return parsed;
+    }
+    if (o.Command == Verb::None) {
+        parsed.Error = "nedostaje komanda";
+        return parsed;
+    }
+    parsed.Error = CheckVerb(o, rest);
+    if (parsed.Error.empty() && o.Command == Verb::Erase) {
+        parsed.Error = ReadNumbers(o, rest);
+    }
+    if (parsed.Error.empty() && !rest.empty() && o.Command != Verb::Erase) {
+        o.File = rest.front();
+    }
+    return parsed;
+}
+
+std::vector<std::string> PortsToUse(const CliOptions& options) {
+    return options.Ports.empty() ? std::vector<std::string>{DefaultPort} : options.Ports;
+}

@@ -1,0 +1,35 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+enum class Verb { None, Status, List, Send, Sync, Erase, Examine, Help, Version };
+
+struct CliOptions {
+    Verb Command = Verb::None;
+    std::vector<std::string> Ports; // as given: 1-4, a device path or "emulator"
+    int Speed = 9600;
+    std::string PasswordFile;
+    bool Print = false; // the window's default: printing off
+    bool Quiet = false;
+    bool Json = false;
+    bool Arrange = false;
+    bool EraseAll = false;
+    bool DryRun = false;
+    bool Prune = false;
+    std::string File;         // send, sync and examine
+    std::string Output;       // list: "-" for standard output
+    std::vector<int> Numbers; // erase
+};
+
+struct ParsedArguments {
+    CliOptions Options;
+    std::string Error; // empty when the arguments make sense
+};
+
+// Reads the arguments after the program name. Never fails: what does not make sense is
+// told in Error.
+ParsedArguments ParseArguments(const std::vector<std::string>& args);
+
+// Ports that take part: the given ones, or port 1 when none was given.
+std::vector<std::string> PortsToUse(const CliOptions& options);

@@ -1,0 +1,4 @@
+#pragma once
+
+extern const char CliUsage[];
+extern const char CliVersion[];

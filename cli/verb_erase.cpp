@@ -1,0 +1,44 @@
+#include <string>
+
+#include "cli/cli_options.h"
+#include "cli/port_sinks.h"
+#include "cli/verbs.h"
+#include "ecr/talon_ecr.h"
+#include "operations/erase_articles.h"
+#include "operations/image_keeper.h"
+#include "operations/list_articles.h"
+
+namespace {
+
+// Articles asked for by number are logged under their number.
+std::vector<EraseTarget> NumberTargets(const std::vector<int>& numbers) {
+    std::vector<EraseTarget> targets;
+    for (int number : numbers) {
+        targets.push_back({number, ECRString(number)});
+    }
+    return targets;
+}
+
+} // namespace
+
+ExitStatus RunErase(VerbContext& context) {
+    std::vector<EraseTarget> targets = NumberTargets(context.Options.Numbers);
+    if (context.Options.EraseAll) {
+        const ListOutcome listed = ListArticles(context.ECR, context.Articles, context.Progress);
+        if (listed.Stopped) {
+            SayStopped(context.Log, "procitano", listed.Read, listed.Count);
+            return ExitInterrupted;
+        }
+        context.Image.Listed(context.ECR.GetStatusItem(), context.Articles, context.Log);
+        targets = ListedTargets(context.Articles);
+    }
+    ImageWriting writing(&context.Image, context.ECR, ImageKeeper::Writing::Patch, context.Log);
+    const EraseOutcome erased =
+        EraseArticles(context.ECR, targets, context.Progress, context.Log, &context.Image);
+    if (erased.Stopped) {
+        SayStopped(context.Log, "obrisano", erased.Erased, static_cast<int>(targets.size()));
+        return ExitInterrupted;
+    }
+    writing.EndedNormally();
+    return erased.Refused > 0 ? ExitRefused : ExitDone;
+}

@@ -1,0 +1,44 @@
+#include <string>
+
+#include "articles/article_file.h"
+#include "cli/cli_options.h"
+#include "cli/port_sinks.h"
+#include "cli/terminal_output.h"
+#include "cli/verbs.h"
+#include "ecr/talon_ecr.h"
+#include "operations/image_keeper.h"
+#include "operations/list_articles.h"
+#include "text/utf8.h"
+
+namespace {
+
+const char* const StandardOutput = "-";
+
+std::string Utf8Listing(const ArticleTable& table) {
+    std::string text;
+    for (const std::u16string& line : ArticleFileLines(table)) {
+        text += Utf16ToUtf8(line) + "\n";
+    }
+    return text;
+}
+
+} // namespace
+
+ExitStatus RunList(VerbContext& context) {
+    const ListOutcome listed = ListArticles(context.ECR, context.Articles, context.Progress);
+    if (listed.Stopped) {
+        SayStopped(context.Log, "procitano", listed.Read, listed.Count);
+        return ExitInterrupted;
+    }
+    context.Image.Listed(context.ECR.GetStatusItem(), context.Articles, context.Log);
+    const std::string& output = context.Options.Output;
+    if (output.empty() || output == StandardOutput) {
+        context.Out.Result(Utf8Listing(context.Articles));
+        return ExitDone;
+    }
+    if (!SaveArticles(output, context.Articles)) {
+        context.Log.Say("Greska: fajl " + output + " nije moguce snimiti");
+        return ExitUsage;
+    }
+    return ExitDone;
+}

@@ -1,0 +1,31 @@
+#pragma once
+
+#include "articles/article_table.h"
+#include "cli/exit_status.h"
+
+struct CliOptions;
+class ImageKeeper;
+class PortLog;
+class PortProgress;
+class TalonECR;
+class TerminalOutput;
+
+// What a verb works with on one connected register.
+struct VerbContext {
+    TalonECR& ECR;
+    const CliOptions& Options;
+    ArticleTable& Articles; // send: the loaded file (this register's own copy)
+    PortLog& Log;
+    PortProgress& Progress;
+    TerminalOutput& Out;
+    ImageKeeper& Image;
+};
+
+ExitStatus RunStatus(VerbContext& context);
+ExitStatus RunList(VerbContext& context);
+ExitStatus RunSend(VerbContext& context);
+ExitStatus RunErase(VerbContext& context);
+ExitStatus RunSync(VerbContext& context);
+
+// "Prekinuto: WHAT D od N artikala", said when Ctrl+C stopped an operation.
+void SayStopped(PortLog& log, const char* what, int done, int total);

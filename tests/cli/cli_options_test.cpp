@@ -1,0 +1,58 @@
+#include <gtest/gtest.h>
+
+#include "cli/cli_options.h"
+
+namespace {
+
+struct OptionsCase {
+    const char* Name;
+    std::vector<std::string> Args;
+    bool Accepted;
+};
+
+class ParseCases : public ::testing::TestWithParam<OptionsCase> {};
+
+TEST_P(ParseCases, AcceptsOnlySensibleLines) {
+    const ParsedArguments parsed = ParseArguments(GetParam().Args);
+    EXPECT_EQ(parsed.Error.empty(), GetParam().Accepted) << parsed.Error;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Lines, ParseCases,
+    ::testing::Values(
+        OptionsCase{"StatusJson", {"status", "--json", "--port", "2"}, true},
+        OptionsCase{"SendArrange", {"send", "a.txt", "--arrange", "--speed=19200"}, true},
+        OptionsCase{"ListToStandardOutput", {"list", "-o", "-"}, true},
+        OptionsCase{"EraseNumbers", {"erase", "2", "2999"}, true},
+        OptionsCase{"EraseAllOnTwoPorts", {"erase", "--all", "--port", "1", "--port", "2"}, true},
+        OptionsCase{"TwoEmulators", {"status", "--port", "emulator", "--port", "emulator"}, true},
+        OptionsCase{"NoVerb", {"--port", "1"}, false}, OptionsCase{"UnknownVerb", {"push"}, false},
+        OptionsCase{"UnknownOption", {"status", "--fast"}, false},
+        OptionsCase{"MissingValue", {"status", "--port"}, false},
+        OptionsCase{"SendWithoutFile", {"send"}, false},
+        OptionsCase{"ExamineTwoFiles", {"examine", "a", "b"}, false},
+        OptionsCase{"EraseLocationOne", {"erase", "1"}, false},
+        OptionsCase{"EraseOutsideTable", {"erase", "3000"}, false},
+        OptionsCase{"EraseNumbersAndAll", {"erase", "5", "--all"}, false},
+        OptionsCase{"EraseNothing", {"erase"}, false},
+        OptionsCase{"OddSpeed", {"status", "--speed", "4800"}, false},
+        OptionsCase{"OddPrint", {"status", "--print", "yes"}, false},
+        OptionsCase{"JsonOutsideStatus", {"list", "--json"}, false},
+        OptionsCase{"ListOnTwoPorts", {"list", "--port", "1", "--port", "2"}, false},
+        OptionsCase{"SamePortTwice", {"status", "--port", "/dev/x", "--port", "/dev/x"}, false},
+        OptionsCase{"FlagWithValue", {"status", "--quiet=1"}, false}),
+    [](const auto& info) { return std::string(info.param.Name); });
+
+TEST(ParseArguments, TakesWhatTheLineSays) {
+    const ParsedArguments parsed = ParseArguments(
+        {"--port", "/dev/ttyUSB0", "send", "--print", "on", "prices.txt", "--port", "3"});
+    ASSERT_TRUE(parsed.Error.empty()) << parsed.Error;
+    EXPECT_EQ(parsed.Options.Command, Verb::Send);
+    EXPECT_EQ(parsed.Options.File, "prices.txt");
+    EXPECT_TRUE(parsed.Options.Print);
+    EXPECT_EQ(PortsToUse(parsed.Options), (std::vector<std::string>{"/dev/ttyUSB0", "3"}));
+    EXPECT_EQ(PortsToUse(ParseArguments({"status"}).Options), std::vector<std::string>{"1"});
+    EXPECT_EQ(ParseArguments({"erase", "7", "12"}).Options.Numbers, (std::vector<int>{7, 12}));
+}
+
+} // namespace
