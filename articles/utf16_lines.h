@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "articles/file_encoding.h"
-#include "text/utf8.h"
+#include "text/utf8_decoder.h"
 
 // Reads a text file as lines of UTF-16 code units the way the article file wants them,
 // whatever its encoding: each piece ends after its line end (LF, CR LF or a lone CR) or

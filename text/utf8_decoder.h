@@ -22,6 +22,3 @@ private:
     int Needed = 0;        // continuation bytes still to come
     bool Clean = true;
 };
-
-// UTF-16 to UTF-8; a lone surrogate becomes U+FFFD.
-std::string Utf16ToUtf8(const std::u16string& text);

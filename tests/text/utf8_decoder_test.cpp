@@ -3,7 +3,8 @@
 
 #include <gtest/gtest.h>
 
-#include "text/utf8.h"
+#include "text/utf8_decoder.h"
+#include "text/utf8_text.h"
 
 namespace {
 
@@ -59,10 +60,5 @@ INSTANTIATE_TEST_SUITE_P(
         Utf8Case{"CutAtTheEnd", "a\xE2\x82", u"a\uFFFD", false},
         Utf8Case{"Windows1251Bytes", "\xD5\xEB\xE5\xE1", u"\uFFFD\uFFFD\uFFFD\uFFFD", false}),
     [](const auto& info) { return std::string(info.param.Title); });
-
-TEST(Utf16ToUtf8, LoneSurrogateBecomesReplacement) {
-    EXPECT_EQ(Utf16ToUtf8(std::u16string(u"a\xD83D") + u"b"), "a\xEF\xBF\xBD"
-                                                              "b");
-}
 
 } // namespace
