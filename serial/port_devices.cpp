@@ -7,6 +7,7 @@
 namespace {
 
 constexpr const char* PortPrefix = "COM";
+constexpr const char* DeviceNamespace = "\\\\.\\"; // "\\.\" as in "\\.\COM10"
 constexpr const char* DefaultDevicePrefix = "/dev/ttyS";
 // More digits than this cannot be a port number that fits in an int.
 constexpr std::size_t MaxPortDigits = 9;
@@ -21,10 +22,16 @@ std::map<int, std::string>& Table() {
     return table;
 }
 
-// The number in "COMn", or -1 when the name is not of that form.
-int PortNumber(const std::string& name) {
+bool StartsWith(const std::string& text, const std::string& start) {
+    return text.compare(0, start.size(), start) == 0;
+}
+
+// The number in "COMn" or "\\.\COMn", or -1 when the name is not of that form.
+int PortNumber(std::string name) {
+    if (StartsWith(name, DeviceNamespace))
+        name.erase(0, std::string(DeviceNamespace).size());
     const std::string prefix = PortPrefix;
-    if (name.size() <= prefix.size() || name.compare(0, prefix.size(), prefix) != 0)
+    if (name.size() <= prefix.size() || !StartsWith(name, prefix))
         return -1;
     const std::string digits = name.substr(prefix.size());
     if (digits.size() > MaxPortDigits)

@@ -61,6 +61,11 @@ struct DCB {
     BYTE StopBits;
 };
 
+struct COMSTAT {
+    DWORD cbInQue;  // bytes received and not yet read
+    DWORD cbOutQue; // bytes written and not yet sent
+};
+
 struct COMMTIMEOUTS {
     DWORD ReadIntervalTimeout;
     DWORD ReadTotalTimeoutMultiplier;
@@ -78,6 +83,9 @@ BOOL SetCommTimeouts(HANDLE file, COMMTIMEOUTS* timeouts);
 BOOL ReadFile(HANDLE file, void* buffer, DWORD toRead, DWORD* read, void* overlapped);
 BOOL WriteFile(HANDLE file, const void* buffer, DWORD toWrite, DWORD* written, void* overlapped);
 BOOL PurgeComm(HANDLE file, DWORD flags);
+// A termios line keeps no error state that blocks later calls, so there is never an
+// error to clear: errors is 0; stat (may be null) tells the bytes queued each way.
+BOOL ClearCommError(HANDLE file, DWORD* errors, COMSTAT* stat);
 BOOL CloseHandle(HANDLE object);
 
 #endif

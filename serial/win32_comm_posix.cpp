@@ -408,6 +408,23 @@ BOOL PurgeComm(HANDLE file, DWORD flags) {
     return TRUE;
 }
 
+BOOL ClearCommError(HANDLE file, DWORD* errors, COMSTAT* stat) {
+    PortHandle* port = Port(file);
+    if (!port)
+        return FALSE;
+    if (errors)
+        *errors = 0;
+    if (!stat)
+        return TRUE;
+    int in = 0;
+    int out = 0;
+    if (!Result(ioctl(port->Fd, FIONREAD, &in)) || !Result(ioctl(port->Fd, TIOCOUTQ, &out)))
+        return FALSE;
+    stat->cbInQue = static_cast<DWORD>(in);
+    stat->cbOutQue = static_cast<DWORD>(out);
+    return TRUE;
+}
+
 BOOL CloseHandle(HANDLE object) {
     PortHandle* port = Port(object);
     if (!port)

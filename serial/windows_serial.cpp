@@ -7,7 +7,7 @@
 
 namespace {
 
-constexpr const char* DevicePrefix = "COM";
+constexpr const char* DevicePrefix = "\\\\.\\COM";
 constexpr std::int32_t CtsFlowBit = 1;
 constexpr std::int32_t LineModeMask = 3;
 constexpr DWORD OneByte = 1;
@@ -66,7 +66,16 @@ bool WindowsSerial::Close() {
     return released != FALSE;
 }
 
+void WindowsSerial::ClearLineErrors() {
+    // What the error was does not matter here: a reply it spoilt fails its frame check in
+    // the protocol. Should clearing fail, so does the read or write that follows, and that
+    // is where the failure is reported.
+    DWORD errors = 0;
+    (void)ClearCommError(Port, &errors, nullptr);
+}
+
 bool WindowsSerial::Write(const ECRString& text) {
+    ClearLineErrors();
     DWORD written = 0;
     if (!WriteFile(Port, text.Text(), text.GetLength(), &written, nullptr))
         throw ECRError(ErrorWritingPort);
@@ -123,6 +132,7 @@ ECRString WindowsSerial::ReadUntil(const char* terminator, int timeoutMs) {
 // for every byte.
 ECRString WindowsSerial::Collect(int timeoutMs, const ReadDone& done) {
     ReceiveBuffer = ECRString();
+    ClearLineErrors();
     SetReadTimeout(timeoutMs);
     std::string received;
     for (;;) {

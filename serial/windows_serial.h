@@ -22,7 +22,8 @@ public:
     bool SetReadTimeout(int timeoutMs) override;
     bool DiscardInput() override;
 
-    // "COM" followed by the port number, no prefix whatever the number.
+    // "\\.\COM" followed by the port number, for every number: Windows finds "COM1" to
+    // "COM9" without the device-namespace prefix, but refuses "COM10" and above.
     static ECRString DeviceName(int port);
     // The read and write time-outs the open port holds right now, as the driver reports
     // them; throws ECRError 4 when they cannot be read.
@@ -34,6 +35,9 @@ private:
     ECRString Collect(int timeoutMs, const ReadDone& done);
     // One byte as a one-character text; empty on failure, time-out or a zero byte.
     ECRString ReadPiece();
+    // After a line error a driver with abort-on-error refuses every read and write until
+    // the error is cleared; this clears it.
+    void ClearLineErrors();
 
     HANDLE Port = INVALID_HANDLE_VALUE;
     DCB LineSettings{};

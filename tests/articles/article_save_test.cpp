@@ -1,5 +1,3 @@
-#include <dirent.h>
-
 #include <gtest/gtest.h>
 
 #include "article_test_files.h"
@@ -10,17 +8,6 @@ namespace {
 const std::u16string HeadingLine = u"Naziv\tBarkod\tCena\tPoreska stopa\tOdeljenje\tAmbalaza\t"
                                    u"Fiksna cena\tMax cena\tMin cena\tJedinica mere\tKolicina\t"
                                    u"Promet\r\n";
-
-int FilesIn(const std::string& dir) {
-    int count = 0;
-    if (DIR* d = opendir(dir.c_str())) {
-        while (const dirent* e = readdir(d)) {
-            count += e->d_name[0] != '.' ? 1 : 0;
-        }
-        closedir(d);
-    }
-    return count;
-}
 
 TEST(SaveArticles, ExactBytes) {
     TempDir dir;
@@ -99,6 +86,18 @@ TEST(SaveArticles, FailureLeavesOldFileIntact) {
     EXPECT_FALSE(SaveArticles(target, table));
     EXPECT_EQ(ReadBytes(target), "old");
     EXPECT_EQ(FilesIn(dir.Dir()), 1);
+}
+
+TEST(SaveArticles, FolderInTheWayIsLeftAsItWas) {
+    TempDir dir;
+    const std::string target = dir.File("a.txt");
+    std::filesystem::create_directory(target);
+    WriteBytes(target + "/inside", "kept");
+    ArticleTable table;
+    table[2] = RegisterArticle("A", "1", 2);
+    EXPECT_FALSE(SaveArticles(target, table));
+    EXPECT_EQ(ReadBytes(target + "/inside"), "kept");
+    EXPECT_EQ(FilesIn(dir.Dir()), 1); // no temporary left behind
 }
 
 TEST(SaveArticles, LongLineWrittenWhole) {

@@ -1,28 +1,34 @@
 #pragma once
 
-#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <random>
 #include <stdexcept>
 #include <string>
 
-#include <unistd.h>
-
 #include "tests/plu/plu_test_text.h"
 
-// A fresh directory under /tmp, removed with everything in it at the end of the test.
+// A fresh directory in the system's temporary folder, removed with everything in it at
+// the end of the test.
 class TempDir {
 public:
     TempDir() {
-        char name[] = "/tmp/talon-articles-XXXXXX";
-        if (!mkdtemp(name)) {
-            throw std::runtime_error("mkdtemp failed");
+        constexpr int Attempts = 100;
+        const std::filesystem::path base = std::filesystem::temp_directory_path();
+        std::random_device seed;
+        for (int attempt = 0; attempt < Attempts && Path.empty(); ++attempt) {
+            const std::filesystem::path dir = base / ("talon-articles-" + std::to_string(seed()));
+            if (std::filesystem::create_directory(dir)) {
+                Path = dir.string();
+            }
         }
-        Path = name;
+        if (Path.empty()) {
+            throw std::runtime_error("no temporary directory could be made");
+        }
     }
     ~TempDir() {
-        std::error_code ignored; // a leftover directory under /tmp harms no later test
+        std::error_code ignored; // a leftover temporary directory harms no later test
         std::filesystem::remove_all(Path, ignored);
     }
     TempDir(const TempDir&) = delete;
@@ -34,6 +40,16 @@ public:
 private:
     std::string Path;
 };
+
+// How many entries a directory holds.
+inline int FilesIn(const std::string& dir) {
+    int count = 0;
+    for (auto it = std::filesystem::directory_iterator(dir);
+         it != std::filesystem::directory_iterator(); ++it) {
+        ++count;
+    }
+    return count;
+}
 
 inline std::string ReadBytes(const std::string& path) {
     std::ifstream in(path, std::ios::binary);

@@ -3,7 +3,8 @@
 #include <gtest/gtest.h>
 
 #include "ecr/frame_codec.h"
-#include "tests/ecr/register_line.h"
+#include "tests/plu/plu_test_text.h"
+#include "tests/support/hex_bytes.h"
 
 struct FrameCase {
     const char* Command;

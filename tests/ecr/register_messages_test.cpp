@@ -4,7 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "ecr/talon_error.h"
-#include "tests/ecr/register_line.h"
+#include "tests/plu/plu_test_text.h"
 
 struct MessageCase {
     std::int32_t Code;

@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "ecr/talon_status_item.h"
-#include "tests/ecr/register_line.h"
+#include "tests/plu/plu_test_text.h"
 
 namespace {
 // Six numbers with SEP, three texts with LF, eight numbers with TAB.

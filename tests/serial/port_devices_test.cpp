@@ -10,6 +10,8 @@ TEST(PortDevices, DefaultIsTtySOneBelow) {
     EXPECT_EQ(PortDevicePath(1), "/dev/ttyS0");
     EXPECT_EQ(PortDevicePath(4), "/dev/ttyS3");
     EXPECT_EQ(DeviceForPortName("COM10"), "/dev/ttyS9");
+    EXPECT_EQ(DeviceForPortName("\\\\.\\COM10"), "/dev/ttyS9");
+    EXPECT_EQ(DeviceForPortName("\\\\.\\COM1"), "/dev/ttyS0");
 }
 
 TEST(PortDevices, RegisteredPathOverridesUntilUnregistered) {
@@ -23,7 +25,8 @@ TEST(PortDevices, RegisteredPathOverridesUntilUnregistered) {
 }
 
 TEST(PortDevices, OtherNamesAreTakenAsPaths) {
-    for (const char* name : {"/dev/ttyACM0", "COM", "COMx", "COM1a", "com1", "COM-1"})
+    for (const char* name : {"/dev/ttyACM0", "COM", "COMx", "COM1a", "com1", "COM-1", "\\\\.\\",
+                             "\\\\.\\COM", "\\\\?\\COM1", "\\\\.\\\\.\\COM1"})
         EXPECT_EQ(DeviceForPortName(name), name);
 }
 

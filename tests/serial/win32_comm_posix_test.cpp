@@ -153,9 +153,28 @@ TEST_F(Win32CommTest, PurgeDropsInputAndHangUpFailsReads) {
     EXPECT_FALSE(WriteFile(Handle, "z", 1, &read, nullptr));
 }
 
+TEST_F(Win32CommTest, ClearCommErrorFindsNoErrorAndCountsWaitingBytes) {
+    ASSERT_TRUE(Apply(9600, 8, NOPARITY, ONESTOPBIT));
+    SetReadWait(OneSecond);
+    Line.Send("abc");
+    char byte = 0;
+    DWORD read = 0;
+    ASSERT_TRUE(ReadFile(Handle, &byte, 1, &read, nullptr));
+    ASSERT_EQ(read, 1u); // the rest has arrived with it
+    DWORD errors = 99;
+    COMSTAT stat{99, 99};
+    EXPECT_TRUE(ClearCommError(Handle, &errors, &stat));
+    EXPECT_EQ(errors, 0u);
+    EXPECT_EQ(stat.cbInQue, 2u);
+    EXPECT_EQ(stat.cbOutQue, 0u);
+    EXPECT_TRUE(ClearCommError(Handle, nullptr, nullptr));
+}
+
 TEST(Win32CommHandles, InvalidHandlesFail) {
     DCB dcb{};
     COMMTIMEOUTS t{};
+    DWORD errors = 0;
+    EXPECT_FALSE(ClearCommError(INVALID_HANDLE_VALUE, &errors, nullptr));
     EXPECT_FALSE(GetCommState(INVALID_HANDLE_VALUE, &dcb));
     EXPECT_FALSE(SetCommTimeouts(nullptr, &t));
     EXPECT_FALSE(CloseHandle(INVALID_HANDLE_VALUE));

@@ -4,6 +4,7 @@
 #include <string>
 #include <thread>
 
+#include "error_code_of.h"
 #include "serial/ecr_error.h"
 #include "serial_fixture.h"
 
@@ -19,16 +20,6 @@ double SecondsSince(Clock::time_point start) {
     return std::chrono::duration<double>(Clock::now() - start).count();
 }
 
-// The code of the ECRError that action throws, or 0 when it throws none.
-template <typename Action> int ErrorCodeOf(Action action) {
-    try {
-        action();
-    } catch (const ECRError& e) {
-        return e.GetErrorCode();
-    }
-    return 0;
-}
-
 class WindowsSerialTest : public PtyPortTest {
 protected:
     void SetUp() override {
@@ -40,12 +31,6 @@ protected:
 };
 
 using WindowsSerialOpenTest = PtyPortTest;
-
-TEST(WindowsSerialName, NoPrefixWhateverTheNumber) {
-    EXPECT_EQ(Str(WindowsSerial::DeviceName(1)), "COM1");
-    EXPECT_EQ(Str(WindowsSerial::DeviceName(4)), "COM4");
-    EXPECT_EQ(Str(WindowsSerial::DeviceName(10)), "COM10");
-}
 
 TEST_F(WindowsSerialOpenTest, MissingDeviceThrowsOne) {
     RegisterPortDevice(PortNumber, "/nonexistent/talon-test-device");
@@ -83,11 +68,6 @@ TEST_F(WindowsSerialOpenTest, CloseNeverOpenedOrTwiceIsFalse) {
     ASSERT_TRUE(link.Open());
     EXPECT_TRUE(link.Close());
     EXPECT_FALSE(link.Close());
-}
-
-TEST_F(WindowsSerialOpenTest, WriteWithoutPortThrowsEight) {
-    WindowsSerial link(Settings());
-    EXPECT_EQ(ErrorCodeOf([&] { link.Write(ECRString("x")); }), ErrorWritingPort);
 }
 
 TEST_F(WindowsSerialTest, EveryByteCrossesUnchangedBothWays) {

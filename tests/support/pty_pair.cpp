@@ -1,7 +1,6 @@
 #include "tests/support/pty_pair.h"
 
 #include <cerrno>
-#include <cstdio>
 #include <cstring>
 #include <fcntl.h>
 #include <poll.h>
@@ -122,16 +121,4 @@ void PtyPair::CloseMaster() {
     if (Master >= 0)
         close(Master);
     Master = -1;
-}
-
-std::string Hex(const std::string& bytes) {
-    std::string out;
-    char cell[4];
-    for (unsigned char c : bytes) {
-        if (!out.empty())
-            out += ' ';
-        std::snprintf(cell, sizeof cell, "%02X", c);
-        out += cell;
-    }
-    return out;
 }

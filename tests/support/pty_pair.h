@@ -2,6 +2,8 @@
 
 #include <string>
 
+#include "tests/support/hex_bytes.h"
+
 // A raw pseudo-terminal for tests that play the far end of the line themselves.
 class PtyPair {
 public:
@@ -26,6 +28,3 @@ private:
     int KeepSlave = -1; // held open so the master never sees a hang-up
     std::string Slave;
 };
-
-// "1B 50 24 73" for the bytes 0x1B 0x50 0x24 0x73.
-std::string Hex(const std::string& bytes);

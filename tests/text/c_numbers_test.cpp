@@ -85,7 +85,8 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(FormatFixedRule, PointWhateverTheLocale) {
     const char* found = nullptr;
     for (const char* name :
-         {"de_DE.UTF-8", "sr_RS.UTF-8", "de_DE.utf8", "sr_RS.utf8", "fr_FR.UTF-8", "ru_RU.UTF-8"})
+         {"de_DE.UTF-8", "sr_RS.UTF-8", "de_DE.utf8", "sr_RS.utf8", "fr_FR.UTF-8", "ru_RU.UTF-8",
+          "German_Germany.1252", "Serbian_Serbia.1251"})
         if (std::setlocale(LC_NUMERIC, name)) {
             found = name;
             break;

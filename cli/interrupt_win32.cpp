@@ -1,0 +1,34 @@
+#include "cli/interrupt.h"
+
+#ifndef WIN32_LEAN_AND_MEAN
+#define WIN32_LEAN_AND_MEAN
+#endif
+#ifndef NOMINMAX
+#define NOMINMAX
+#endif
+#include <windows.h>
+
+#include <atomic>
+
+namespace {
+
+std::atomic<bool> Requested{false};
+
+// Runs on a thread of the console's own. The first Ctrl+C (or Ctrl+Break) is taken; the
+// second one goes on to the default handler, which ends the program.
+BOOL WINAPI OnInterrupt(DWORD event) {
+    if (event != CTRL_C_EVENT && event != CTRL_BREAK_EVENT) {
+        return FALSE;
+    }
+    return Requested.exchange(true) ? FALSE : TRUE;
+}
+
+} // namespace
+
+void CatchInterrupt() {
+    SetConsoleCtrlHandler(OnInterrupt, TRUE);
+}
+
+bool InterruptRequested() {
+    return Requested;
+}

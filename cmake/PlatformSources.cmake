@@ -1,0 +1,20 @@
+# Platform code lives in files ending in _posix.cpp or _win32.cpp, one per concern; a
+# library takes those of the system it is built for, and every other source of its
+# folders (the current one when none is named).
+function(talon_platform_sources out)
+    set(folders ${ARGN})
+    if(NOT folders)
+        set(folders .)
+    endif()
+    set(sources)
+    foreach(folder ${folders})
+        file(GLOB found CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/${folder}/*.cpp)
+        list(APPEND sources ${found})
+    endforeach()
+    if(WIN32)
+        list(FILTER sources EXCLUDE REGEX "_posix\\.cpp$")
+    else()
+        list(FILTER sources EXCLUDE REGEX "_win32\\.cpp$")
+    endif()
+    set(${out} ${sources} PARENT_SCOPE)
+endfunction()

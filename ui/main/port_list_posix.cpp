@@ -1,0 +1,5 @@
+#include "ui/main/port_list.h"
+
+bool EmulatorOffered() {
+    return true;
+}
