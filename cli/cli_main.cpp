@@ -93,7 +93,7 @@ int RunCommandLine(const std::vector<std::string>& args) {
         return UsageError(failure);
     }
     auto articles = std::make_unique<ArticleTable>();
-    if (options.Command == Verb::Send) {
+    if (options.Command == Verb::Send || options.Command == Verb::Sync) {
         PortLog log(out, "", options.Quiet);
         if (!LoadFile(options.File, *articles, log)) {
             log.Finish(true);

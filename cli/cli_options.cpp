@@ -63,6 +63,16 @@ const OptionEntry Options[] = {
          o.Arrange = true;
          return std::string();
      }},
+    {"--dry-run", nullptr, false,
+     [](CliOptions& o, const std::string&) {
+         o.DryRun = true;
+         return std::string();
+     }},
+    {"--prune", nullptr, false,
+     [](CliOptions& o, const std::string&) {
+         o.Prune = true;
+         return std::string();
+     }},
     {"--all", nullptr, false,
      [](CliOptions& o, const std::string&) {
          o.EraseAll = true;
@@ -84,9 +94,10 @@ struct VerbName {
     const char* Name;
     Verb Value;
 };
-const VerbName Verbs[] = {{"status", Verb::Status},   {"list", Verb::List},
-                          {"send", Verb::Send},       {"erase", Verb::Erase},
-                          {"examine", Verb::Examine}, {"help", Verb::Help}};
+const VerbName Verbs[] = {{"status", Verb::Status}, {"list", Verb::List},
+                          {"send", Verb::Send},     {"sync", Verb::Sync},
+                          {"erase", Verb::Erase},   {"examine", Verb::Examine},
+                          {"help", Verb::Help}};
 
 const OptionEntry* FindOption(const std::string& name) {
     for (const OptionEntry& entry : Options) {
@@ -117,7 +128,8 @@ bool ReadLocation(const std::string& text, int& out) {
 
 // What the verb's positional arguments and options must satisfy.
 std::string CheckVerb(const CliOptions& o, const std::vector<std::string>& rest) {
-    const bool takesFile = o.Command == Verb::Send || o.Command == Verb::Examine;
+    const bool takesFile =
+        o.Command == Verb::Send || o.Command == Verb::Sync || o.Command == Verb::Examine;
     if (takesFile && rest.size() != 1) {
         return "posle komande ide tacno jedan fajl";
     }
@@ -130,8 +142,11 @@ std::string CheckVerb(const CliOptions& o, const std::vector<std::string>& rest)
     if (o.Json && o.Command != Verb::Status) {
         return "--json ide samo uz status";
     }
-    if (o.Arrange && o.Command != Verb::Send) {
-        return "--arrange ide samo uz send";
+    if (o.Arrange && o.Command != Verb::Send && o.Command != Verb::Sync) {
+        return "--arrange ide samo uz send i sync";
+    }
+    if ((o.DryRun || o.Prune) && o.Command != Verb::Sync) {
+        return "--dry-run i --prune idu samo uz sync";
     }
     if (!o.Output.empty() && o.Command != Verb::List) {
         return "--output ide samo uz list";

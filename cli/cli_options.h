@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-enum class Verb { None, Status, List, Send, Erase, Examine, Help, Version };
+enum class Verb { None, Status, List, Send, Sync, Erase, Examine, Help, Version };
 
 struct CliOptions {
     Verb Command = Verb::None;
@@ -15,7 +15,9 @@ struct CliOptions {
     bool Json = false;
     bool Arrange = false;
     bool EraseAll = false;
-    std::string File;         // send and examine
+    bool DryRun = false;
+    bool Prune = false;
+    std::string File;         // send, sync and examine
     std::string Output;       // list: "-" for standard output
     std::vector<int> Numbers; // erase
 };

@@ -16,6 +16,10 @@ const char CliUsage[] =
     "                           (bez -o ili sa -o -: UTF-8 TSV na standardni izlaz)\n"
     "  send FAJL [--arrange]    ucitava FAJL kao \"Ucitaj\" i upisuje sve artikle u kasu\n"
     "                           (--arrange: prvo rasporedjuje po barkodu)\n"
+    "  sync FAJL [--arrange] [--dry-run] [--prune]\n"
+    "                           upisuje samo artikle koji se razlikuju od slike kase\n"
+    "                           (--dry-run: samo ispisuje sta bi upisao; --prune: brise i\n"
+    "                           artikle kojih u FAJL-u vise nema, nikad lokaciju 1)\n"
     "  erase N...               brise artikle sa lokacija N (nikad lokaciju 1)\n"
     "  erase --all              brise sve artikle iz kase osim lokacije 1\n"
     "  examine FAJL             dupli nazivi i barkodovi u FAJL-u, bez kase\n"
@@ -35,4 +39,5 @@ const char CliUsage[] =
     "Dnevnik ide na standardni izlaz za greske (UTF-8), rezultat na standardni izlaz.\n"
     "Izlazni status: 0 sve uradjeno; 1 kasa je odbila artikal ili komandu; 2 pogresna\n"
     "upotreba ili necitljiv fajl (nista nije poslato); 3 port nije otvoren ili kasa ne\n"
-    "odgovara; 4 veza je prekinuta u toku rada; 130 prekinuto sa Ctrl+C.\n";
+    "odgovara; 4 veza je prekinuta u toku rada; 130 prekinuto sa Ctrl+C. Kod sync,\n"
+    "1 i kad slika kase nije pouzdana (tada nista nije upisano).\n";

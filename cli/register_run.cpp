@@ -10,6 +10,7 @@
 #include "cli/verbs.h"
 #include "ecr/talon_ecr.h"
 #include "operations/connect_register.h"
+#include "operations/image_keeper.h"
 #include "operations/register_log.h"
 #include "serial/ecr_error.h"
 #include "serial/windows_serial.h"
@@ -41,6 +42,8 @@ ExitStatus RunVerb(VerbContext& context) {
         return RunSend(context);
     case Verb::Erase:
         return RunErase(context);
+    case Verb::Sync:
+        return RunSync(context);
     default:
         return ExitUsage;
     }
@@ -72,7 +75,8 @@ ExitStatus RunOnRegister(const CliOptions& options, const PortTarget& target,
         return ExitInterrupted;
     }
     PortProgress progress(out);
-    VerbContext context{*ecr, options, articles, log, progress, out};
+    ImageKeeper image;
+    VerbContext context{*ecr, options, articles, log, progress, out, image};
     ExitStatus status = ExitDone;
     try {
         status = RunVerb(context);

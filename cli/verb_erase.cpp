@@ -3,7 +3,9 @@
 #include "cli/cli_options.h"
 #include "cli/port_sinks.h"
 #include "cli/verbs.h"
+#include "ecr/talon_ecr.h"
 #include "operations/erase_articles.h"
+#include "operations/image_keeper.h"
 #include "operations/list_articles.h"
 
 namespace {
@@ -27,12 +29,16 @@ ExitStatus RunErase(VerbContext& context) {
             SayStopped(context.Log, "procitano", listed.Read, listed.Count);
             return ExitInterrupted;
         }
+        context.Image.Listed(context.ECR.GetStatusItem(), context.Articles, context.Log);
         targets = ListedTargets(context.Articles);
     }
-    const EraseOutcome erased = EraseArticles(context.ECR, targets, context.Progress, context.Log);
+    ImageWriting writing(&context.Image, context.ECR, ImageKeeper::Writing::Patch, context.Log);
+    const EraseOutcome erased =
+        EraseArticles(context.ECR, targets, context.Progress, context.Log, &context.Image);
     if (erased.Stopped) {
         SayStopped(context.Log, "obrisano", erased.Erased, static_cast<int>(targets.size()));
         return ExitInterrupted;
     }
+    writing.EndedNormally();
     return erased.Refused > 0 ? ExitRefused : ExitDone;
 }

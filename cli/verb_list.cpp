@@ -5,6 +5,8 @@
 #include "cli/port_sinks.h"
 #include "cli/terminal_output.h"
 #include "cli/verbs.h"
+#include "ecr/talon_ecr.h"
+#include "operations/image_keeper.h"
 #include "operations/list_articles.h"
 #include "text/utf8_text.h"
 
@@ -28,6 +30,7 @@ ExitStatus RunList(VerbContext& context) {
         SayStopped(context.Log, "procitano", listed.Read, listed.Count);
         return ExitInterrupted;
     }
+    context.Image.Listed(context.ECR.GetStatusItem(), context.Articles, context.Log);
     const std::string& output = context.Options.Output;
     if (output.empty() || output == StandardOutput) {
         context.Out.Result(Utf8Listing(context.Articles));

@@ -2,6 +2,7 @@
 #include "cli/port_sinks.h"
 #include "cli/verbs.h"
 #include "operations/arrange_for_register.h"
+#include "operations/image_keeper.h"
 #include "operations/send_articles.h"
 
 ExitStatus RunSend(VerbContext& context) {
@@ -9,11 +10,13 @@ ExitStatus RunSend(VerbContext& context) {
         ArrangeForRegister(context.ECR, context.Articles);
     }
     const std::vector<int> locations = PresentLocations(context.Articles);
-    const SendOutcome sent =
-        SendArticles(context.ECR, context.Articles, locations, context.Progress, context.Log);
+    ImageWriting writing(&context.Image, context.ECR, ImageKeeper::Writing::FullSend, context.Log);
+    const SendOutcome sent = SendArticles(context.ECR, context.Articles, locations,
+                                          context.Progress, context.Log, &context.Image);
     if (sent.Stopped) {
         SayStopped(context.Log, "upisano", sent.Written, static_cast<int>(locations.size()));
         return ExitInterrupted;
     }
+    writing.EndedNormally();
     return sent.Refused > 0 ? ExitRefused : ExitDone;
 }

@@ -4,6 +4,7 @@
 #include "cli/exit_status.h"
 
 struct CliOptions;
+class ImageKeeper;
 class PortLog;
 class PortProgress;
 class TalonECR;
@@ -17,12 +18,14 @@ struct VerbContext {
     PortLog& Log;
     PortProgress& Progress;
     TerminalOutput& Out;
+    ImageKeeper& Image;
 };
 
 ExitStatus RunStatus(VerbContext& context);
 ExitStatus RunList(VerbContext& context);
 ExitStatus RunSend(VerbContext& context);
 ExitStatus RunErase(VerbContext& context);
+ExitStatus RunSync(VerbContext& context);
 
 // "Prekinuto: WHAT D od N artikala", said when Ctrl+C stopped an operation.
 void SayStopped(PortLog& log, const char* what, int done, int total);

@@ -1,11 +1,12 @@
 #include "operations/erase_articles.h"
 
 #include "ecr/talon_ecr.h"
+#include "operations/image_keeper.h"
 #include "operations/operation_sinks.h"
 #include "operations/register_log.h"
 #include "serial/ecr_error.h"
 
-bool EraseArticle(TalonECR& ecr, const EraseTarget& target, LogSink& log) {
+bool EraseArticle(TalonECR& ecr, const EraseTarget& target, LogSink& log, ImageKeeper* image) {
     bool erased = false;
     try {
         erased = ecr.DeleteArticle(target.Number) == 0;
@@ -16,12 +17,14 @@ bool EraseArticle(TalonECR& ecr, const EraseTarget& target, LogSink& log) {
     if (!erased) {
         log.Line(target.Name);
         log.Line(RegisterErrorLine(ecr));
+    } else if (image != nullptr) {
+        image->Erased(target.Number);
     }
     return erased;
 }
 
 EraseOutcome EraseArticles(TalonECR& ecr, const std::vector<EraseTarget>& targets,
-                           ProgressSink& progress, LogSink& log) {
+                           ProgressSink& progress, LogSink& log, ImageKeeper* image) {
     EraseOutcome outcome;
     progress.Begin(0, static_cast<int>(targets.size()));
     for (const EraseTarget& target : targets) {
@@ -30,7 +33,7 @@ EraseOutcome EraseArticles(TalonECR& ecr, const std::vector<EraseTarget>& target
             break;
         }
         if (target.Number != ProtectedLocation) {
-            ++(EraseArticle(ecr, target, log) ? outcome.Erased : outcome.Refused);
+            ++(EraseArticle(ecr, target, log, image) ? outcome.Erased : outcome.Refused);
         }
         progress.Step(1);
     }

@@ -5,6 +5,7 @@
 #include "articles/article_table.h"
 #include "text/ecr_string.h"
 
+class ImageKeeper;
 class LogSink;
 class ProgressSink;
 class TalonECR;
@@ -23,12 +24,13 @@ struct EraseOutcome {
 
 // Erases one article. A refusal is logged under its name with the register's error line;
 // a broken link is logged under the name and thrown on. True when the register erased it.
-bool EraseArticle(TalonECR& ecr, const EraseTarget& target, LogSink& log);
+bool EraseArticle(TalonECR& ecr, const EraseTarget& target, LogSink& log,
+                  ImageKeeper* image = nullptr);
 
 // Erases every target but location 1, which stays; one progress step a target, location
 // 1 included. A refusal does not stop the others.
 EraseOutcome EraseArticles(TalonECR& ecr, const std::vector<EraseTarget>& targets,
-                           ProgressSink& progress, LogSink& log);
+                           ProgressSink& progress, LogSink& log, ImageKeeper* image = nullptr);
 
 // The articles of a listed table as erase targets, under their register numbers.
 std::vector<EraseTarget> ListedTargets(const ArticleTable& table);

@@ -1,6 +1,7 @@
 #include "operations/send_articles.h"
 
 #include "ecr/talon_ecr.h"
+#include "operations/image_keeper.h"
 #include "operations/operation_sinks.h"
 #include "operations/register_log.h"
 #include "serial/ecr_error.h"
@@ -30,7 +31,8 @@ std::int32_t WriteOne(TalonECR& ecr, const TalonPLUItem& item, int location, Log
 } // namespace
 
 SendOutcome SendArticles(TalonECR& ecr, const ArticleTable& table,
-                         const std::vector<int>& locations, ProgressSink& progress, LogSink& log) {
+                         const std::vector<int>& locations, ProgressSink& progress, LogSink& log,
+                         ImageKeeper* image) {
     SendOutcome outcome;
     progress.Begin(0, static_cast<int>(locations.size()));
     for (int location : locations) {
@@ -41,6 +43,9 @@ SendOutcome SendArticles(TalonECR& ecr, const ArticleTable& table,
         if (IsTableIndex(location)) {
             const bool written = WriteOne(ecr, table[location], location, log) == 0;
             ++(written ? outcome.Written : outcome.Refused);
+            if (written && image != nullptr) {
+                image->Written(location, table[location]);
+            }
         }
         progress.Step(1);
     }

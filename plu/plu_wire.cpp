@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "plu/finite_value.h"
 #include "text/c_numbers.h"
 #include "text/field_cut.h"
 
@@ -9,9 +10,6 @@ namespace {
 constexpr char LF = 0x0A;
 constexpr char TAB = 0x09;
 constexpr char FE = static_cast<char>(0xFE);
-// The register keeps no more of the two texts than this.
-constexpr std::uint32_t DescriptionWireLength = 16;
-constexpr std::uint32_t CodeWireLength = 13;
 // Money travels in hundredths, quantities in thousandths.
 constexpr double HundredthsPerUnit = 100.0;
 constexpr double ThousandthsPerUnit = 1000.0;
@@ -29,7 +27,7 @@ ECRString NumberText(const std::string& digits) {
 
 // A counter as a whole number; adding 0.0 turns a rounded -0 into 0.
 ECRString RoundedText(double value) {
-    return NumberText(FormatFixed(std::round(value) + 0.0, 0));
+    return NumberText(FormatFixed(std::round(FiniteOrZero(value)) + 0.0, 0));
 }
 
 } // namespace
@@ -41,7 +39,7 @@ ECRString TalonPLUItem::ToECRText() const {
     ECRString text;
     text += Description.Sub(0, DescriptionWireLength) + lf;
     text += Code.Sub(0, CodeWireLength) + lf;
-    text += NumberText(FormatFixed(Price * HundredthsPerUnit, 0)) + tab;
+    text += NumberText(FormatFixed(FiniteOrZero(Price * HundredthsPerUnit), 0)) + tab;
     text += ECRString(TaxRate) + fe;
     text += ECRString(Department) + fe;
     text += ECRString(Container) + fe;

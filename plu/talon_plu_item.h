@@ -4,6 +4,10 @@
 
 #include "text/ecr_string.h"
 
+// The register keeps no more of an article's two texts than this many characters.
+constexpr std::uint32_t DescriptionWireLength = 16;
+constexpr std::uint32_t CodeWireLength = 13;
+
 // One article of the register.
 class TalonPLUItem {
 public:
@@ -36,6 +40,9 @@ public:
     void SetMaxPrice(bool v) { MaxPrice = v; }
     void SetMinPrice(bool v) { MinPrice = v; }
     void SetMeasurement(std::int32_t v) { Measurement = v; }
+    // The two counters are the register's; only reading a file sets them.
+    void SetQuantitySold(double v) { QuantitySold = v; }
+    void SetTurnover(double v) { Turnover = v; }
 
     // The text of the article-programming command (twelve fields, MinPrice before MaxPrice).
     ECRString ToECRText() const;

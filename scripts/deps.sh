@@ -16,7 +16,7 @@ ensure_packages() {
         "${missing[@]}"
 }
 
-BUILD_PACKAGES=(build-essential cmake qt6-base-dev libgl-dev libgtest-dev libgmock-dev
+BUILD_PACKAGES=(build-essential cmake qt6-base-dev qt6-serialport-dev libgl-dev libgtest-dev libgmock-dev
                 googletest)
 FUZZ_PACKAGES=(clang-14 libclang-rt-14-dev)
 # The Windows cross build and its run under Wine (scripts/test-windows).

@@ -124,11 +124,12 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST_F(LoadFile, LongLineReadInPieces) {
     // 1500 code units with the line end: a piece of exactly 999 (an article whose fourth
-    // field runs to the cut) and a piece of 501 that starts right at "Kraj".
+    // field runs to the cut) and a piece of 501 that starts right at "Kraj". The padding
+    // is a number, so that both pieces read without fault.
     const std::u16string first = u"Dugo\t77\t3\t";
     const std::u16string second = u"Kraj\t88\t4\t";
-    const std::u16string padding1(999 - first.size(), u'x');
-    const std::u16string padding2(501 - second.size() - 2, u'y');
+    const std::u16string padding1(999 - first.size(), u'0');
+    const std::u16string padding2(501 - second.size() - 2, u'0');
     const std::u16string line = first + padding1 + second + padding2 + u"\r\n";
     ASSERT_EQ(line.size(), 1500u);
     EXPECT_EQ(Load(Heading + line + u"Posle\t99\t5\r\n").Taken, 3);

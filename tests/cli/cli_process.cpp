@@ -35,7 +35,12 @@ CliProcess::CliProcess(const std::vector<std::string>& args,
     std::vector<std::string> env;
     for (char** e = environ; *e != nullptr; ++e) {
         const std::string entry = *e;
-        if (entry.rfind("TALON_PASSWORD=", 0) != 0) { // each test says its own
+        const std::string name = entry.substr(0, entry.find('=') + 1);
+        bool replaced = name == "TALON_PASSWORD="; // each test says its own
+        for (const std::string& own : environment) {
+            replaced = replaced || own.rfind(name, 0) == 0;
+        }
+        if (!replaced) {
             env.push_back(entry);
         }
     }

@@ -8,7 +8,7 @@
 
 #include "articles/article_file.h"
 #include "emulator/talon_emulator.h"
-#include "tests/articles/article_test_files.h"
+#include "tests/cli/cli_files.h"
 #include "tests/cli/cli_process.h"
 
 namespace {
@@ -16,27 +16,6 @@ namespace {
 const char* const LoggedIn = "*** Prijavljivanje - OK ***";
 const char* const ConnectFailed = "Greska u otvaranju konekcije!";
 const char* const LinkFailed = "Greska u komunikaciji: ";
-
-// "Artikal N" with barcode 1000+N and price N.50, N = 1..count, at locations 2, 3, ...
-std::string WriteArticleFile(const TempDir& dir, int count, const std::string& name = "a.txt") {
-    std::u16string text = u"Naziv\tBarkod\tCena\r\n";
-    for (int n = 1; n <= count; ++n) {
-        const std::string line = "\"Artikal " + std::to_string(n) + "\"\t" +
-                                 std::to_string(1000 + n) + "\t" + std::to_string(n) +
-                                 ".50\t2\t1\t0\t0\t0\t0\t0\t0\t0\r\n";
-        text += std::u16string(line.begin(), line.end());
-    }
-    const std::string path = dir.File(name);
-    WriteBytes(path, "\xFF\xFE" + Utf16Bytes(text));
-    return path;
-}
-
-TalonPLUItem Article(const std::string& name, const std::string& barcode) {
-    TalonPLUItem item;
-    item.FromFileText(
-        ("\"" + name + "\"\t" + barcode + "\t12.00\t2\t1\t0\t0\t0\t0\t0\t0\t0").c_str(), '\t');
-    return item;
-}
 
 int Count(const std::vector<std::string>& commands, const std::string& prefix) {
     int n = 0;

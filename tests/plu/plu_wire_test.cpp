@@ -1,3 +1,4 @@
+#include <ostream>
 #include <string>
 
 #include <gtest/gtest.h>
@@ -159,3 +160,42 @@ TEST(FromECRText, CallersTextIsNotChanged) {
     item.FromECRText(answer);
     EXPECT_EQ(Bytes(answer), "N\nC\n1\t");
 }
+
+struct InfiniteCase {
+    const char* Title;
+    const char* Answer;      // a register reply ('|' for SEP); a huge exponent reads as inf
+    double Price;            // set afterwards when not 0
+    const char* WireNumbers; // what ToECRText sends after the two texts
+    const char* FileNumbers; // fields 3 to 12 of ToFileText, when checked
+};
+
+void PrintTo(const InfiniteCase& c, std::ostream* os) {
+    *os << c.Title;
+}
+
+class InfiniteAmountTest : public ::testing::TestWithParam<InfiniteCase> {};
+
+TEST_P(InfiniteAmountTest, TravelsAndIsSavedAsZero) {
+    const InfiniteCase& c = GetParam();
+    TalonPLUItem item = Decoded(c.Answer);
+    if (c.Price != 0.0) {
+        item.SetPrice(c.Price);
+    }
+    EXPECT_EQ(NumbersOf(Wire(item)), WithSep(c.WireNumbers));
+    if (c.FileNumbers != nullptr) { // a huge finite price is saved as the number it is
+        const std::string line = Bytes(item.ToFileText('\t'));
+        EXPECT_EQ(line.substr(line.find("\tC\t") + 3), c.FileNumbers);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Values, InfiniteAmountTest,
+    ::testing::Values(InfiniteCase{"InfinitePrice", "N\nC\n1e999\t1|0|0|0|0|0|0|5\t7\t", 0,
+                                   "0\t1|0|0|0|0|0|0|5\t7\t",
+                                   "0.00\t1\t0\t0\t0\t0\t0\t0\t0.005\t0.07"},
+                      InfiniteCase{"InfiniteCounters", "N\nC\n250\t0|0|0|0|0|0|0|1e999\t-1e999\t",
+                                   0, "250\t0|0|0|0|0|0|0|0\t0\t",
+                                   "2.50\t0\t0\t0\t0\t0\t0\t0\t0.000\t0.00"},
+                      InfiniteCase{"PriceWhoseHundredthsOverflow", "N\nC\n0\t0|0|0|0|0|0|0|0\t0\t",
+                                   1.7e307, "0\t0|0|0|0|0|0|0|0\t0\t", nullptr}),
+    [](const auto& info) { return std::string(info.param.Title); });

@@ -41,6 +41,10 @@ TestWindow::TestWindow(const EmulatorOptions& options)
     EditDialog = new TEditPLU(Main);
     EditPLU = EditDialog;
     Main->SetEditDialog(EditDialog);
+    Main->AskQuestion = [this](const QString& question) {
+        Questions << question;
+        return Answer;
+    };
 
     QComboBox* ports = Main->ComboBoxPort;
     ports->addItem(QString::fromStdString(Emulator->DevicePath()));

@@ -61,6 +61,11 @@ public:
     // The window enabled and the progress box hidden: every operation must end so.
     bool Usable() const;
 
+    // The questions the window asked, in order; each is answered with Answer ("Da"
+    // unless a test says otherwise), so no modal box ever blocks a test.
+    QStringList Questions;
+    bool Answer = true;
+
     // The log, one entry per line ("Dobrodosli!" at start).
     QStringList LogLines() const;
     void ClearLog();

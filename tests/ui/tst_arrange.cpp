@@ -77,12 +77,27 @@ void TestArrange::examine_data() {
     QTest::newRow("name then barcode line")
         << QStringList{"2|Mleko|860|1", "3|Hleb|861|1", "5|Mleko|860|2"}
         << QStringList{"2, 5 - \"Mleko\" - Dupliran naziv", "2, 5 - [860] - Dupliran barkod"};
+    // The leading zero alone is no difference to the register, which compares numbers.
     QTest::newRow("case and trailing space differ")
-        << QStringList{"2|Mleko|860|1", "3|mleko|860 |1", "4|Mleko |0860|1"} << QStringList{};
+        << QStringList{"2|Mleko|860|1", "3|mleko|860 |1", "4|Mleko |0860|1"}
+        << QStringList{"2, 4 - [860] / [0860] - Isti barkod kao broj"};
     QTest::newRow("three equal barcodes")
         << QStringList{"3|A|77|1", "4|B|77|1", "9|C|77|1"}
         << QStringList{"3, 4 - [77] - Dupliran barkod", "3, 9 - [77] - Dupliran barkod",
                        "4, 9 - [77] - Dupliran barkod"};
+    // The register keeps 16 characters of a name and 13 of a barcode; an exact pair is
+    // told only as such.
+    QTest::newRow("what the register takes for the same")
+        << QStringList{"2|Cokolada mlecna 100g|8600000000001234|1",
+                       "3|Cokolada mlecna 200g|8600000000001|1", "4|Hleb|0100|1",
+                       "5|Cokolada mlecna 100g|100|1", "6|Kafa|00100|1"}
+        << QStringList{"2, 3 - \"Cokolada mlecna \" - Isti naziv u kasi (prvih 16 znakova)",
+                       "2, 3 - [8600000000001] - Isti barkod u kasi (prvih 13 znakova)",
+                       "2, 5 - \"Cokolada mlecna 100g\" - Dupliran naziv",
+                       "3, 5 - \"Cokolada mlecna \" - Isti naziv u kasi (prvih 16 znakova)",
+                       "4, 5 - [0100] / [100] - Isti barkod kao broj",
+                       "4, 6 - [0100] / [00100] - Isti barkod kao broj",
+                       "5, 6 - [100] / [00100] - Isti barkod kao broj"};
 }
 
 void TestArrange::examine() {

@@ -71,6 +71,8 @@ private slots:
     void decimalsAreStrict_data();
     void decimalsAreStrict();
     void takeEditsReadsEveryControl();
+    void infiniteAmountIsRefused_data();
+    void infiniteAmountIsRefused();
     void protectedRowOpensNothing();
     void dialogShowsTheArticle();
     void cancelSendsNothing();
@@ -236,6 +238,32 @@ void TestEdit::takeEditsReadsEveryControl() {
     } catch (const EditConversionError& error) {
         const QString message = QString::fromStdString(error.what());
         QVERIFY(message.contains("TaxRate") && message.contains("x1"));
+    }
+}
+
+void TestEdit::infiniteAmountIsRefused_data() {
+    QTest::addColumn<QByteArray>("amounts"); // a register reply after the two texts
+    QTest::addColumn<QString>("field");
+    QTest::newRow("price") << QByteArray("1e999\t1|0|0|0|0|0|0|0\t0\t") << "Price";
+    QTest::newRow("quantity") << QByteArray("100\t1|0|0|0|0|0|0|1e999\t0\t") << "QuantitySold";
+    QTest::newRow("turnover") << QByteArray("100\t1|0|0|0|0|0|0|0\t-1e999\t") << "Turnover";
+}
+
+void TestEdit::infiniteAmountIsRefused() {
+    QFETCH(QByteArray, amounts);
+    QFETCH(QString, field);
+    // Only a broken register reply holds such an amount: the dialog never takes it back.
+    amounts.replace('|', '\xFE');
+    TalonPLUItem item;
+    item.FromECRText(ECRString(("N\nC\n" + amounts + "5\t0").constData()));
+    TEditPLU dialog;
+    dialog.FillFrom(item);
+    try {
+        dialog.TakeEdits();
+        QFAIL("an infinite amount must not be taken");
+    } catch (const EditConversionError& error) {
+        const QString message = QString::fromStdString(error.what());
+        QVERIFY2(message.contains(field) && message.contains("inf"), qPrintable(message));
     }
 }
 

@@ -1,16 +1,19 @@
 // Listing the register's articles and erasing them through the main window.
+#include <QMessageBox>
 #include <QPushButton>
 #include <QTableWidget>
 #include <QtTest>
 
 #include "support_articles.h"
 #include "support_window.h"
+#include "ui/common/question_box.h"
 #include "ui/main/form_main.h"
 #include "ui/main/grid_rows.h"
 #include "ui/progress/progress_box.h"
 
 namespace {
 
+const QString EraseAllQuestion = QStringLiteral("Obrisati sve artikle iz kase osim lokacije 1?");
 const QString NotProgrammed =
     QStringLiteral("Greska 20: Izabran je nezaprogramirani broj u bazi PLU");
 
@@ -62,7 +65,8 @@ class TestList : public QObject {
 private slots:
     void listingFollowsNextID();
     void emptyRegisterKeepsGridHidden();
-    void emptyListingKeepsEarlierButtons();
+    void hiddenGridDisablesListCommands_data();
+    void hiddenGridDisablesListCommands();
     void misbehavingNextIDEnds_data();
     void misbehavingNextIDEnds();
     void silentRegisterEndsListing();
@@ -76,6 +80,9 @@ private slots:
     void eraseAllKeepsLocationOne();
     void eraseAllGoesOnAfterRefusal();
     void eraseStepsOnlyOnSuccess();
+    void eraseAllAsksFirst_data();
+    void eraseAllAsksFirst();
+    void questionDefaultsToNe();
 };
 
 void TestList::listingFollowsNextID() {
@@ -114,13 +121,26 @@ void TestList::emptyRegisterKeepsGridHidden() {
     QVERIFY(window.Usable());
 }
 
-void TestList::emptyListingKeepsEarlierButtons() {
+void TestList::hiddenGridDisablesListCommands_data() {
+    QTest::addColumn<bool>("linkFails");
+    QTest::newRow("register emptied") << false;
+    QTest::newRow("link fails") << true;
+}
+
+// Whatever an earlier listing enabled, a listing that leaves the grid hidden leaves
+// nothing for "Snimi", "Obrisi" and "Obrisi sve" to act on.
+void TestList::hiddenGridDisablesListCommands() {
+    QFETCH(bool, linkFails);
     TestWindow window;
     ListedWindow(window, {1, 5});
-    window.Register().ClearArticles();
+    if (linkFails) {
+        window.Register().GoSilentAfter(2);
+    } else {
+        window.Register().ClearArticles();
+    }
     window.Form().BitBtnListClick();
     QVERIFY(window.Form().StringGridECR->isHidden());
-    QVERIFY(ListCommandsEnabled(window.Form()));
+    QVERIFY(ListCommandsDisabled(window.Form()));
 }
 
 void TestList::misbehavingNextIDEnds_data() {
@@ -305,6 +325,39 @@ void TestList::eraseStepsOnlyOnSuccess() {
     form.BitBtnEraseClick();
     QCOMPARE(progress.Steps, QStringList{"1/1"});
     QVERIFY(window.Usable());
+}
+
+void TestList::eraseAllAsksFirst_data() {
+    QTest::addColumn<bool>("answer");
+    QTest::addColumn<QList<int>>("erased");
+    QTest::addColumn<QList<int>>("left");
+    QTest::newRow("Da") << true << QList<int>{5, 9} << QList<int>{1};
+    QTest::newRow("Ne") << false << QList<int>{} << QList<int>{1, 5, 9};
+}
+
+void TestList::eraseAllAsksFirst() {
+    QFETCH(bool, answer);
+    QFETCH(QList<int>, erased);
+    QFETCH(QList<int>, left);
+    TestWindow window;
+    ListedWindow(window, {1, 5, 9});
+    window.Answer = answer;
+    window.Form().BitBtnEraseAll->click();
+    QCOMPARE(window.Questions, QStringList{EraseAllQuestion});
+    QCOMPARE(CommandNumbers(window.Commands(), DeletePrefix),
+             std::vector<int>(erased.begin(), erased.end()));
+    QCOMPARE(TestWindow::DataRows(window.Form().StringGridECR), ListedRows(left));
+    QVERIFY(window.Usable());
+}
+
+void TestList::questionDefaultsToNe() {
+    const std::unique_ptr<QMessageBox> box(MakeQuestionBox(nullptr, EraseAllQuestion));
+    QCOMPARE(box->text(), EraseAllQuestion);
+    QCOMPARE(box->button(QMessageBox::Yes)->text(), QStringLiteral("Da"));
+    QCOMPARE(box->button(QMessageBox::No)->text(), QStringLiteral("Ne"));
+    QCOMPARE(box->buttons().size(), 2);
+    QCOMPARE(box->defaultButton(), box->button(QMessageBox::No));
+    QCOMPARE(box->escapeButton(), static_cast<QAbstractButton*>(box->button(QMessageBox::No)));
 }
 
 QTEST_MAIN(TestList)

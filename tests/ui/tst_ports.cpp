@@ -1,4 +1,5 @@
-// The port box on Linux: COM1 to COM4, USB adapters, and the emulator started on demand.
+// The port box on Linux: COM1 to COM4, the serial ports the system lists (read again each
+// time the box opens), and the emulator started on demand.
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
@@ -8,14 +9,42 @@
 
 #include "serial/port_devices.h"
 #include "support_window.h"
+#include "tests/support/pty_pair.h"
 #include "ui/main/form_main.h"
 #include "ui/main/port_list.h"
 
 namespace {
 
-void Touch(const QString& path) {
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
+PortEntry Port(const char* device, const char* description = "") {
+    const QString path = QString::fromLatin1(device);
+    return PortEntry{path, QString::fromLatin1(description), path};
+}
+
+QStringList Devices(const QList<PortEntry>& ports) {
+    QStringList devices;
+    for (const PortEntry& port : ports) {
+        devices << port.Device;
+    }
+    return devices;
+}
+
+QStringList Items(const QComboBox* box) {
+    QStringList items;
+    for (int item = 0; item < box->count(); ++item) {
+        items << box->itemText(item);
+    }
+    return items;
+}
+
+// Opens and closes the port box as the user does to look at the list.
+void LookAtPorts(QComboBox* box) {
+    box->showPopup();
+    box->hidePopup();
+}
+
+// A stable link in `folder` to a device, as udev makes one for a USB adapter.
+void PlugIn(const QString& folder, const QString& name, const std::string& device) {
+    QVERIFY(QFile::link(QString::fromStdString(device), folder + QLatin1Char('/') + name));
 }
 
 int EmulatorIndex(const QComboBox* box) {
@@ -58,48 +87,114 @@ private slots:
     void AdaptersInNumericOrder();
     void BoxListsFixedAdaptersAndEmulator();
     void OnlyTheMarkedItemIsTheEmulator();
+    void StableLinksAreListed();
+    void PortsComeAndGoBetweenLooks();
+    void ConnectsThroughTheStableLink();
     void EmulatorItemConnects();
     void EmulatorThatCannotStart();
 };
 
 void TestPorts::AdaptersInNumericOrder() {
-    QTemporaryDir folder;
-    for (const char* name : {"ttyUSB10", "ttyUSB2", "ttyACM0", "ttyS0", "ttyUSB0", "random"}) {
-        Touch(folder.filePath(QString::fromLatin1(name)));
-    }
-    const QStringList expected{
-        folder.filePath(QStringLiteral("ttyUSB0")), folder.filePath(QStringLiteral("ttyUSB2")),
-        folder.filePath(QStringLiteral("ttyUSB10")), folder.filePath(QStringLiteral("ttyACM0"))};
-    QCOMPARE(SerialAdapters(folder.path()), expected);
+    const QList<PortEntry> found{Port("/dev/ttyUSB10"), Port("/dev/ttyS5"),  Port("/dev/ttyUSB2"),
+                                 Port("/dev/ttyACM0"),  Port("/dev/ttyS0"),  Port("/dev/ttyUSB0"),
+                                 Port("/dev/ttyS3"),    Port("/dev/rfcomm0")};
+    // ttyS0 to ttyS3 are the items 1 to 4 already.
+    QCOMPARE(Devices(AdapterPorts(found)),
+             (QStringList{"/dev/ttyUSB0", "/dev/ttyUSB2", "/dev/ttyUSB10", "/dev/ttyACM0",
+                          "/dev/rfcomm0", "/dev/ttyS5"}));
 }
 
 void TestPorts::BoxListsFixedAdaptersAndEmulator() {
     QComboBox box;
-    FillPortBox(&box, {QStringLiteral("/dev/ttyUSB0"), QStringLiteral("/dev/ttyACM3")});
-    QStringList items;
-    for (int item = 0; item < box.count(); ++item) {
-        items << box.itemText(item);
-    }
-    QCOMPARE(items, (QStringList{QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("3"),
-                                 QStringLiteral("4"), QStringLiteral("/dev/ttyUSB0"),
-                                 QStringLiteral("/dev/ttyACM3"), QStringLiteral("Emulator")}));
+    PortEntry renamed = Port("/dev/ttyUSB0", "FT232R USB UART");
+    renamed.Stable = QStringLiteral("/dev/serial/by-id/usb-FTDI_FT232R_USB_UART_A1-if00-port0");
+    FillPortBox(&box, {renamed, Port("/dev/ttyACM3")});
+    QCOMPARE(Items(&box), (QStringList{"1", "2", "3", "4", "/dev/ttyUSB0 (FT232R USB UART)",
+                                       "/dev/ttyACM3", "Emulator"}));
     QCOMPARE(box.currentIndex(), 0);
-    // Port number = position + 1, and the adapters lead to their devices.
-    QCOMPARE(PortDevicePath(5), std::string("/dev/ttyUSB0"));
+    // Port number = position + 1, and the adapters lead to their stable paths.
+    QCOMPARE(PortDevicePath(5), renamed.Stable.toStdString());
     QCOMPARE(PortDevicePath(6), std::string("/dev/ttyACM3"));
     QCOMPARE(PortDevicePath(1), std::string("/dev/ttyS0"));
     QCOMPARE(PortDevicePath(4), std::string("/dev/ttyS3"));
-    UnregisterPortDevice(5);
-    UnregisterPortDevice(6);
+    // A second reading without the adapters leaves their numbers leading nowhere special.
+    FillPortBox(&box, {});
+    QCOMPARE(PortDevicePath(5), std::string("/dev/ttyS4"));
+    QCOMPARE(PortDevicePath(6), std::string("/dev/ttyS5"));
 }
 
 void TestPorts::OnlyTheMarkedItemIsTheEmulator() {
     QComboBox box;
-    FillPortBox(&box, {QStringLiteral("Emulator")});
+    FillPortBox(&box, {Port("Emulator")});
     QVERIFY(!IsEmulatorItem(&box, 4));
     QVERIFY(IsEmulatorItem(&box, 5));
     QVERIFY(!IsEmulatorItem(&box, -1));
     UnregisterPortDevice(5);
+}
+
+void TestPorts::StableLinksAreListed() {
+    QTemporaryDir folder;
+    PtyPair adapter;
+    PlugIn(folder.path(), QStringLiteral("usb-Talon_Cable_42-if00"), adapter.SlavePath());
+    PlugIn(folder.path(), QStringLiteral("usb-Gone-if00"), "/dev/no-such-adapter");
+    const QList<PortEntry> ports = SystemPorts(folder.path());
+    const auto found = std::find_if(ports.begin(), ports.end(), [&adapter](const PortEntry& p) {
+        return p.Device.toStdString() == adapter.SlavePath();
+    });
+    QVERIFY(found != ports.end());
+    QCOMPARE(found->Description, QStringLiteral("usb-Talon_Cable_42-if00"));
+    QCOMPARE(found->Stable, folder.filePath(QStringLiteral("usb-Talon_Cable_42-if00")));
+    for (const PortEntry& port : ports) {
+        QVERIFY(port.Description != QLatin1String("usb-Gone-if00")); // a dangling link
+    }
+}
+
+// An adapter plugged in after start appears at the next look, one unplugged goes, and
+// the chosen item stays chosen while it exists, even when it moves.
+void TestPorts::PortsComeAndGoBetweenLooks() {
+    QTemporaryDir folder;
+    TestWindow window;
+    TFormMain& form = window.Form();
+    form.PortLinkFolder = folder.path();
+    LookAtPorts(form.ComboBoxPort);
+    const QStringList before = Items(form.ComboBoxPort);
+    form.ComboBoxPort->setCurrentIndex(EmulatorIndex(form.ComboBoxPort));
+
+    auto adapter = std::make_unique<PtyPair>();
+    const QString item =
+        QStringLiteral("%1 (usb-Cable-if00)").arg(QString::fromStdString(adapter->SlavePath()));
+    PlugIn(folder.path(), QStringLiteral("usb-Cable-if00"), adapter->SlavePath());
+    LookAtPorts(form.ComboBoxPort);
+    QCOMPARE(Items(form.ComboBoxPort).size(), before.size() + 1);
+    QVERIFY(Items(form.ComboBoxPort).contains(item));
+    QVERIFY(IsEmulatorItem(form.ComboBoxPort, form.ComboBoxPort->currentIndex()));
+
+    form.ComboBoxPort->setCurrentIndex(form.ComboBoxPort->findText(item));
+    QVERIFY(QFile::remove(folder.filePath(QStringLiteral("usb-Cable-if00"))));
+    adapter.reset();
+    LookAtPorts(form.ComboBoxPort);
+    QCOMPARE(Items(form.ComboBoxPort), before);
+    QCOMPARE(form.ComboBoxPort->currentIndex(), 0); // the chosen adapter is gone
+}
+
+void TestPorts::ConnectsThroughTheStableLink() {
+    QTemporaryDir folder;
+    TestWindow window;
+    TFormMain& form = window.Form();
+    form.PortLinkFolder = folder.path();
+    PlugIn(folder.path(), QStringLiteral("usb-Talon-if00"), window.Register().DevicePath());
+    LookAtPorts(form.ComboBoxPort);
+    const int item = form.ComboBoxPort->findText(
+        QStringLiteral("%1 (usb-Talon-if00)")
+            .arg(QFileInfo(QString::fromStdString(window.Register().DevicePath()))
+                     .canonicalFilePath()));
+    QVERIFY(item >= FixedPortCount);
+    QCOMPARE(PortDevicePath(item + 1),
+             folder.filePath(QStringLiteral("usb-Talon-if00")).toStdString());
+    form.ComboBoxPort->setCurrentIndex(item);
+    form.BitBtnConnect->click();
+    QVERIFY(form.Connected);
+    QCOMPARE(window.LogLines().last(), LoggedInLine); // no emulator line: this is a port
 }
 
 void TestPorts::EmulatorItemConnects() {
@@ -115,7 +210,9 @@ void TestPorts::EmulatorItemConnects() {
         form.ComboBoxPort->setCurrentIndex(item);
         window.ClearLog();
         form.BitBtnConnect->click();
-        QCOMPARE(window.LogLines(), QStringList{QStringLiteral("*** Prijavljivanje - OK ***")});
+        QCOMPARE(window.LogLines(),
+                 (QStringList{QStringLiteral("*** Prijavljivanje - OK ***"),
+                              QStringLiteral("Povezano sa emulatorom, ne sa kasom.")}));
         QCOMPARE(form.SerialSettings.GetPort(), item + 1);
         device = PortDevicePath(item + 1);
         QVERIFY(device.rfind("/dev/", 0) == 0);

@@ -8,6 +8,7 @@
 #include <QPushButton>
 #include <QStyle>
 
+#include <cmath>
 #include <iterator>
 
 #include "text/c_numbers.h"
@@ -62,6 +63,14 @@ double ReadDecimal(const char* field, const QLineEdit* edit) {
         throw EditConversionError(QString::fromLatin1(field), edit->text());
     }
     return value;
+}
+
+// A counter the dialog shows but does not take back: one that is no finite number (only
+// a broken register reply gives one) makes the whole record unfit to send.
+void RequireFinite(const char* field, const QLineEdit* edit, double value) {
+    if (!std::isfinite(value)) {
+        throw EditConversionError(QString::fromLatin1(field), edit->text());
+    }
 }
 
 } // namespace
@@ -182,5 +191,7 @@ TalonPLUItem* TEditPLU::TakeEdits() {
     Item.SetMaxPrice(CheckBoxMaxPrice->isChecked());
     Item.SetMinPrice(CheckBoxMinPrice->isChecked());
     Item.SetMeasurement(ReadInteger("Measurement", EditMeasurementUnit));
+    RequireFinite("QuantitySold", EditQuantitySold, Item.GetQuantitySold());
+    RequireFinite("Turnover", EditTurnover, Item.GetTurnover());
     return &Item;
 }

@@ -29,7 +29,8 @@ public:
     // Copies the article into Item and shows it.
     void FillFrom(const TalonPLUItem& article);
     // Reads the editable controls back into Item; throws EditConversionError at the first
-    // field whose text is not a valid number (the texts before it are already taken).
+    // field whose text is not a valid number (the texts before it are already taken), and
+    // for a record whose quantity or turnover is no finite number.
     TalonPLUItem* TakeEdits();
 
     QLineEdit* EditThisID = nullptr;

@@ -22,8 +22,10 @@
 #include "ecr/talon_ecr.h"
 #include "serial/windows_serial.h"
 #include "ui/common/error_display.h"
+#include "ui/common/question_box.h"
 #include "ui/edit/edit_plu.h"
 #include "ui/main/emulator_process.h"
+#include "ui/main/port_combo_box.h"
 #include "ui/main/port_list.h"
 #include "ui/progress/progress_box.h"
 
@@ -133,9 +135,12 @@ void BuildConnectionGroup(TFormMain& f, QWidget* parent) {
     f.ComboBoxSpeed->setGeometry(66, 22, 110, 22);
 
     f.Label2 = MakeLabel(g, "Label2", "Port", QRect(12, 56, 50, 16));
-    f.ComboBoxPort = new QComboBox(g);
+    auto* ports = new PortComboBox(g);
+    f.ComboBoxPort = ports;
     f.ComboBoxPort->setObjectName(Text("ComboBoxPort"));
-    FillPortBox(f.ComboBoxPort);
+    FillPortBox(f.ComboBoxPort, SystemPorts(f.PortLinkFolder));
+    // Adapters come and go while the program runs; each look at the list reads it anew.
+    ports->BeforeOpening = [&f] { FillPortBox(f.ComboBoxPort, SystemPorts(f.PortLinkFolder)); };
     f.ComboBoxPort->setToolTip(Text("COM port PC na koji je prikljucena Talon kasa"));
     f.ComboBoxPort->setGeometry(66, 52, 110, 22);
 
@@ -289,6 +294,7 @@ TFormMain::TFormMain(QWidget* parent)
         return ChooseFile(this, SaveDialogName, SaveTitle, QFileDialog::AcceptSave);
     };
     RunEditDialog = [this] { return EditPLU != nullptr && EditPLU->exec() == QDialog::Accepted; };
+    AskQuestion = [this](const QString& question) { return AskYesNo(this, question); };
     if (const QScreen* desktop = QGuiApplication::primaryScreen()) {
         move(desktop->availableGeometry().center() - rect().center());
     }
@@ -348,7 +354,13 @@ void TFormMain::ConnectSignals() {
 }
 
 bool TFormMain::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == StringGridECR && event->type() == QEvent::KeyRelease) {
+    if (watched == StringGridECR && event->type() == QEvent::HideToParent) {
+        // The list commands act on the grid's rows; a hidden grid has none to act on, and
+        // whatever hides it (a new listing, a connect, a disconnect) disables them.
+        for (QWidget* command : {BitBtnSave, BitBtnErase, BitBtnEraseAll}) {
+            command->setEnabled(false);
+        }
+    } else if (watched == StringGridECR && event->type() == QEvent::KeyRelease) {
         const auto* key = static_cast<QKeyEvent*>(event);
         // Held keys repeat as release-press pairs; only the real release counts.
         if (!key->isAutoRepeat()) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QMainWindow>
+#include <QPointer>
 #include <QString>
 
 #include <functional>
@@ -8,6 +9,7 @@
 
 #include "articles/article_table.h"
 #include "serial/port_settings.h"
+#include "ui/main/port_list.h"
 
 class QCheckBox;
 class QComboBox;
@@ -97,10 +99,14 @@ public:
     // --- edit flow (form_main_edit.cpp) ---
     void StringGridECRDblClick();
 
-    // File choice and the modal edit are hooks so tests can answer them.
+    // File choice, the modal edit and the questions are hooks so tests can answer them.
     std::function<QString()> ChooseOpenFile;
     std::function<QString()> ChooseSaveFile;
-    std::function<bool()> RunEditDialog; // true when the user confirmed
+    std::function<bool()> RunEditDialog;                      // true when the user confirmed
+    std::function<bool(const QString& question)> AskQuestion; // true for "Da"
+    // The folder of stable adapter names the port box reads (tests point it elsewhere).
+    QString PortLinkFolder = QString::fromLatin1(StableLinkFolder);
+    bool Confirm(const QString& question) const { return AskQuestion && AskQuestion(question); }
 
     // --- state, for the operations and the tests ---
     PortSettings SerialSettings;
@@ -150,10 +156,13 @@ private:
     // Runs one register operation; a link failure ends it with the communication line,
     // the progress box closed and the window enabled.
     void GuardLink(const std::function<void()>& operation);
+    // Gives the keyboard focus back to the widget that had it when the progress began.
+    void RestoreFocus();
     bool eventFilter(QObject* watched, QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
     std::unique_ptr<EmulatorProcess> Emulator;
+    QPointer<QWidget> FocusBeforeProgress;
 };
 
 extern TFormMain* FormMain;

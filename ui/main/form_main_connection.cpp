@@ -16,6 +16,7 @@ namespace {
 
 const char* const LoggedOutLine = "Odjavljivanje - OK";
 const char* const EmulatorFailedLine = "Emulator nije moguce pokrenuti: ";
+const char* const EmulatorConnectedLine = "Povezano sa emulatorom, ne sa kasom.";
 constexpr int FastSpeedItem = 1;
 
 QString Text(const char* latin) {
@@ -31,7 +32,8 @@ void TFormMain::BitBtnConnectClick() {
     const int item = ComboBoxPort->currentIndex();
     const int port = item + 1; // no selected item gives port 0
     const int speed = ComboBoxSpeed->currentIndex() == FastSpeedItem ? FastSpeed : SlowSpeed;
-    if (IsEmulatorItem(ComboBoxPort, item)) {
+    const bool emulator = IsEmulatorItem(ComboBoxPort, item);
+    if (emulator) {
         if (!Emulator) {
             Emulator = std::make_unique<EmulatorProcess>();
         }
@@ -44,6 +46,10 @@ void TFormMain::BitBtnConnectClick() {
         }
     }
     Connect(port, speed, EditPassword->text());
+    if (emulator && Connected) {
+        // The articles written now are not in any register.
+        Log(Text(EmulatorConnectedLine));
+    }
 }
 
 void TFormMain::Connect(int port, int speed, const QString& password) {

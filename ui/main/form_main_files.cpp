@@ -6,17 +6,12 @@
 #include <QTableWidget>
 
 #include "articles/article_file.h"
+#include "articles/load_messages.h"
 #include "ui/main/grid_rows.h"
 
 namespace {
 
-const QString CannotLoad = QStringLiteral("Greska: fajl %1 nije moguce ucitati");
 const QString CannotSave = QStringLiteral("Greska: fajl %1 nije moguce snimiti");
-const QString LinesLeftOver = QStringLiteral("Nije ucitano %1 redova (najvise %2 artikala)");
-// The reader stops counting far into a huge file; the count is then a lower bound.
-const QString LinesLeftOverAtLeast =
-    QStringLiteral("Nije ucitano najmanje %1 redova (najvise %2 artikala)");
-constexpr int MostArticles = ArticleTableSize - FirstLoadedLocation;
 constexpr int EmptyGridRows = 2; // heading and one empty row
 
 std::string NativePath(const QString& path) {
@@ -55,12 +50,8 @@ void TFormMain::BitBtnSaveClick() {
 
 bool TFormMain::LoadArticleFile(const QString& path) {
     const LoadOutcome outcome = LoadArticles(NativePath(path), ArticlesPC);
-    if (!outcome.Opened) {
-        Log(CannotLoad.arg(path));
-    }
-    if (outcome.LinesNotTaken > 0) {
-        const QString& text = outcome.CountStopped ? LinesLeftOverAtLeast : LinesLeftOver;
-        Log(text.arg(outcome.LinesNotTaken).arg(MostArticles));
+    for (const std::string& line : LoadMessages(outcome, path.toStdString())) {
+        Log(QString::fromStdString(line));
     }
     return outcome.Taken > 0;
 }

@@ -20,6 +20,7 @@ constexpr int ColumnID = 0;
 constexpr int ColumnName = 1;
 constexpr int EmptyGridRows = 2; // heading and one empty row
 constexpr int HeadingRows = 1;
+const char* const EraseAllQuestion = "Obrisati sve artikle iz kase osim lokacije 1?";
 
 EraseTarget RowTarget(const QTableWidget* grid, int gridRow) {
     return {GridCell(grid, gridRow, ColumnID).toInt(),
@@ -95,6 +96,9 @@ void TFormMain::StringGridECRKeyUp(int key, Qt::KeyboardModifiers /*modifiers*/)
 }
 
 void TFormMain::BitBtnEraseAllClick() {
+    if (!Confirm(QString::fromLatin1(EraseAllQuestion))) {
+        return;
+    }
     bool erased = false;
     GuardLink([this, &erased] {
         WindowProgress progress(*this, HeadingRows);

@@ -1,10 +1,17 @@
 #include "ui/main/form_main.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 
 #include "ui/progress/progress_box.h"
 
 void TFormMain::BeginProgress(int min, int max) {
+    // Disabling the window takes the keyboard focus away and enabling it does not give it
+    // back: without this the next key (Delete in the grid) would go nowhere.
+    FocusBeforeProgress = QApplication::focusWidget();
+    if (FocusBeforeProgress && FocusBeforeProgress->window() != this) {
+        FocusBeforeProgress = nullptr;
+    }
     setEnabled(false);
     if (ProgressBox) {
         ProgressBox->show();
@@ -23,6 +30,17 @@ void TFormMain::EndProgress() {
         ProgressBox->hide();
     }
     setEnabled(true);
+    RestoreFocus();
+}
+
+void TFormMain::RestoreFocus() {
+    QWidget* focus = FocusBeforeProgress;
+    FocusBeforeProgress = nullptr;
+    if (focus == nullptr || !focus->isVisible() || !focus->isEnabled()) {
+        return;
+    }
+    activateWindow();
+    focus->setFocus(Qt::OtherFocusReason);
 }
 
 void TFormMain::closeEvent(QCloseEvent* event) {

@@ -43,13 +43,20 @@ int SelectedGridRow(const QTableWidget* grid) {
         return cells.first()->row() + HeadingRows;
     }
     const QModelIndexList rows = grid->selectionModel()->selectedRows();
-    return rows.isEmpty() ? 0 : rows.first().row() + HeadingRows;
+    if (!rows.isEmpty()) {
+        return rows.first().row() + HeadingRows;
+    }
+    // Tabbing into the grid makes a row current without selecting it; that row is the
+    // one the user sees marked.
+    const QModelIndex current = grid->currentIndex();
+    return current.isValid() ? current.row() + HeadingRows : 0;
 }
 
 void SelectGridRow(QTableWidget* grid, int gridRow) {
     const int row = TableRow(gridRow);
     if (row < 0 || row >= grid->rowCount()) {
         grid->clearSelection();
+        grid->setCurrentIndex(QModelIndex()); // no row is current either
         return;
     }
     grid->setCurrentCell(row, 0);

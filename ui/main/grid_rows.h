@@ -16,7 +16,9 @@ void SetGridRowCount(QTableWidget* grid, int rows);
 QString GridCell(const QTableWidget* grid, int gridRow, int column);
 // Writes a data cell (grid row 1 or more), read-only for the user; the row must exist.
 void SetGridCell(QTableWidget* grid, int gridRow, int column, const QString& text);
-// The selected data row as a grid row, 0 when none is selected.
+// The selected data row as a grid row; without a selection the current row; 0 when there
+// is neither.
 int SelectedGridRow(const QTableWidget* grid);
-// Selects a whole data row and makes it current; 0 or a missing row clears the selection.
+// Selects a whole data row and makes it current; 0 or a missing row clears the selection
+// and the current row.
 void SelectGridRow(QTableWidget* grid, int gridRow);

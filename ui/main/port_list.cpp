@@ -1,33 +1,97 @@
 #include "ui/main/port_list.h"
 
 #include <QComboBox>
+#include <QFileInfo>
+#include <QRegularExpression>
+
+#include <algorithm>
+#include <tuple>
 
 #include "serial/port_devices.h"
 
 const char* const EmulatorItemText = "Emulator";
+const char* const StableLinkFolder = "/dev/serial/by-id";
 
 namespace {
 
 // Marks the emulator's item, so a device path that happens to read "Emulator" is no
 // emulator.
 constexpr int EmulatorRole = Qt::UserRole + 1;
+// What an item stands for, so a choice survives a new reading of the ports even when
+// the item moves.
+constexpr int IdentityRole = Qt::UserRole + 2;
+const char* const EmulatorIdentity = "emulator";
+const char* const AdapterPrefixes[] = {"ttyUSB", "ttyACM"};
+const QRegularExpression NameAndNumber(QStringLiteral("^(.*?)(\\d*)$"));
+
+// USB adapters first in their fixed order, then every other kind by name; within a
+// kind "ttyUSB10" after "ttyUSB9".
+auto OrderKey(const PortEntry& port) {
+    const QRegularExpressionMatch parts = NameAndNumber.match(QFileInfo(port.Device).fileName());
+    const QString kind = parts.captured(1);
+    const auto adapter = std::find_if(std::begin(AdapterPrefixes), std::end(AdapterPrefixes),
+                                      [&kind](const char* prefix) { return kind == prefix; });
+    const auto rank = static_cast<int>(adapter - std::begin(AdapterPrefixes));
+    return std::make_tuple(rank, kind, parts.captured(2).toLongLong(), port.Device);
+}
+
+bool IsFixedDevice(const QString& device) {
+    for (int port = 1; port <= FixedPortCount; ++port) {
+        if (device.toStdString() == PortDevicePath(port)) {
+            return true;
+        }
+    }
+    return false;
+}
+
+QString Identity(const QComboBox* box, int index) {
+    return index < 0 ? QString() : box->itemData(index, IdentityRole).toString();
+}
+
+void AddItem(QComboBox* box, const QString& text, const QString& identity) {
+    box->addItem(text);
+    box->setItemData(box->count() - 1, identity, IdentityRole);
+}
 
 } // namespace
 
-void FillPortBox(QComboBox* box, const QStringList& adapters) {
+QList<PortEntry> AdapterPorts(QList<PortEntry> found) {
+    found.erase(std::remove_if(found.begin(), found.end(),
+                               [](const PortEntry& port) { return IsFixedDevice(port.Device); }),
+                found.end());
+    std::sort(found.begin(), found.end(),
+              [](const PortEntry& a, const PortEntry& b) { return OrderKey(a) < OrderKey(b); });
+    return found;
+}
+
+QString PortItemText(const PortEntry& port) {
+    return port.Description.isEmpty()
+               ? port.Device
+               : QStringLiteral("%1 (%2)").arg(port.Device, port.Description);
+}
+
+void FillPortBox(QComboBox* box, const QList<PortEntry>& ports) {
+    const QString kept = Identity(box, box->currentIndex());
+    const int itemsBefore = box->count();
     box->clear();
     for (int port = 1; port <= FixedPortCount; ++port) {
-        box->addItem(QString::number(port));
+        AddItem(box, QString::number(port), QString::number(port));
     }
-    for (const QString& device : adapters) {
-        box->addItem(device);
-        RegisterPortDevice(box->count(), device.toStdString());
+    for (const PortEntry& port : ports) {
+        AddItem(box, PortItemText(port), port.Stable);
+        RegisterPortDevice(box->count(), port.Stable.toStdString());
     }
     if (EmulatorOffered()) {
-        box->addItem(QString::fromLatin1(EmulatorItemText));
+        AddItem(box, QString::fromLatin1(EmulatorItemText), QString::fromLatin1(EmulatorIdentity));
         box->setItemData(box->count() - 1, true, EmulatorRole);
     }
-    box->setCurrentIndex(0);
+    // Numbers that no adapter stands for any more lead nowhere; the emulator's item
+    // registers its device when it connects.
+    for (int port = box->count(); port <= itemsBefore; ++port) {
+        UnregisterPortDevice(port);
+    }
+    const int chosen = kept.isEmpty() ? -1 : box->findData(kept, IdentityRole);
+    box->setCurrentIndex(chosen >= 0 ? chosen : 0);
 }
 
 bool IsEmulatorItem(const QComboBox* box, int index) {

@@ -1,22 +1,37 @@
 #pragma once
 
+#include <QList>
 #include <QString>
-#include <QStringList>
 
 class QComboBox;
 
-// The port box: "1" to "4" (COM1 to COM4); on Linux then every USB serial adapter
-// present, shown by its device path, and "Emulator". An item's port number is its
+// The port box on Linux: "1" to "4" (COM1 to COM4), then every other serial port the
+// system lists (USB adapters first), then "Emulator". An item's port number is its
 // position plus one, so the connect sequence needs no knowledge of the extra items.
 constexpr int FixedPortCount = 4;
 extern const char* const EmulatorItemText;
+// Where udev keeps a name for each USB serial adapter that survives a replug.
+extern const char* const StableLinkFolder;
 
-// The USB serial adapters in a device folder (ttyUSB*, then ttyACM*), in numeric order;
-// none on Windows, where adapters are COM ports like the others.
-QStringList SerialAdapters(const QString& deviceFolder = QStringLiteral("/dev"));
-// Whether the box offers the emulator: only where it runs (Linux).
+// One serial port the system offers.
+struct PortEntry {
+    QString Device;      // the kernel's device, e.g. /dev/ttyUSB0
+    QString Description; // what the system calls it; may be empty
+    QString Stable;      // the path to open: a link in the stable folder when one leads here
+};
+
+// The ports that get items of their own: the fixed items' devices left out, USB adapters
+// (ttyUSB, then ttyACM) first, then the rest, numbers compared as numbers.
+QList<PortEntry> AdapterPorts(QList<PortEntry> found);
+// What the system lists right now (Qt Serial Port) and the links in linkFolder that lead
+// to a device, each device once. None on Windows, where only COM1 to COM4 are offered.
+QList<PortEntry> SystemPorts(const QString& linkFolder = QString::fromLatin1(StableLinkFolder));
+// "/dev/ttyUSB0 (FT232R USB UART)", or the device alone without a description.
+QString PortItemText(const PortEntry& port);
+// Fills the box, registers each port's stable path for its item's port number and keeps
+// the current choice when it is still there (the first item otherwise).
+void FillPortBox(QComboBox* box, const QList<PortEntry>& ports = SystemPorts());
+// Whether the box offers the emulator: only where it runs.
 bool EmulatorOffered();
-// Fills the box and registers each adapter's device for its item's port number.
-void FillPortBox(QComboBox* box, const QStringList& adapters = SerialAdapters());
 // True for the item that stands for the emulator.
 bool IsEmulatorItem(const QComboBox* box, int index);

@@ -1,35 +1,40 @@
 #include "ui/main/port_list.h"
 
 #include <QDir>
-
-#include <algorithm>
+#include <QFileInfo>
+#include <QMap>
+#include <QSerialPortInfo>
 
 namespace {
 
-// "ttyUSB10" after "ttyUSB9": the digits after the prefix compare as a number.
-QStringList SortedByNumber(QStringList names, const QString& prefix) {
-    std::sort(names.begin(), names.end(), [&prefix](const QString& a, const QString& b) {
-        return a.mid(prefix.size()).toInt() < b.mid(prefix.size()).toInt();
-    });
-    return names;
-}
-
-QStringList DevicesNamed(const QDir& folder, const QString& prefix) {
-    const QStringList names =
-        folder.entryList({prefix + QLatin1Char('*')}, QDir::Files | QDir::System);
-    QStringList paths;
-    for (const QString& name : SortedByNumber(names, prefix)) {
-        paths << folder.filePath(name);
-    }
-    return paths;
+QString DeviceKey(const QString& path) {
+    const QString canonical = QFileInfo(path).canonicalFilePath();
+    return canonical.isEmpty() ? path : canonical;
 }
 
 } // namespace
 
-QStringList SerialAdapters(const QString& deviceFolder) {
-    const QDir folder(deviceFolder);
-    return DevicesNamed(folder, QStringLiteral("ttyUSB")) +
-           DevicesNamed(folder, QStringLiteral("ttyACM"));
+QList<PortEntry> SystemPorts(const QString& linkFolder) {
+    QMap<QString, PortEntry> byDevice;
+    for (const QSerialPortInfo& info : QSerialPortInfo::availablePorts()) {
+        const QString device = info.systemLocation();
+        byDevice.insert(DeviceKey(device), PortEntry{device, info.description(), device});
+    }
+    // A link that leads nowhere is an adapter that has gone; it has no item.
+    const QFileInfoList links =
+        QDir(linkFolder).entryInfoList(QDir::AllEntries | QDir::System | QDir::NoDotAndDotDot);
+    for (const QFileInfo& link : links) {
+        const QString device = link.canonicalFilePath();
+        if (!link.isSymLink() || device.isEmpty()) {
+            continue;
+        }
+        auto known = byDevice.find(device);
+        if (known == byDevice.end()) {
+            known = byDevice.insert(device, PortEntry{device, link.fileName(), QString()});
+        }
+        known->Stable = link.absoluteFilePath();
+    }
+    return AdapterPorts(byDevice.values());
 }
 
 bool EmulatorOffered() {

@@ -1,9 +1,10 @@
 #include "ui/main/port_list.h"
 
-// Windows names a USB adapter COMn like any other port, so it is picked by its number;
-// and the emulator serves a Linux pseudo-terminal, so it is not offered.
+// On Windows an item's port number is the COM number the link opens (\\.\COMn), so only
+// the fixed items COM1 to COM4 can stand for a port: no other is listed. The emulator
+// serves a Linux pseudo-terminal, so it is not offered either.
 
-QStringList SerialAdapters(const QString& /*deviceFolder*/) {
+QList<PortEntry> SystemPorts(const QString& /*linkFolder*/) {
     return {};
 }
 

@@ -1,0 +1,83 @@
+#include "articles/load_messages.h"
+
+#include <initializer_list>
+
+#include "text/code_page.h"
+#include "text/utf8.h"
+
+namespace {
+
+const char CannotLoad[] = "Greska: fajl %1 nije moguce ucitati";
+const char HeadingSkipped[] = "Prvi red se preskace kao zaglavlje: \"%1\"";
+const char BadPrice[] = "Red %1: neispravna cena \"%2\"";
+const char BadField[] = "Red %1: neispravno polje %2 \"%3\"";
+const char ExponentBarcode[] = "Red %1: barkod \"%2\" je u obliku broja sa eksponentom";
+const char MoreRows[] = "... i jos %1 redova nije ucitano";
+const char LinesLeftOver[] = "Nije ucitano %1 redova (najvise %2 artikala)";
+// The reader stops counting far into a huge file; the count is then a lower bound.
+const char LinesLeftOverAtLeast[] = "Nije ucitano najmanje %1 redova (najvise %2 artikala)";
+const char NoArticle[] = "Fajl %1 ne sadrzi nijedan artikal (ocekuje se zaglavlje, pa redovi "
+                         "sa nazivom, barkodom i cenom)";
+constexpr int MostArticles = ArticleTableSize - FirstLoadedLocation;
+
+// The pattern with %1, %2, ... replaced by the texts in turn.
+std::string Fill(const char* pattern, std::initializer_list<std::string> texts) {
+    std::string out;
+    for (const char* p = pattern; *p != '\0'; ++p) {
+        const int k = p[0] == '%' && p[1] >= '1' && p[1] <= '9' ? p[1] - '1' : -1;
+        if (k >= 0 && static_cast<std::size_t>(k) < texts.size()) {
+            out += texts.begin()[k];
+            ++p;
+        } else {
+            out += *p;
+        }
+    }
+    return out;
+}
+
+// File texts (Windows-1251) as UTF-8.
+std::string Shown(const ECRString& text) {
+    return Utf16ToUtf8(Cp1251ToUtf16(text.Text()));
+}
+
+std::string RowLine(const RowNote& note) {
+    const std::string row = std::to_string(note.Line);
+    const LineReading& r = note.Reading;
+    switch (r.Fault) {
+    case LineFault::Price:
+        return Fill(BadPrice, {row, Shown(r.Text)});
+    case LineFault::ExponentBarcode:
+        return Fill(ExponentBarcode, {row, Shown(r.Text)});
+    case LineFault::Field:
+    case LineFault::None:
+        break;
+    }
+    return Fill(BadField, {row, std::to_string(r.Field), Shown(r.Text)});
+}
+
+} // namespace
+
+std::vector<std::string> LoadMessages(const LoadOutcome& outcome, const std::string& shownPath) {
+    if (!outcome.Opened) {
+        return {Fill(CannotLoad, {shownPath})};
+    }
+    std::vector<std::string> lines;
+    if (outcome.HeadingIsArticle) {
+        lines.push_back(Fill(HeadingSkipped, {Shown(outcome.HeadingName)}));
+    }
+    for (const RowNote& note : outcome.Notes) {
+        lines.push_back(RowLine(note));
+    }
+    if (outcome.NotesLeftOut > 0) {
+        lines.push_back(Fill(MoreRows, {std::to_string(outcome.NotesLeftOut)}));
+    }
+    if (outcome.LinesNotTaken > 0) {
+        lines.push_back(
+            Fill(outcome.CountStopped ? LinesLeftOverAtLeast : LinesLeftOver,
+                 {std::to_string(outcome.LinesNotTaken), std::to_string(MostArticles)}));
+    }
+    if (outcome.Taken == 0) {
+        lines.push_back(Fill(NoArticle, {shownPath}));
+    }
+    return lines;
+}
