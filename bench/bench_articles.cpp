@@ -14,9 +14,10 @@ std::string Field(const char* format, int value) {
     return text;
 }
 
-std::string ArticleLine(int n, int nameNumber) {
+std::string ArticleLine(int n, int nameNumber, bool newPrice = false) {
     return "\"Artikal " + Field("%05d", nameNumber) + "\"\t" + Field("86%011d", nameNumber) + "\t" +
-           Field("%d.50", 10 + n % 900) + "\t1\t2\t0\t0\t0\t0\t0\t0.000\t0.00";
+           Field("%d.50", 10 + n % 900 + (newPrice ? 1000 : 0)) +
+           "\t1\t2\t0\t0\t0\t0\t0\t0.000\t0.00";
 }
 
 // ASCII text as UTF-16LE.
@@ -37,6 +38,15 @@ void WriteArticleFile(const std::string& path, int count, int duplicateEvery) {
     for (int n = 0; n < count; ++n) {
         const bool repeat = duplicateEvery > 0 && n > 0 && n % duplicateEvery == 0;
         file << Utf16(ArticleLine(n, repeat ? n - 1 : n) + "\r\n");
+    }
+}
+
+void WriteChangedArticleFile(const std::string& path, int count, int changed) {
+    std::ofstream file(path, std::ios::binary | std::ios::trunc);
+    file << Utf16("Naziv\tBarkod\tCena\r\n");
+    const int every = changed > 0 ? count / changed : count + 1;
+    for (int n = 0; n < count; ++n) {
+        file << Utf16(ArticleLine(n, n, n % every == 0 && n / every < changed) + "\r\n");
     }
 }
 

@@ -17,6 +17,7 @@
 #include "bench/bench_articles.h"
 #include "bench/bench_table.h"
 #include "bench/cli_rows.h"
+#include "bench/sync_rows.h"
 #include "cli/emulator_child.h"
 #include "ecr/talon_ecr.h"
 #include "serial/port_devices.h"
@@ -212,13 +213,14 @@ int main(int argc, char** argv) {
     PrintHeading();
     std::vector<BenchRow> rows;
     const bool quick = mode == "--quick"; // the local rows only
-    if (mode == "--cli") {
-        CommandLineRows(rows);
+    if (mode == "--cli" || mode == "--sync") {
+        (mode == "--cli" ? CommandLineRows : SyncRows)(rows);
         PrintBenchTable(rows);
         return 0;
     }
     if (!quick) {
         CommandLineRows(rows);
+        SyncRows(rows);
         PacedRow(rows, 9600);
         PacedRow(rows, 19200);
         UnpacedRows(rows);

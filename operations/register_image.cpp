@@ -123,7 +123,7 @@ bool ImageStore::Load(RegisterImage& image) const {
     if (!file) {
         return false;
     }
-    Utf16LineReader reader(file.get(), FileEncoding::Utf16LE, MaxLineUnits); // as Save writes it
+    Utf16LineReader reader(file.get(), FileEncoding::Utf16LE, MaxLineUnits);
     std::u16string piece;
     bool heading = true;
     while (reader.Next(piece)) {

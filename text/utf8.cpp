@@ -129,3 +129,13 @@ std::string Utf16ToUtf8(const std::u16string& text) {
     }
     return out;
 }
+
+std::u16string Utf8ToUtf16(const std::string& text) {
+    Utf8Decoder decoder;
+    std::u16string out;
+    for (const char c : text) {
+        decoder.Feed(static_cast<unsigned char>(c), out);
+    }
+    decoder.Finish(out);
+    return out;
+}

@@ -7,7 +7,7 @@
 
 #include "article_test_files.h"
 #include "articles/article_file.h"
-#include "text/utf8_text.h" // the test's own UTF-8 reading, not the loader's
+#include "text/utf8.h"
 
 namespace {
 

@@ -118,6 +118,9 @@ bool Prepare(Case& c, Op op) {
     if (op == Op::Send || op == Op::Arrange) {
         LoadFile(c);
     }
+    if (op == Op::Send) {
+        c.Form().BitBtnStatus->click(); // the register known, the fault strikes the writes
+    }
     if (op == Op::Erase || op == Op::EraseAll || op == Op::Edit) {
         List(c);
         SelectGridRow(c.Form().StringGridECR, BetaGridRow);

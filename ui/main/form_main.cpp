@@ -20,6 +20,7 @@
 #include <QTableWidget>
 
 #include "ecr/talon_ecr.h"
+#include "operations/image_keeper.h"
 #include "serial/windows_serial.h"
 #include "ui/common/error_display.h"
 #include "ui/common/question_box.h"
@@ -197,6 +198,9 @@ void BuildPCPage(TFormMain& f) {
           QStyle::SP_DialogOpenButton},
          {&f.BitBtnSend, "BitBtnSend", "Posalji", "Salje artikle u Talon kasu",
           QStyle::SP_ArrowRight},
+         {&f.BitBtnSendChanges, "BitBtnSendChanges", "Posalji izmene",
+          "Salje samo artikle koji se razlikuju od onoga sto je u kasi",
+          QStyle::SP_MediaSeekForward},
          Separator,
          {&f.BitBtnExamine, "BitBtnExamine", "Analiziraj",
           "Trazi artikle sa istim nazivom ili barkodom", QStyle::SP_FileDialogContentsView},
@@ -343,6 +347,7 @@ void TFormMain::ConnectSignals() {
     onClick(BitBtnClearLog, &TFormMain::BitBtnClearLogClick);
     onClick(BitBtnOpen, &TFormMain::BitBtnOpenClick);
     onClick(BitBtnSend, &TFormMain::BitBtnSendClick);
+    onClick(BitBtnSendChanges, &TFormMain::BitBtnSendChangesClick);
     onClick(BitBtnExamine, &TFormMain::BitBtnExamineClick);
     onClick(BitBtnSort, &TFormMain::BitBtnSortClick);
     onClick(BitBtnList, &TFormMain::BitBtnListClick);

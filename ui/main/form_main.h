@@ -30,6 +30,7 @@ class WindowsSerial;
 class TProgressBox;
 class TEditPLU;
 class EmulatorProcess;
+class ImageKeeper;
 
 // The main window. Its handlers are public so that tests drive them directly; each
 // concern lives in its own form_main_*.cpp file.
@@ -67,6 +68,7 @@ public:
 
     // --- register operations (form_main_send.cpp, form_main_list.cpp, form_main_status.cpp) ---
     void BitBtnSendClick();
+    void BitBtnSendChangesClick(); // form_main_sync.cpp
     void BitBtnListClick();
     bool ListArticles();
     void BitBtnEraseClick();
@@ -113,6 +115,7 @@ public:
     std::unique_ptr<WindowsSerial> Serial;
     std::unique_ptr<TalonECR> ECR;
     bool Connected = false;
+    std::unique_ptr<ImageKeeper> Image; // what the connected register holds
     ArticleTable ArticlesPC;
     ArticleTable ArticlesECR;
 
@@ -135,6 +138,7 @@ public:
     QWidget* PC = nullptr;
     QPushButton* BitBtnOpen = nullptr;
     QPushButton* BitBtnSend = nullptr;
+    QPushButton* BitBtnSendChanges = nullptr;
     QPushButton* BitBtnExamine = nullptr;
     QPushButton* BitBtnSort = nullptr;
     QTableWidget* StringGridPC = nullptr;

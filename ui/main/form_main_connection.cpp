@@ -6,9 +6,11 @@
 
 #include "ecr/talon_ecr.h"
 #include "operations/connect_register.h"
+#include "operations/image_keeper.h"
 #include "serial/windows_serial.h"
 #include "ui/common/text_convert.h"
 #include "ui/main/emulator_process.h"
+#include "ui/main/image_folder.h"
 #include "ui/main/port_list.h"
 #include "ui/main/window_sinks.h"
 
@@ -55,12 +57,14 @@ void TFormMain::BitBtnConnectClick() {
 void TFormMain::Connect(int port, int speed, const QString& password) {
     SerialSettings = RegisterPortSettings(port, speed);
     // The objects of an earlier failed attempt go now; the register object first.
+    Image.reset();
     ECR.reset();
     Serial = std::make_unique<WindowsSerial>(SerialSettings);
     WindowLog log(*this);
     Connected = ConnectRegister(*Serial, ECR, ToECRString(password), CheckBoxPrint->isChecked(),
                                 log) == ConnectOutcome::Connected;
     if (Connected) {
+        Image = std::make_unique<ImageKeeper>(WindowImageFolder());
         UpdateControls();
     }
 }
@@ -81,6 +85,7 @@ void TFormMain::Disconnect() {
 
 void TFormMain::ReleaseConnection() {
     // Nothing is said to the register: releasing the link just closes the port.
+    Image.reset();
     ECR.reset();
     Serial.reset();
 }

@@ -5,10 +5,12 @@
 #include <QTableWidget>
 
 #include "ecr/talon_ecr.h"
+#include "operations/image_keeper.h"
 #include "ui/common/error_display.h"
 #include "ui/edit/edit_plu.h"
 #include "ui/main/article_row.h"
 #include "ui/main/grid_rows.h"
+#include "ui/main/window_sinks.h"
 
 namespace {
 
@@ -28,8 +30,14 @@ int EditableEntry(const TFormMain& form, int gridRow) {
 }
 
 void WriteEdited(TFormMain& form, const TalonPLUItem& edited, int index, int gridRow) {
+    WindowLog log(form);
+    ImageWriting writing(form.Image.get(), *form.ECR, ImageKeeper::Writing::Patch, log);
     form.BeginProgress(0, 1);
     const std::int32_t code = form.ECR->WriteArticle(edited, edited.GetThisID());
+    if (code == 0 && form.Image) {
+        form.Image->Written(edited.GetThisID(), edited);
+    }
+    writing.EndedNormally();
     if (code == 0) {
         form.ArticlesECR[index] = edited;
         form.StepProgress(1);

@@ -28,6 +28,7 @@ void TFormMain::BitBtnOpenClick() {
     StringGridPC->hide();
     BitBtnSort->setEnabled(false);
     BitBtnSend->setEnabled(false);
+    BitBtnSendChanges->setEnabled(false);
     BitBtnExamine->setEnabled(false);
     SetGridRowCount(StringGridPC, EmptyGridRows);
     if (!LoadArticleFile(path)) {
@@ -37,6 +38,7 @@ void TFormMain::BitBtnOpenClick() {
     StringGridPC->show();
     BitBtnSort->setEnabled(true);
     BitBtnSend->setEnabled(true);
+    BitBtnSendChanges->setEnabled(true);
     BitBtnExamine->setEnabled(true);
 }
 

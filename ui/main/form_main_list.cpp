@@ -8,6 +8,7 @@
 
 #include "ecr/talon_ecr.h"
 #include "operations/erase_articles.h"
+#include "operations/image_keeper.h"
 #include "operations/list_articles.h"
 #include "ui/common/text_convert.h"
 #include "ui/main/article_row.h"
@@ -43,13 +44,21 @@ void ForgetArticle(TFormMain& form, int number) {
     }
 }
 
+// One erase, with the register's image told when it is accepted.
+bool EraseKept(TFormMain& form, const EraseTarget& target, WindowLog& log) {
+    ImageWriting writing(form.Image.get(), *form.ECR, ImageKeeper::Writing::Patch, log);
+    const bool erased = EraseArticle(*form.ECR, target, log, form.Image.get());
+    writing.EndedNormally();
+    return erased;
+}
+
 void EraseSelected(TFormMain& form) {
     form.BeginProgress(0, 1);
     const int row = SelectedGridRow(form.StringGridECR);
     if (row > 0) {
         const EraseTarget target = RowTarget(form.StringGridECR, row);
         WindowLog log(form);
-        if (target.Number != ProtectedLocation && EraseArticle(*form.ECR, target, log)) {
+        if (target.Number != ProtectedLocation && EraseKept(form, target, log)) {
             ForgetArticle(form, target.Number);
             form.StepProgress(1);
             form.FillGridECR();
@@ -82,6 +91,10 @@ bool TFormMain::ListArticles() {
             SetGridRowCount(StringGridECR, row + HeadingRows);
             WriteArticleRow(StringGridECR, row, entry.GetThisID(), entry);
         });
+    if (Image) {
+        WindowLog log(*this);
+        Image->Listed(ECR->GetStatusItem(), ArticlesECR, log);
+    }
     return outcome.Count > 0;
 }
 
@@ -103,7 +116,9 @@ void TFormMain::BitBtnEraseAllClick() {
     GuardLink([this, &erased] {
         WindowProgress progress(*this, HeadingRows);
         WindowLog log(*this);
-        EraseArticles(*ECR, GridTargets(StringGridECR), progress, log);
+        ImageWriting writing(Image.get(), *ECR, ImageKeeper::Writing::Patch, log);
+        EraseArticles(*ECR, GridTargets(StringGridECR), progress, log, Image.get());
+        writing.EndedNormally();
         erased = true;
     });
     if (erased) {

@@ -75,7 +75,8 @@ void TFormMain::UpdateControls() {
     SetEnabled({BitBtnDisconnect, CheckBoxPrint, BitBtnOpen, BitBtnList, BitBtnStatus}, Connected);
     // Every connect and disconnect starts the lists afresh: a file is loaded or the
     // register listed again before the list commands make sense.
-    SetEnabled({BitBtnSort, BitBtnExamine, BitBtnSend, BitBtnSave, BitBtnErase, BitBtnEraseAll},
+    SetEnabled({BitBtnSort, BitBtnExamine, BitBtnSend, BitBtnSendChanges, BitBtnSave, BitBtnErase,
+                BitBtnEraseAll},
                false);
     StringGridPC->hide();
     StringGridECR->hide();

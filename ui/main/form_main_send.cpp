@@ -5,6 +5,7 @@
 
 #include <vector>
 
+#include "operations/image_keeper.h"
 #include "operations/send_articles.h"
 #include "ui/main/grid_rows.h"
 #include "ui/main/window_sinks.h"
@@ -28,6 +29,8 @@ void TFormMain::BitBtnSendClick() {
     GuardLink([this] {
         WindowProgress progress(*this);
         WindowLog log(*this);
-        SendArticles(*ECR, ArticlesPC, GridLocations(StringGridPC), progress, log);
+        ImageWriting writing(Image.get(), *ECR, ImageKeeper::Writing::FullSend, log);
+        SendArticles(*ECR, ArticlesPC, GridLocations(StringGridPC), progress, log, Image.get());
+        writing.EndedNormally();
     });
 }

@@ -1,6 +1,8 @@
 // The status report: sixteen labelled lines of the register's status record.
 #include "ui/main/form_main.h"
 
+#include "ecr/talon_ecr.h"
+#include "operations/image_keeper.h"
 #include "operations/status_report.h"
 #include "ui/main/window_sinks.h"
 
@@ -8,5 +10,8 @@ void TFormMain::BitBtnStatusClick() {
     GuardLink([this] {
         WindowLog log(*this);
         ReportStatus(*ECR, log);
+        if (Image) {
+            Image->Identify(ECR->GetStatusItem());
+        }
     });
 }
