@@ -5,6 +5,7 @@
 #include "operations/register_log.h"
 #include "serial/comm.h"
 #include "serial/ecr_error.h"
+#include "serial/windows_serial.h"
 
 namespace {
 
@@ -17,6 +18,28 @@ constexpr int OneStopBit = 0;
 constexpr int NoParity = 0;
 constexpr int NoHandshake = 0;
 constexpr int DtrOff = 0;
+const char* const PortWord = "Port ";
+const char* const AccessDeniedText = ": pristup odbijen. Dodajte korisnika u grupu dialout (sudo "
+                                     "adduser $USER dialout) i prijavite se ponovo.";
+const char* const BusyText = " je zauzet drugim programom.";
+const char* const MissingText = " ne postoji.";
+
+// The third failure line, telling why the port would not open; empty when the system
+// gave no reason the user can act on.
+ECRString PortFaultLine(PortFault fault, int port) {
+    const ECRString device(WindowsSerial::DeviceShown(port).c_str());
+    switch (fault) {
+    case PortFault::AccessDenied:
+        return ECRString(PortWord) + device + AccessDeniedText;
+    case PortFault::Busy:
+        return ECRString(PortWord) + device + BusyText;
+    case PortFault::Missing:
+        return ECRString(PortWord) + device + MissingText;
+    case PortFault::Unknown:
+        break;
+    }
+    return ECRString();
+}
 
 ConnectOutcome LogIn(SerialComm& link, std::unique_ptr<TalonECR>& ecr, const ECRString& password,
                      bool printing, LogSink& log) {
@@ -41,16 +64,25 @@ ConnectOutcome LogIn(SerialComm& link, std::unique_ptr<TalonECR>& ecr, const ECR
 ConnectOutcome ConnectRegister(SerialComm& link, std::unique_ptr<TalonECR>& ecr,
                                const ECRString& password, bool printing, LogSink& log) {
     ConnectOutcome outcome = ConnectOutcome::NoAnswer;
+    ECRString reason;
     try {
         outcome = LogIn(link, ecr, password, printing, log);
-    } catch (const ECRError&) {
-        outcome = ConnectOutcome::NoAnswer; // whatever step failed, the port must be freed
+    } catch (const ECRError& error) {
+        // Whatever step failed, the port must be freed.
+        const bool notOpened = error.GetErrorCode() == ErrorOpeningPort;
+        outcome = notOpened ? ConnectOutcome::PortNotOpened : ConnectOutcome::NoAnswer;
+        if (notOpened) {
+            reason = PortFaultLine(error.GetPortFault(), link.GetSettings().GetPort());
+        }
     }
     if (outcome == ConnectOutcome::Connected) {
         return outcome;
     }
     link.Close();
     LogConnectFailure(log);
+    if (reason.GetLength() > 0) {
+        log.Line(reason);
+    }
     return outcome;
 }
 

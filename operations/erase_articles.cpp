@@ -24,7 +24,8 @@ bool EraseArticle(TalonECR& ecr, const EraseTarget& target, LogSink& log, ImageK
 }
 
 EraseOutcome EraseArticles(TalonECR& ecr, const std::vector<EraseTarget>& targets,
-                           ProgressSink& progress, LogSink& log, ImageKeeper* image) {
+                           ProgressSink& progress, LogSink& log, ImageKeeper* image,
+                           const ErasedTarget& erased) {
     EraseOutcome outcome;
     progress.Begin(0, static_cast<int>(targets.size()));
     for (const EraseTarget& target : targets) {
@@ -33,7 +34,11 @@ EraseOutcome EraseArticles(TalonECR& ecr, const std::vector<EraseTarget>& target
             break;
         }
         if (target.Number != ProtectedLocation) {
-            ++(EraseArticle(ecr, target, log, image) ? outcome.Erased : outcome.Refused);
+            const bool gone = EraseArticle(ecr, target, log, image);
+            ++(gone ? outcome.Erased : outcome.Refused);
+            if (gone && erased) {
+                erased(target);
+            }
         }
         progress.Step(1);
     }

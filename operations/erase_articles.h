@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <vector>
 
 #include "articles/article_table.h"
@@ -27,10 +28,15 @@ struct EraseOutcome {
 bool EraseArticle(TalonECR& ecr, const EraseTarget& target, LogSink& log,
                   ImageKeeper* image = nullptr);
 
+// Told each target as soon as the register has erased it, so that a caller whose
+// operation a broken link cuts short still knows what is gone.
+using ErasedTarget = std::function<void(const EraseTarget& target)>;
+
 // Erases every target but location 1, which stays; one progress step a target, location
 // 1 included. A refusal does not stop the others.
 EraseOutcome EraseArticles(TalonECR& ecr, const std::vector<EraseTarget>& targets,
-                           ProgressSink& progress, LogSink& log, ImageKeeper* image = nullptr);
+                           ProgressSink& progress, LogSink& log, ImageKeeper* image = nullptr,
+                           const ErasedTarget& erased = {});
 
 // The articles of a listed table as erase targets, under their register numbers.
 std::vector<EraseTarget> ListedTargets(const ArticleTable& table);

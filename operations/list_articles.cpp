@@ -27,6 +27,9 @@ ListOutcome ListArticles(TalonECR& ecr, ArticleTable& table, ProgressSink& progr
         TalonPLUItem& entry = table[asked];
         const int next = ecr.ReadArticle(asked, entry);
         ++outcome.Read;
+        if (IsPresent(entry)) {
+            ++outcome.Found;
+        }
         if (listed) {
             listed(outcome.Read, entry);
         }

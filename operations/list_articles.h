@@ -10,6 +10,7 @@ class TalonECR;
 struct ListOutcome {
     int Count = 0;        // articles the register's status reports
     int Read = 0;         // entries read
+    int Found = 0;        // entries read that hold an article
     bool Stopped = false; // asked to stop before the chain's end
 };
 

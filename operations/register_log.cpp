@@ -9,6 +9,22 @@ const char* const ErrorPrefix = "Greska ";
 const char* const ErrorSeparator = ": ";
 const char* const LinkErrorPrefix = "Greska u komunikaciji: ";
 const char* const UnknownText = "???";
+// The failures a user meets, said with what to do about them.
+const char* const SilentRegisterText = "kasa ne odgovara. Proverite kabl i pokusajte ponovo.";
+const char* const PortGoneText =
+    "port nije dostupan. Pritisnite Zatvori, proverite kabl ili USB adapter, pa Otvori.";
+
+ECRString LinkErrorText(std::int32_t code) {
+    switch (code) {
+    case ErrorTimeout:
+        return SilentRegisterText;
+    case ErrorWritingPort:
+    case ErrorReadingPort:
+        return PortGoneText; // the device went away under the open port
+    default:
+        return code >= 0 && code < ErrorMessageCount ? ErrorMessages[code] : ECRString(UnknownText);
+    }
+}
 
 } // namespace
 
@@ -18,8 +34,5 @@ ECRString RegisterErrorLine(const TalonECR& ecr) {
 }
 
 ECRString LinkErrorLine(const ECRError& error) {
-    const std::int32_t code = error.GetErrorCode();
-    const ECRString text =
-        code >= 0 && code < ErrorMessageCount ? ErrorMessages[code] : ECRString(UnknownText);
-    return ECRString(LinkErrorPrefix) + text;
+    return ECRString(LinkErrorPrefix) + LinkErrorText(error.GetErrorCode());
 }

@@ -20,13 +20,25 @@ enum ECRErrorCode : std::int32_t {
 constexpr int ErrorMessageCount = 15;
 extern const ECRString ErrorMessages[ErrorMessageCount];
 
-// The serial link's exception: one code, copied by value when thrown.
+// Why a port would not open, where the system said.
+enum class PortFault : std::int32_t {
+    Unknown,
+    AccessDenied, // the user may not open the device
+    Busy,         // another program holds it
+    Missing,      // no such device
+};
+
+// The serial link's exception: one code, copied by value when thrown; a port that would
+// not open also carries the reason.
 class ECRError : public std::exception {
 public:
-    explicit ECRError(std::int32_t code) : ErrorCode(code) {}
+    explicit ECRError(std::int32_t code, PortFault fault = PortFault::Unknown)
+        : ErrorCode(code), Fault(fault) {}
     std::int32_t GetErrorCode() const { return ErrorCode; }
+    PortFault GetPortFault() const { return Fault; }
     // The code's text from ErrorMessages, "???" outside the table.
     const char* what() const noexcept override;
 
     std::int32_t ErrorCode;
+    PortFault Fault;
 };

@@ -9,8 +9,8 @@ public:
     PortSettings(std::int32_t port, std::int32_t baudRate, std::int32_t byteSize,
                  std::int32_t parity, std::int32_t stopBits, std::int32_t handshake,
                  std::int32_t dtrControl)
-        : Port(port), BaudRate(baudRate), ByteSize(byteSize), StopBits(stopBits),
-          Parity(parity), Handshake(handshake), DtrControl(dtrControl) {}
+        : Port(port), BaudRate(baudRate), ByteSize(byteSize), StopBits(stopBits), Parity(parity),
+          Handshake(handshake), DtrControl(dtrControl) {}
 
     std::int32_t GetPort() const { return Port; }
     std::int32_t GetBaudRate() const { return BaudRate; }

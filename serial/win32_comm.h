@@ -33,6 +33,14 @@ constexpr DWORD GENERIC_WRITE = 0x40000000u;
 constexpr DWORD OPEN_EXISTING = 3;
 constexpr DWORD PURGE_RXCLEAR = 0x0008;
 
+// The reasons GetLastError gives that the link tells apart; every other failure reads
+// ERROR_GEN_FAILURE.
+constexpr DWORD ERROR_FILE_NOT_FOUND = 2;
+constexpr DWORD ERROR_PATH_NOT_FOUND = 3;
+constexpr DWORD ERROR_ACCESS_DENIED = 5;
+constexpr DWORD ERROR_GEN_FAILURE = 31;
+constexpr DWORD ERROR_SHARING_VIOLATION = 32;
+
 constexpr BYTE NOPARITY = 0, ODDPARITY = 1, EVENPARITY = 2, MARKPARITY = 3, SPACEPARITY = 4;
 constexpr BYTE ONESTOPBIT = 0, ONE5STOPBITS = 1, TWOSTOPBITS = 2;
 constexpr DWORD DTR_CONTROL_DISABLE = 0, DTR_CONTROL_ENABLE = 1, DTR_CONTROL_HANDSHAKE = 2;
@@ -87,5 +95,7 @@ BOOL PurgeComm(HANDLE file, DWORD flags);
 // error to clear: errors is 0; stat (may be null) tells the bytes queued each way.
 BOOL ClearCommError(HANDLE file, DWORD* errors, COMSTAT* stat);
 BOOL CloseHandle(HANDLE object);
+// The reason of this thread's last failed call.
+DWORD GetLastError();
 
 #endif

@@ -49,10 +49,40 @@ constexpr struct {
     tcflag_t Flag;
 } ByteSizes[] = {{5, CS5}, {6, CS6}, {7, CS7}, {8, CS8}};
 
+thread_local DWORD LastError = 0;
+
+// The one place where errno becomes a Win32 reason.
+DWORD Win32Reason(int error) {
+    switch (error) {
+    case ENOENT:
+    case ENODEV:
+    case ENXIO:
+    case ENOTDIR:
+        return ERROR_FILE_NOT_FOUND;
+    case EACCES:
+    case EPERM:
+    case EROFS:
+        return ERROR_ACCESS_DENIED;
+    case EBUSY:
+    case EWOULDBLOCK:
+        return ERROR_SHARING_VIOLATION; // held by another program
+    default:
+        return ERROR_GEN_FAILURE;
+    }
+}
+
+// Keeps the reason of a failure for GetLastError; errno stays as it was.
+void NoteFailure() {
+    LastError = Win32Reason(errno);
+}
+
 // The one place where a failed system call (errno set, result below 0) becomes the
-// Win32 FALSE; errno stays for whoever wants the reason.
+// Win32 FALSE, its reason kept for GetLastError.
 BOOL Result(long systemResult) {
-    return systemResult < 0 ? FALSE : TRUE;
+    if (systemResult >= 0)
+        return TRUE;
+    NoteFailure();
+    return FALSE;
 }
 
 PortHandle* Port(HANDLE handle) {
@@ -268,11 +298,14 @@ HANDLE CreateFileA(LPCSTR fileName, DWORD /*desiredAccess*/, DWORD /*shareMode*/
         return INVALID_HANDLE_VALUE;
     const std::string path = DeviceForPortName(fileName);
     const int fd = open(path.c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
-    if (fd < 0)
+    if (fd < 0) {
+        NoteFailure();
         return INVALID_HANDLE_VALUE;
+    }
     // The lock keeps out every other open, root's too; TIOCEXCL keeps out programs
     // that do not ask for the lock.
     if (flock(fd, LOCK_EX | LOCK_NB) != 0 || ioctl(fd, TIOCEXCL) != 0) {
+        NoteFailure();
         const int error = errno;
         close(fd);
         errno = error;
@@ -434,4 +467,8 @@ BOOL CloseHandle(HANDLE object) {
     const int fd = port->Fd;
     delete port;
     return Result(close(fd));
+}
+
+DWORD GetLastError() {
+    return LastError;
 }

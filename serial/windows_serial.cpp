@@ -4,6 +4,7 @@
 #include <string>
 
 #include "serial/ecr_error.h"
+#include "serial/port_devices.h"
 
 namespace {
 
@@ -17,6 +18,20 @@ constexpr int WaitForever = 0;
 // program for ever.
 constexpr std::size_t MaxReplyBytes = 8192;
 
+PortFault FaultOf(DWORD reason) {
+    switch (reason) {
+    case ERROR_ACCESS_DENIED:
+        return PortFault::AccessDenied;
+    case ERROR_SHARING_VIOLATION:
+        return PortFault::Busy;
+    case ERROR_FILE_NOT_FOUND:
+    case ERROR_PATH_NOT_FOUND:
+        return PortFault::Missing;
+    default:
+        return PortFault::Unknown;
+    }
+}
+
 } // namespace
 
 WindowsSerial::WindowsSerial(const PortSettings& settings) : SerialComm(settings) {}
@@ -29,12 +44,20 @@ ECRString WindowsSerial::DeviceName(int port) {
     return ECRString(DevicePrefix) + ECRString(port);
 }
 
+std::string WindowsSerial::DeviceShown(int port) {
+#ifdef _WIN32
+    return DeviceName(port).Text();
+#else
+    return DeviceForPortName(DeviceName(port).Text());
+#endif
+}
+
 bool WindowsSerial::Open() {
     const ECRString name = DeviceName(Settings.GetPort());
     HANDLE handle = CreateFileA(name.Text(), GENERIC_READ | GENERIC_WRITE, 0, nullptr,
                                 OPEN_EXISTING, 0, nullptr);
     if (handle == INVALID_HANDLE_VALUE)
-        throw ECRError(ErrorOpeningPort);
+        throw ECRError(ErrorOpeningPort, FaultOf(GetLastError()));
 
     DCB line;
     std::memset(&line, 0, sizeof line);

@@ -25,6 +25,8 @@ public:
     // "\\.\COM" followed by the port number, for every number: Windows finds "COM1" to
     // "COM9" without the device-namespace prefix, but refuses "COM10" and above.
     static ECRString DeviceName(int port);
+    // The device a user knows the port by: "COMn" on Windows, the device file elsewhere.
+    static std::string DeviceShown(int port);
     // The read and write time-outs the open port holds right now, as the driver reports
     // them; throws ECRError 4 when they cannot be read.
     COMMTIMEOUTS PortTimeouts() const;

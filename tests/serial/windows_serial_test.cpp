@@ -20,6 +20,16 @@ double SecondsSince(Clock::time_point start) {
     return std::chrono::duration<double>(Clock::now() - start).count();
 }
 
+// The reason the ECRError that action throws carries.
+template <typename Action> PortFault FaultOf(Action action) {
+    try {
+        action();
+    } catch (const ECRError& e) {
+        return e.GetPortFault();
+    }
+    return PortFault::Unknown;
+}
+
 class WindowsSerialTest : public PtyPortTest {
 protected:
     void SetUp() override {
@@ -36,7 +46,14 @@ TEST_F(WindowsSerialOpenTest, MissingDeviceThrowsOne) {
     RegisterPortDevice(PortNumber, "/nonexistent/talon-test-device");
     WindowsSerial link(Settings());
     EXPECT_EQ(ErrorCodeOf([&] { link.Open(); }), ErrorOpeningPort);
+    EXPECT_EQ(FaultOf([&] { link.Open(); }), PortFault::Missing);
     EXPECT_FALSE(link.Close());
+}
+
+TEST_F(WindowsSerialOpenTest, ForbiddenDeviceSaysAccessDenied) {
+    RegisterPortDevice(PortNumber, "/proc/sys/kernel/osrelease"); // read-only even for root
+    WindowsSerial link(Settings());
+    EXPECT_EQ(FaultOf([&] { link.Open(); }), PortFault::AccessDenied);
 }
 
 TEST_F(WindowsSerialOpenTest, HeldPortThrowsOneAndStaysUsable) {
@@ -44,6 +61,7 @@ TEST_F(WindowsSerialOpenTest, HeldPortThrowsOneAndStaysUsable) {
     ASSERT_TRUE(holder.Open());
     WindowsSerial second(Settings());
     EXPECT_EQ(ErrorCodeOf([&] { second.Open(); }), ErrorOpeningPort);
+    EXPECT_EQ(FaultOf([&] { second.Open(); }), PortFault::Busy);
     EXPECT_FALSE(second.Close());
     EXPECT_TRUE(holder.Close());
     EXPECT_TRUE(second.Open());

@@ -27,7 +27,12 @@ const QString LoggedInLine = QStringLiteral("*** Prijavljivanje - OK ***");
 const QStringList ConnectFailedLines = {
     QStringLiteral("Greska u otvaranju konekcije!"),
     QStringLiteral("Proverite parametre, kabl i podesavanja na kasi.")};
-const QString LinkTimeoutLine = QStringLiteral("Greska u komunikaciji: Timeout error");
+const QString LinkTimeoutLine =
+    QStringLiteral("Greska u komunikaciji: kasa ne odgovara. Proverite kabl i pokusajte ponovo.");
+const QString PortGoneLine =
+    QStringLiteral("Greska u komunikaciji: port nije dostupan. Pritisnite Zatvori, proverite kabl "
+                   "ili USB adapter, pa Otvori.");
+const QString ListIncompleteLine = QStringLiteral("Lista nije potpuna: pritisnite Prikazi");
 const QString ArticleFileHeading = QStringLiteral("Naziv\tBarkod\tCena");
 
 TestWindow::TestWindow(const EmulatorOptions& options)
@@ -35,7 +40,7 @@ TestWindow::TestWindow(const EmulatorOptions& options)
     Emulator->Start();
     Main = new TFormMain;
     FormMain = Main;
-    Progress = new TProgressBox;
+    Progress = new TProgressBox(Main);
     ProgressBox = Progress;
     Main->SetProgressBox(Progress);
     EditDialog = new TEditPLU(Main);

@@ -13,7 +13,9 @@
 // Log lines that many window tests expect.
 extern const QString LoggedInLine;           // "*** Prijavljivanje - OK ***"
 extern const QStringList ConnectFailedLines; // the two lines of a failed connect
-extern const QString LinkTimeoutLine;        // "Greska u komunikaciji: Timeout error"
+extern const QString LinkTimeoutLine;        // the register went silent (link code 10)
+extern const QString PortGoneLine;           // the device went away (link codes 8 and 9)
+extern const QString ListIncompleteLine;     // after an operation cut short on the grid
 extern const QString ArticleFileHeading;     // the heading line of an article file
 
 class QTableWidget;

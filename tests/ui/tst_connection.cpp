@@ -8,7 +8,10 @@
 #include <QtTest>
 
 #include <chrono>
+#include <memory>
 
+#include "serial/port_devices.h"
+#include "serial/windows_serial.h"
 #include "support_articles.h"
 #include "support_window.h"
 #include "ui/main/form_main.h"
@@ -125,22 +128,46 @@ void TestConnection::TickedPrintSentAfterNextLogIn() {
     QVERIFY(window.Register().PrintingOn());
 }
 
-enum class Failure { WrongPassword, Silent, SilentAfterEnquiry, NoSuchPort, NoPort };
+enum class Failure {
+    WrongPassword,
+    Silent,
+    SilentAfterEnquiry,
+    NoSuchPort,
+    NoPort,
+    HeldElsewhere,
+    NoPermission
+};
+
+constexpr int SparePort = 96;
+// A file that even root may not open for writing.
+const char* const ReadOnlyFile = "/proc/sys/kernel/osrelease";
 
 void TestConnection::FailedConnectLeavesThePortFree_data() {
     QTest::addColumn<int>("failure");
-    QTest::newRow("wrong password") << int(Failure::WrongPassword);
-    QTest::newRow("silent register") << int(Failure::Silent);
-    QTest::newRow("silent after the enquiry") << int(Failure::SilentAfterEnquiry);
-    QTest::newRow("no such port") << int(Failure::NoSuchPort);
-    QTest::newRow("port number 0") << int(Failure::NoPort);
+    QTest::addColumn<QString>("reason"); // the third line; none when the port opened
+    const QString held = QStringLiteral("Port %1 je zauzet drugim programom.");
+    QTest::newRow("wrong password") << int(Failure::WrongPassword) << QString();
+    QTest::newRow("silent register") << int(Failure::Silent) << QString();
+    QTest::newRow("silent after the enquiry") << int(Failure::SilentAfterEnquiry) << QString();
+    QTest::newRow("no such port") << int(Failure::NoSuchPort)
+                                  << QStringLiteral("Port /dev/ttyS96 ne postoji.");
+    QTest::newRow("port number 0")
+        << int(Failure::NoPort) << QStringLiteral("Port /dev/ttyS-1 ne postoji.");
+    QTest::newRow("held by another program") << int(Failure::HeldElsewhere) << held;
+    QTest::newRow("no permission")
+        << int(Failure::NoPermission)
+        << QStringLiteral("Port %1: pristup odbijen. Dodajte korisnika u grupu dialout (sudo "
+                          "adduser $USER dialout) i prijavite se ponovo.")
+               .arg(QLatin1String(ReadOnlyFile));
 }
 
-// Exactly the two failure lines, everything as before connecting, and a second try with
-// the right password succeeds at once.
+// Exactly the two failure lines (and the reason when the port would not open),
+// everything as before connecting, and a second try with the right password succeeds.
 void TestConnection::FailedConnectLeavesThePortFree() {
     QFETCH(int, failure);
+    QFETCH(QString, reason);
     TestWindow window;
+    std::unique_ptr<WindowsSerial> holder;
     TFormMain& form = window.Form();
     window.ClearLog();
     const auto started = std::chrono::steady_clock::now();
@@ -157,8 +184,19 @@ void TestConnection::FailedConnectLeavesThePortFree() {
         QVERIFY(!window.Connect());
         break;
     case Failure::NoSuchPort:
-        form.Connect(97, 9600, QStringLiteral("7351")); // COM97: no such device
+        form.Connect(SparePort + 1, 9600, QStringLiteral("7351")); // COM97: no such device
         QVERIFY(window.Frames().empty());
+        break;
+    case Failure::HeldElsewhere:
+        holder = std::make_unique<WindowsSerial>(PortSettings(window.Port(), 9600, 8, 0, 0, 0, 0));
+        QVERIFY(holder->Open());
+        reason = reason.arg(QString::fromStdString(window.Register().DevicePath()));
+        QVERIFY(!window.Connect());
+        break;
+    case Failure::NoPermission:
+        RegisterPortDevice(SparePort, ReadOnlyFile);
+        form.Connect(SparePort, 9600, QStringLiteral("7351"));
+        UnregisterPortDevice(SparePort);
         break;
     case Failure::NoPort:
         form.ComboBoxPort->setCurrentIndex(-1);
@@ -167,8 +205,10 @@ void TestConnection::FailedConnectLeavesThePortFree() {
         break;
     }
     QVERIFY(std::chrono::steady_clock::now() - started < HangGuard);
-    QCOMPARE(window.LogLines(), ConnectFailedLines);
+    QCOMPARE(window.LogLines(),
+             reason.isEmpty() ? ConnectFailedLines : ConnectFailedLines + QStringList{reason});
     VerifyNotConnected(form);
+    holder.reset();
     window.Register().Resume();
     window.ClearLog();
     QVERIFY(window.Connect());

@@ -23,6 +23,8 @@ void ListedAndShown(TestWindow& window) {
     window.Form().show();
     window.Form().activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(&window.Form()));
+    // The progress box of the listing may still hold the activation for a moment.
+    QTRY_COMPARE(QApplication::activeWindow(), &window.Form());
 }
 
 // Grid row `gridRow` becomes current without being selected, as tabbing into the grid

@@ -2,6 +2,7 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTableWidget>
+#include <QTemporaryDir>
 #include <QtTest>
 
 #include "support_articles.h"
@@ -83,6 +84,10 @@ private slots:
     void eraseAllAsksFirst_data();
     void eraseAllAsksFirst();
     void questionDefaultsToNe();
+    void erasingTheLastArticleHidesTheGrid();
+    void eraseAllCutShortShowsWhatIsLeft();
+    void savingACutShortListAsks_data();
+    void savingACutShortListAsks();
 };
 
 void TestList::listingFollowsNextID() {
@@ -102,7 +107,7 @@ void TestList::listingFollowsNextID() {
     QVERIFY(!IsPresent(form.ArticlesECR[1]));
     QVERIFY(!form.StringGridECR->isHidden());
     QVERIFY(ListCommandsEnabled(form));
-    QVERIFY(window.LogLines().isEmpty());
+    QCOMPARE(window.LogLines(), QStringList{QStringLiteral("Procitano 3 artikala")});
     QVERIFY(window.Usable());
 }
 
@@ -117,7 +122,7 @@ void TestList::emptyRegisterKeepsGridHidden() {
     // The refused request still has its row, showing the cleared entry.
     QCOMPARE(TestWindow::Rows(form.StringGridECR), 2);
     QCOMPARE(TestWindow::Row(form.StringGridECR, 1), QStringLiteral("0|||0.00|0"));
-    QVERIFY(window.LogLines().isEmpty());
+    QCOMPARE(window.LogLines(), QStringList{QStringLiteral("Procitano 0 artikala")});
     QVERIFY(window.Usable());
 }
 
@@ -134,7 +139,7 @@ void TestList::hiddenGridDisablesListCommands() {
     TestWindow window;
     ListedWindow(window, {1, 5});
     if (linkFails) {
-        window.Register().GoSilentAfter(2);
+        window.Register().GoSilentAfter(1); // the status only: nothing is read
     } else {
         window.Register().ClearArticles();
     }
@@ -167,8 +172,10 @@ void TestList::silentRegisterEndsListing() {
     QVERIFY(window.ConnectFresh());
     window.Register().GoSilentAfter(2); // the status and the first read are answered
     window.Form().BitBtnListClick();
-    QCOMPARE(window.LogLines(), QStringList{LinkTimeoutLine});
-    QVERIFY(window.Form().StringGridECR->isHidden());
+    // What was read is shown, with a word that it is not all.
+    QCOMPARE(window.LogLines(), (QStringList{LinkTimeoutLine, ListIncompleteLine}));
+    QCOMPARE(TestWindow::DataRows(window.Form().StringGridECR), ListedRows({1}));
+    QVERIFY(ListCommandsEnabled(window.Form()));
     QVERIFY(window.Usable());
 }
 
@@ -292,7 +299,8 @@ void TestList::eraseAllKeepsLocationOne() {
     // listing of the one article left.
     QCOMPARE(progress.Steps, (QStringList{"1/4", "2/4", "3/4", "1/1"}));
     QVERIFY(!form.StringGridECR->isHidden());
-    QVERIFY(window.LogLines().isEmpty());
+    QCOMPARE(window.LogLines(), (QStringList{QStringLiteral("Obrisano 2 artikala"),
+                                             QStringLiteral("Procitano 1 artikala")}));
     QVERIFY(window.Usable());
 }
 
@@ -304,7 +312,9 @@ void TestList::eraseAllGoesOnAfterRefusal() {
     window.Form().BitBtnEraseAllClick();
 
     QCOMPARE(CommandNumbers(window.Commands(), DeletePrefix), (std::vector<int>{5, 9, 12}));
-    QCOMPARE(window.LogLines(), (QStringList{QStringLiteral("A5"), NotProgrammed}));
+    QCOMPARE(window.LogLines(), (QStringList{QStringLiteral("A5"), NotProgrammed,
+                                             QStringLiteral("Obrisano 2 artikala"),
+                                             QStringLiteral("Procitano 1 artikala")}));
     QCOMPARE(window.Register().Articles().size(), std::size_t{1});
     QCOMPARE(TestWindow::Rows(window.Form().StringGridECR), 2);
 }
@@ -358,6 +368,61 @@ void TestList::questionDefaultsToNe() {
     QCOMPARE(box->buttons().size(), 2);
     QCOMPARE(box->defaultButton(), box->button(QMessageBox::No));
     QCOMPARE(box->escapeButton(), static_cast<QAbstractButton*>(box->button(QMessageBox::No)));
+}
+
+void TestList::erasingTheLastArticleHidesTheGrid() {
+    TestWindow window;
+    ListedWindow(window, {3});
+    TFormMain& form = window.Form();
+    SelectGridRow(form.StringGridECR, 1);
+    form.BitBtnEraseClick();
+    QVERIFY(form.StringGridECR->isHidden());
+    QVERIFY(ListCommandsDisabled(form));
+    form.BitBtnEraseClick(); // nothing is shown, nothing is sent again
+    QCOMPARE(CommandNumbers(window.Commands(), DeletePrefix), std::vector<int>{3});
+}
+
+void TestList::eraseAllCutShortShowsWhatIsLeft() {
+    TestWindow window;
+    ListedWindow(window, {1, 5, 9});
+    window.Register().GoSilentAfter(1); // 5 goes, then the register is silent
+    window.Form().BitBtnEraseAllClick();
+    QCOMPARE(window.LogLines(),
+             (QStringList{QStringLiteral("A9"), LinkTimeoutLine, ListIncompleteLine}));
+    QCOMPARE(TestWindow::DataRows(window.Form().StringGridECR), ListedRows({1, 9}));
+    QVERIFY(!IsPresent(window.Form().ArticlesECR[5]));
+    QVERIFY(window.Usable());
+}
+
+void TestList::savingACutShortListAsks_data() {
+    QTest::addColumn<bool>("cutShort");
+    QTest::addColumn<bool>("answer");
+    QTest::addColumn<bool>("saved");
+    QTest::newRow("whole list: no question") << false << false << true;
+    QTest::newRow("cut short, Da") << true << true << true;
+    QTest::newRow("cut short, Ne") << true << false << false;
+}
+
+void TestList::savingACutShortListAsks() {
+    QFETCH(bool, cutShort);
+    QFETCH(bool, answer);
+    QFETCH(bool, saved);
+    QTemporaryDir folder;
+    const QString path = folder.filePath(QStringLiteral("kasa.txt"));
+    TestWindow window;
+    ListedWindow(window, {1, 5, 9});
+    if (cutShort) {
+        window.Register().GoSilentAfter(2);
+        window.Form().BitBtnListClick();
+    }
+    window.Answer = answer;
+    window.SaveFile(path);
+    const QStringList asked =
+        cutShort
+            ? QStringList{QStringLiteral("Lista nije potpuna. Snimiti samo procitane artikle?")}
+            : QStringList{};
+    QCOMPARE(window.Questions, asked);
+    QCOMPARE(QFile::exists(path), saved);
 }
 
 QTEST_MAIN(TestList)

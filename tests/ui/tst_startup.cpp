@@ -13,6 +13,7 @@
 #include "serial/ecr_error.h"
 #include "support_window.h"
 #include "text/ecr_string.h"
+#include "ui/app/application.h"
 #include "ui/edit/edit_plu.h"
 #include "ui/main/form_main.h"
 #include "ui/progress/progress_box.h"
@@ -30,6 +31,8 @@ private slots:
     void EveryControlFoundByItsName();
     void DialogsNamedAndPagesInOrder();
     void GridsSetUp();
+    void WindowGrowsWithGridsAndLog();
+    void ProgressBoxStaysOverTheMainWindow();
     void EmptyTextAddsEmptyLineAndClearEmpties();
     void RegisterTextAndLinkErrorLines();
 };
@@ -39,11 +42,13 @@ void TestStartup::CaptionAndWindow() {
     TFormMain& form = window.Form();
     QCOMPARE(form.windowTitle(), QStringLiteral("TalonSendPLU 1.02.0002 [release]"));
     QCOMPARE(form.size(), QSize(705, 535));
-    QCOMPARE(form.minimumSize(), form.maximumSize());
+    // It opens at its design size and can be made larger, maximised too.
+    QVERIFY(form.maximumWidth() > 705 && form.maximumHeight() > 535);
+    QVERIFY(form.minimumSizeHint().width() <= 705 && form.minimumSizeHint().height() <= 535);
     const Qt::WindowFlags flags = form.windowFlags();
     QVERIFY(flags.testFlag(Qt::WindowMinimizeButtonHint));
     QVERIFY(flags.testFlag(Qt::WindowCloseButtonHint));
-    QVERIFY(!flags.testFlag(Qt::WindowMaximizeButtonHint));
+    QVERIFY(flags.testFlag(Qt::WindowMaximizeButtonHint));
     QCOMPARE(form.Connected, false);
     QCOMPARE(form.objectName(), QStringLiteral("FormMain"));
 }
@@ -143,6 +148,8 @@ void TestStartup::ControlsNamedAndCaptioned() {
 void TestStartup::ControlsInTheirGroupsAndOrder() {
     TestWindow window;
     TFormMain& form = window.Form();
+    form.show(); // the layouts place the controls when the window is shown
+    QVERIFY(QTest::qWaitForWindowExposed(&form));
     QCOMPARE(form.GroupBoxSerial->title(), QStringLiteral("Talon"));
     QCOMPARE(form.GroupBoxInfo->title(), QStringLiteral("Informacije"));
     for (QWidget* control :
@@ -170,6 +177,7 @@ void TestStartup::ControlsInTheirGroupsAndOrder() {
     QVERIFY(form.BitBtnOpen->y() < form.BitBtnSend->y());
     QVERIFY(form.BitBtnSend->y() < form.BitBtnExamine->y());
     QVERIFY(form.BitBtnExamine->y() < form.BitBtnSort->y());
+    form.PageControl->setCurrentWidget(form.Talon);
     QCOMPARE(form.BitBtnList->parentWidget(), form.Talon);
     QVERIFY(form.BitBtnList->y() < form.BitBtnSave->y());
     QVERIFY(form.BitBtnSave->y() < form.BitBtnErase->y());
@@ -244,9 +252,41 @@ void TestStartup::GridsSetUp() {
         QCOMPARE(grid->selectionBehavior(), QAbstractItemView::SelectRows);
         QCOMPARE(grid->selectionMode(), QAbstractItemView::SingleSelection);
         QCOMPARE(grid->editTriggers(), QAbstractItemView::NoEditTriggers);
-        QCOMPARE(grid->size(), QSize(561, 209));
+    }
+}
+
+// At the design size the grids stand where they always did, at least as large; a larger
+// window gives the room to the grids and the log.
+void TestStartup::WindowGrowsWithGridsAndLog() {
+    TestWindow window;
+    TFormMain& form = window.Form();
+    form.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&form));
+    for (QWidget* page : {form.PC, form.Talon}) {
+        form.PageControl->setCurrentWidget(page);
+        QTableWidget* grid = page->findChild<QTableWidget*>();
+        grid->show(); // as a load or a listing shows it
+        QTRY_VERIFY2(grid->width() >= 561 && grid->height() >= 209,
+                     qPrintable(QStringLiteral("%1x%2").arg(grid->width()).arg(grid->height())));
         QCOMPARE(grid->pos(), QPoint(104, 16));
     }
+    const QSize grid = form.StringGridECR->size();
+    const QSize log = form.MemoLog->size();
+    form.resize(1200, 900);
+    QTRY_VERIFY(form.StringGridECR->width() > grid.width() + 400);
+    QVERIFY(form.StringGridECR->height() > grid.height() + 200);
+    QVERIFY(form.MemoLog->width() > log.width() + 400);
+    QVERIFY(form.MemoLog->height() > log.height());
+    QVERIFY(form.geometry().contains(form.Image1->geometry()));
+}
+
+void TestStartup::ProgressBoxStaysOverTheMainWindow() {
+    CreateWindows();
+    QCOMPARE(ProgressBox->parentWidget(), FormMain);
+    QVERIFY(ProgressBox->isWindow());
+    QCOMPARE(EditPLU->parentWidget(), FormMain);
+    DestroyWindows();
+    QVERIFY(FormMain == nullptr && ProgressBox == nullptr && EditPLU == nullptr);
 }
 
 void TestStartup::EmptyTextAddsEmptyLineAndClearEmpties() {
@@ -267,12 +307,16 @@ void TestStartup::RegisterTextAndLinkErrorLines() {
     TestWindow window;
     window.ClearLog();
     window.Form().Log(ECRString("\xCA\xE0\xF4\xE0 i \x8A\x9A"));
-    window.Form().LogLinkError(ECRError(ErrorTimeout));
-    window.Form().LogLinkError(ECRError(-1));
-    window.Form().LogLinkError(ECRError(ErrorMessageCount));
-    QCOMPARE(window.LogLines(), (QStringList{QStringLiteral("Кафа i Љљ"), LinkTimeoutLine,
-                                             QStringLiteral("Greska u komunikaciji: ???"),
-                                             QStringLiteral("Greska u komunikaciji: ???")}));
+    for (const std::int32_t code :
+         std::initializer_list<std::int32_t>{ErrorTimeout, ErrorWritingPort, ErrorReadingPort,
+                                             ErrorApplyingSettings, -1, ErrorMessageCount}) {
+        window.Form().LogLinkError(ECRError(code));
+    }
+    QCOMPARE(window.LogLines(),
+             (QStringList{QStringLiteral("Кафа i Љљ"), LinkTimeoutLine, PortGoneLine, PortGoneLine,
+                          QStringLiteral("Greska u komunikaciji: Error aplying port settings"),
+                          QStringLiteral("Greska u komunikaciji: ???"),
+                          QStringLiteral("Greska u komunikaciji: ???")}));
 }
 
 QTEST_MAIN(TestStartup)

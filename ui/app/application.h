@@ -9,3 +9,8 @@ public:
     Application(int& argc, char** argv);
     bool notify(QObject* receiver, QEvent* event) override;
 };
+
+// The program's windows in start-up order: the main window, the progress box over it and
+// the edit dialog; and their end.
+void CreateWindows();
+void DestroyWindows();

@@ -1,11 +1,13 @@
 #include "ui/main/form_main.h"
 
 #include <QApplication>
+#include <QBoxLayout>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QEvent>
 #include <QFileDialog>
 #include <QFrame>
+#include <QGridLayout>
 #include <QGroupBox>
 #include <QHeaderView>
 #include <QKeyEvent>
@@ -48,16 +50,22 @@ const char* const FontFamily = "Tahoma";
 constexpr int FontPixels = 11;
 constexpr int WindowWidth = 705;
 constexpr int WindowHeight = 535;
-constexpr int GridLeft = 104;
+// The window grows from its design size; the grids and the log take the room.
+constexpr int Margin = 8;
 constexpr int GridTop = 16;
-constexpr int GridWidth = 561;
-constexpr int GridHeight = 209;
+constexpr int GridMinimumWidth = 320;
+constexpr int GridMinimumHeight = 120;
+constexpr int GroupHeight = 150;
+constexpr int SerialGroupWidth = 281;
+constexpr int InfoTop = 20;
+constexpr int TopRowStretch = 1;
+constexpr int PagesStretch = 2;
 constexpr int ImageWidth = 343;
 constexpr int ImageHeight = 71;
 constexpr int ButtonWidth = 88;
 constexpr int ButtonHeight = 25;
-constexpr int ButtonStep = 30;
-constexpr int SeparatorStep = 12;
+constexpr int ButtonGap = 5;
+constexpr int SeparatorHeight = 4;
 
 QString Text(const char* latin) {
     return QString::fromLatin1(latin);
@@ -80,11 +88,11 @@ QLabel* MakeLabel(QWidget* parent, const char* name, const char* caption, const 
     return label;
 }
 
-QFrame* MakeSeparator(QWidget* parent, int top) {
+QFrame* MakeSeparator(QWidget* parent) {
     auto* line = new QFrame(parent);
     line->setFrameShape(QFrame::HLine);
     line->setFrameShadow(QFrame::Sunken);
-    line->setGeometry(8, top, ButtonWidth, 4);
+    line->setFixedSize(ButtonWidth, SeparatorHeight);
     return line;
 }
 
@@ -97,18 +105,26 @@ struct ButtonEntry {
     QStyle::StandardPixmap Picture;
 };
 
-void BuildButtonColumn(QWidget* page, std::initializer_list<ButtonEntry> column) {
-    int top = GridTop;
+// The column of buttons on the left of a page, its grid on the right taking the room.
+void BuildPage(QWidget* page, std::initializer_list<ButtonEntry> column, QTableWidget* grid) {
+    auto* buttons = new QVBoxLayout;
+    buttons->setSpacing(ButtonGap);
     for (const ButtonEntry& entry : column) {
         if (entry.Target == nullptr) {
-            MakeSeparator(page, top);
-            top += SeparatorStep;
+            buttons->addWidget(MakeSeparator(page));
             continue;
         }
         *entry.Target = MakeButton(page, entry.Name, entry.Caption, entry.Hint, entry.Picture,
-                                   QRect(8, top, ButtonWidth, ButtonHeight));
-        top += ButtonStep;
+                                   QRect(0, 0, ButtonWidth, ButtonHeight));
+        (*entry.Target)->setFixedSize(ButtonWidth, ButtonHeight);
+        buttons->addWidget(*entry.Target);
     }
+    buttons->addStretch();
+    auto* layout = new QHBoxLayout(page);
+    layout->setContentsMargins(Margin, GridTop, Margin, Margin);
+    layout->setSpacing(Margin);
+    layout->addLayout(buttons);
+    layout->addWidget(grid, 1);
 }
 
 const ButtonEntry Separator{nullptr, nullptr, nullptr, nullptr, QStyle::SP_CustomBase};
@@ -116,14 +132,14 @@ const ButtonEntry Separator{nullptr, nullptr, nullptr, nullptr, QStyle::SP_Custo
 QTableWidget* MakeGrid(QWidget* page, const char* name) {
     auto* grid = new QTableWidget(page);
     grid->setObjectName(Text(name));
-    grid->setGeometry(GridLeft, GridTop, GridWidth, GridHeight);
+    grid->setMinimumSize(GridMinimumWidth, GridMinimumHeight);
     return grid;
 }
 
 void BuildConnectionGroup(TFormMain& f, QWidget* parent) {
     f.GroupBoxSerial = new QGroupBox(Text("Talon"), parent);
     f.GroupBoxSerial->setObjectName(Text("GroupBoxSerial"));
-    f.GroupBoxSerial->setGeometry(8, 8, 281, 150);
+    f.GroupBoxSerial->setFixedSize(SerialGroupWidth, GroupHeight); // its controls stay put
     QWidget* g = f.GroupBoxSerial;
 
     f.Label1 = MakeLabel(g, "Label1", "Brzina", QRect(12, 26, 50, 16));
@@ -171,12 +187,11 @@ void BuildConnectionGroup(TFormMain& f, QWidget* parent) {
 void BuildInfoGroup(TFormMain& f, QWidget* parent) {
     f.GroupBoxInfo = new QGroupBox(Text("Informacije"), parent);
     f.GroupBoxInfo->setObjectName(Text("GroupBoxInfo"));
-    f.GroupBoxInfo->setGeometry(296, 8, 401, 150);
+    f.GroupBoxInfo->setMinimumHeight(GroupHeight);
     QWidget* g = f.GroupBoxInfo;
 
     f.MemoLog = new QPlainTextEdit(g);
     f.MemoLog->setObjectName(Text("MemoLog"));
-    f.MemoLog->setGeometry(10, 20, 286, 120);
     f.MemoLog->setLineWrapMode(QPlainTextEdit::NoWrap);
     f.MemoLog->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     f.MemoLog->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
@@ -184,15 +199,28 @@ void BuildInfoGroup(TFormMain& f, QWidget* parent) {
     f.MemoLog->setPlainText(Text(WelcomeLine));
 
     f.BitBtnClearLog = MakeButton(g, "BitBtnClearLog", "Obrisi", "Brise sve ispisane informacije",
-                                  QStyle::SP_DialogResetButton, QRect(304, 20, 88, ButtonHeight));
+                                  QStyle::SP_DialogResetButton, QRect());
     f.BitBtnStatus = MakeButton(g, "BitBtnStatus", "Status", "Prikazuje status Talon kase",
-                                QStyle::SP_MessageBoxInformation, QRect(304, 50, 88, ButtonHeight));
+                                QStyle::SP_MessageBoxInformation, QRect());
+    // The log takes the room; the two buttons stay at the top right.
+    auto* layout = new QGridLayout(g);
+    layout->setContentsMargins(Margin + 2, InfoTop, Margin, Margin + 2);
+    layout->setSpacing(Margin);
+    layout->addWidget(f.MemoLog, 0, 0, 3, 1);
+    for (QPushButton* button : {f.BitBtnClearLog, f.BitBtnStatus}) {
+        button->setFixedSize(ButtonWidth, ButtonHeight);
+    }
+    layout->addWidget(f.BitBtnClearLog, 0, 1);
+    layout->addWidget(f.BitBtnStatus, 1, 1);
+    layout->setRowStretch(2, 1);
+    layout->setColumnStretch(0, 1);
 }
 
 void BuildPCPage(TFormMain& f) {
     f.PC = new QWidget;
     f.PC->setObjectName(Text("PC"));
-    BuildButtonColumn(
+    f.StringGridPC = MakeGrid(f.PC, "StringGridPC");
+    BuildPage(
         f.PC,
         {{&f.BitBtnOpen, "BitBtnOpen", "Ucitaj", "Otvara unicode txt fajl sa artiklima",
           QStyle::SP_DialogOpenButton},
@@ -208,15 +236,16 @@ void BuildPCPage(TFormMain& f) {
           "Rasporedjuje artikle na osnovu njihovih barkodova (PLU sa barkodom 100 se smesta na "
           "memorijsku lokaciju 100)",
           QStyle::SP_FileDialogListView},
-         Separator});
-    f.StringGridPC = MakeGrid(f.PC, "StringGridPC");
+         Separator},
+        f.StringGridPC);
     f.PageControl->addTab(f.PC, Text("PC"));
 }
 
 void BuildTalonPage(TFormMain& f) {
     f.Talon = new QWidget;
     f.Talon->setObjectName(Text("Talon"));
-    BuildButtonColumn(
+    f.StringGridECR = MakeGrid(f.Talon, "StringGridECR");
+    BuildPage(
         f.Talon,
         {{&f.BitBtnList, "BitBtnList", "Prikazi",
           "Ucitava artikle iz Talon kase i prikazuje ih u programu", QStyle::SP_BrowserReload},
@@ -228,8 +257,8 @@ void BuildTalonPage(TFormMain& f) {
          {&f.BitBtnEraseAll, "BitBtnEraseAll", "Obrisi sve",
           "Brise sve artikle u Talon kasi, osim artikla na memorijskoj lokaciji 1",
           QStyle::SP_TrashIcon},
-         Separator});
-    f.StringGridECR = MakeGrid(f.Talon, "StringGridECR");
+         Separator},
+        f.StringGridECR);
     f.PageControl->addTab(f.Talon, Text("Talon"));
 }
 
@@ -255,11 +284,11 @@ QPixmap Banner() {
     return picture;
 }
 
-void BuildImage(TFormMain& f, QWidget* parent, int top) {
+void BuildImage(TFormMain& f, QWidget* parent) {
     f.Image1 = new QLabel(parent);
     f.Image1->setObjectName(Text("Image1"));
     f.Image1->setPixmap(Banner());
-    f.Image1->setGeometry((WindowWidth - ImageWidth) / 2, top, ImageWidth, ImageHeight);
+    f.Image1->setFixedSize(ImageWidth, ImageHeight);
 }
 
 QString ChooseFile(QWidget* parent, const char* name, const char* title,
@@ -282,14 +311,14 @@ QString ChooseFile(QWidget* parent, const char* name, const char* title,
 TFormMain::TFormMain(QWidget* parent)
     : QMainWindow(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                               Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
-                              Qt::WindowCloseButtonHint) {
+                              Qt::WindowMaximizeButtonHint | Qt::WindowCloseButtonHint) {
     setObjectName(Text("FormMain"));
     setWindowTitle(Text(DesignCaption));
     QFont font(Text(FontFamily));
     font.setPixelSize(FontPixels);
     setFont(font);
-    setFixedSize(WindowWidth, WindowHeight);
     BuildControls();
+    resize(WindowWidth, WindowHeight);
     ConnectSignals();
     ChooseOpenFile = [this] {
         return ChooseFile(this, OpenDialogName, OpenTitle, QFileDialog::AcceptOpen);
@@ -325,11 +354,20 @@ void TFormMain::BuildControls() {
     BuildInfoGroup(*this, client);
     PageControl = new QTabWidget(client);
     PageControl->setObjectName(Text("PageControl"));
-    PageControl->setGeometry(8, 164, 689, 276);
     BuildPCPage(*this);
     BuildTalonPage(*this);
     PageControl->setCurrentIndex(0);
-    BuildImage(*this, client, 452);
+    BuildImage(*this, client);
+
+    auto* top = new QHBoxLayout;
+    top->setSpacing(Margin);
+    top->addWidget(GroupBoxSerial, 0, Qt::AlignTop);
+    top->addWidget(GroupBoxInfo, 1);
+    auto* layout = new QVBoxLayout(client);
+    layout->setContentsMargins(Margin, Margin, Margin, Margin);
+    layout->addLayout(top, TopRowStretch);
+    layout->addWidget(PageControl, PagesStretch);
+    layout->addWidget(Image1, 0, Qt::AlignHCenter);
     // The design state is the not-connected one.
     UpdateControls();
 }

@@ -93,6 +93,12 @@ public:
     void SetUpGrids();
     void FillGridPC();
     void FillGridECR();
+    // The register grid shows exactly the register table: its present entries, and
+    // hidden with its commands disabled when there is none.
+    void ShowTableECR();
+    // After a listing or an erasure that the link cut short: what is known, and a word
+    // that the list is not the register's.
+    void ShowPartialList();
 
     // Runs one event handler: what escapes it is shown by the application's error display,
     // and a window an aborted operation left disabled is made usable again.
@@ -116,6 +122,7 @@ public:
     std::unique_ptr<TalonECR> ECR;
     bool Connected = false;
     std::unique_ptr<ImageKeeper> Image; // what the connected register holds
+    bool ListIncomplete = false; // the register grid holds what a cut-short operation left
     ArticleTable ArticlesPC;
     ArticleTable ArticlesECR;
 
@@ -158,8 +165,8 @@ private:
     void ConnectSignals();
     void ReleaseConnection();
     // Runs one register operation; a link failure ends it with the communication line,
-    // the progress box closed and the window enabled.
-    void GuardLink(const std::function<void()>& operation);
+    // the progress box closed and the window enabled. False when the link failed.
+    bool GuardLink(const std::function<void()>& operation);
     // Gives the keyboard focus back to the widget that had it when the progress began.
     void RestoreFocus();
     bool eventFilter(QObject* watched, QEvent* event) override;

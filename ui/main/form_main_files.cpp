@@ -14,6 +14,8 @@
 namespace {
 
 const QString CannotSave = QStringLiteral("Greska: fajl %1 nije moguce snimiti");
+// A listing cut short saved as it stands would pass for the register's whole list.
+const char* const SaveIncompleteQuestion = "Lista nije potpuna. Snimiti samo procitane artikle?";
 constexpr int EmptyGridRows = 2; // heading and one empty row
 
 std::string NativePath(const QString& path) {
@@ -45,6 +47,9 @@ void TFormMain::BitBtnOpenClick() {
 }
 
 void TFormMain::BitBtnSaveClick() {
+    if (ListIncomplete && !Confirm(QString::fromLatin1(SaveIncompleteQuestion))) {
+        return;
+    }
     const QString path = ChooseSaveFile ? ChooseSaveFile() : QString();
     if (path.isEmpty()) {
         return;

@@ -3,14 +3,16 @@
 #include "serial/ecr_error.h"
 #include "ui/common/error_display.h"
 
-void TFormMain::GuardLink(const std::function<void()>& operation) {
+bool TFormMain::GuardLink(const std::function<void()>& operation) {
     try {
         operation();
+        return true;
     } catch (const ECRError& error) {
         // The operation stops where the link failed; the window must be usable again and
         // the connection stays open for the next try.
         EndProgress();
         LogLinkError(error);
+        return false;
     }
 }
 

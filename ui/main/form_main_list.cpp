@@ -4,12 +4,14 @@
 #include <QPushButton>
 #include <QTableWidget>
 
+#include <algorithm>
 #include <vector>
 
 #include "ecr/talon_ecr.h"
 #include "operations/erase_articles.h"
 #include "operations/image_keeper.h"
 #include "operations/list_articles.h"
+#include "operations/operation_summaries.h"
 #include "ui/common/text_convert.h"
 #include "ui/main/article_row.h"
 #include "ui/main/grid_rows.h"
@@ -22,6 +24,7 @@ constexpr int ColumnName = 1;
 constexpr int EmptyGridRows = 2; // heading and one empty row
 constexpr int HeadingRows = 1;
 const char* const EraseAllQuestion = "Obrisati sve artikle iz kase osim lokacije 1?";
+const char* const ListIncompleteLine = "Lista nije potpuna: pritisnite Prikazi";
 
 EraseTarget RowTarget(const QTableWidget* grid, int gridRow) {
     return {GridCell(grid, gridRow, ColumnID).toInt(),
@@ -34,6 +37,10 @@ std::vector<EraseTarget> GridTargets(const QTableWidget* grid) {
         targets.push_back(RowTarget(grid, row));
     }
     return targets;
+}
+
+bool HasPresentArticle(const ArticleTable& table) {
+    return std::any_of(table.begin(), table.end(), IsPresent);
 }
 
 // The entry that a row shows is the one whose ThisID equals the row's ID.
@@ -61,7 +68,7 @@ void EraseSelected(TFormMain& form) {
         if (target.Number != ProtectedLocation && EraseKept(form, target, log)) {
             ForgetArticle(form, target.Number);
             form.StepProgress(1);
-            form.FillGridECR();
+            form.ShowTableECR();
             SelectGridRow(form.StringGridECR, row - 1); // above the first row: no selection
         }
     }
@@ -71,7 +78,7 @@ void EraseSelected(TFormMain& form) {
 } // namespace
 
 void TFormMain::BitBtnListClick() {
-    GuardLink([this] {
+    const bool complete = GuardLink([this] {
         StringGridECR->hide();
         SetGridRowCount(StringGridECR, EmptyGridRows);
         if (!ListArticles()) {
@@ -82,6 +89,9 @@ void TFormMain::BitBtnListClick() {
         BitBtnErase->setEnabled(true);
         BitBtnEraseAll->setEnabled(true);
     });
+    if (!complete) {
+        ShowPartialList();
+    }
 }
 
 bool TFormMain::ListArticles() {
@@ -95,11 +105,18 @@ bool TFormMain::ListArticles() {
         WindowLog log(*this);
         Image->Listed(ECR->GetStatusItem(), ArticlesECR, log);
     }
+    ListIncomplete = false;
+    Log(ListSummary(outcome));
     return outcome.Count > 0;
 }
 
 void TFormMain::BitBtnEraseClick() {
-    GuardLink([this] { EraseSelected(*this); });
+    if (StringGridECR->isHidden()) {
+        return; // no row is shown, so none is chosen
+    }
+    if (!GuardLink([this] { EraseSelected(*this); })) {
+        ShowPartialList(); // the register may or may not have erased it
+    }
 }
 
 void TFormMain::StringGridECRKeyUp(int key, Qt::KeyboardModifiers /*modifiers*/) {
@@ -112,18 +129,39 @@ void TFormMain::BitBtnEraseAllClick() {
     if (!Confirm(QString::fromLatin1(EraseAllQuestion))) {
         return;
     }
-    bool erased = false;
-    GuardLink([this, &erased] {
+    const bool complete = GuardLink([this] {
         WindowProgress progress(*this, HeadingRows);
         WindowLog log(*this);
         ImageWriting writing(Image.get(), *ECR, ImageKeeper::Writing::Patch, log);
-        EraseArticles(*ECR, GridTargets(StringGridECR), progress, log, Image.get());
+        const EraseOutcome outcome =
+            EraseArticles(*ECR, GridTargets(StringGridECR), progress, log, Image.get(),
+                          [this](const EraseTarget& gone) { ForgetArticle(*this, gone.Number); });
         writing.EndedNormally();
-        erased = true;
+        Log(EraseSummary(outcome));
     });
-    if (erased) {
+    if (complete) {
         BitBtnListClick();
+    } else {
+        ShowPartialList();
     }
+}
+
+void TFormMain::ShowTableECR() {
+    if (!HasPresentArticle(ArticlesECR)) {
+        StringGridECR->hide();
+        return;
+    }
+    FillGridECR();
+    StringGridECR->show();
+    BitBtnSave->setEnabled(true);
+    BitBtnErase->setEnabled(true);
+    BitBtnEraseAll->setEnabled(true);
+}
+
+void TFormMain::ShowPartialList() {
+    ListIncomplete = true;
+    ShowTableECR();
+    Log(QString::fromLatin1(ListIncompleteLine));
 }
 
 bool TFormMain::EraseArticle(int number) {

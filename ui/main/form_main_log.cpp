@@ -80,5 +80,6 @@ void TFormMain::UpdateControls() {
                false);
     StringGridPC->hide();
     StringGridECR->hide();
+    ListIncomplete = false;
     SetEnabled({BitBtnClearLog, MemoLog, PageControl}, true);
 }

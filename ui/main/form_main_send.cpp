@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "operations/image_keeper.h"
+#include "operations/operation_summaries.h"
 #include "operations/send_articles.h"
 #include "ui/main/grid_rows.h"
 #include "ui/main/window_sinks.h"
@@ -30,7 +31,10 @@ void TFormMain::BitBtnSendClick() {
         WindowProgress progress(*this);
         WindowLog log(*this);
         ImageWriting writing(Image.get(), *ECR, ImageKeeper::Writing::FullSend, log);
-        SendArticles(*ECR, ArticlesPC, GridLocations(StringGridPC), progress, log, Image.get());
+        const std::vector<int> locations = GridLocations(StringGridPC);
+        const SendOutcome outcome =
+            SendArticles(*ECR, ArticlesPC, locations, progress, log, Image.get());
         writing.EndedNormally();
+        Log(SendSummary(outcome, static_cast<int>(locations.size())));
     });
 }

@@ -1,0 +1,57 @@
+// Takes the README's pictures of the main window: at its design size and maximised,
+// connected to the emulator with its demo articles listed. Run on the offscreen
+// platform by scripts/screenshots.
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QDir>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QTableWidget>
+
+#include <clocale>
+#include <cstdio>
+
+#include "ui/app/application.h"
+#include "ui/main/form_main.h"
+#include "ui/main/grid_rows.h"
+#include "ui/main/port_list.h"
+
+namespace {
+
+constexpr int ShownRow = 3;
+
+int EmulatorItem(const QComboBox* box) {
+    for (int item = 0; item < box->count(); ++item) {
+        if (IsEmulatorItem(box, item)) {
+            return item;
+        }
+    }
+    return -1;
+}
+
+bool Save(const QString& path) {
+    QCoreApplication::processEvents();
+    const bool saved = FormMain->grab().save(path);
+    std::printf("%s %s\n", saved ? "saved" : "could not save", qPrintable(path));
+    return saved;
+}
+
+} // namespace
+
+int main(int argc, char* argv[]) {
+    Application application(argc, argv);
+    std::setlocale(LC_NUMERIC, "C");
+    const QDir folder(argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("."));
+    CreateWindows();
+    FormMain->show();
+    FormMain->ComboBoxPort->setCurrentIndex(EmulatorItem(FormMain->ComboBoxPort));
+    FormMain->BitBtnConnect->click();
+    FormMain->PageControl->setCurrentWidget(FormMain->Talon);
+    FormMain->BitBtnList->click();
+    SelectGridRow(FormMain->StringGridECR, ShownRow);
+    bool saved = Save(folder.filePath(QStringLiteral("screenshot-main.png")));
+    FormMain->showMaximized();
+    saved = Save(folder.filePath(QStringLiteral("screenshot-maximised.png"))) && saved;
+    DestroyWindows();
+    return saved ? 0 : 1;
+}
