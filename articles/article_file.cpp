@@ -106,7 +106,7 @@ LoadOutcome LoadArticles(const std::string& path, ArticleTable& table) {
     if (encoding.Failed) {
         return outcome;
     }
-    Utf16LineReader reader(file.get(), encoding.Encoding, MaxLineUnits);
+    Utf16LineReader reader(file.get(), MaxLineUnits, encoding.Encoding);
     const char separator = ReadHeading(reader, outcome);
     const int n = TakeLines(reader, separator, table, outcome);
     if (n == ArticleTableSize) {

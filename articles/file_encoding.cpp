@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "text/utf8.h"
+#include "text/utf8_decoder.h"
 
 namespace {
 

@@ -1,9 +1,7 @@
 #include "articles/load_messages.h"
 
 #include <initializer_list>
-
-#include "text/code_page.h"
-#include "text/utf8.h"
+#include <string>
 
 namespace {
 
@@ -21,7 +19,7 @@ const char NoArticle[] = "Fajl %1 ne sadrzi nijedan artikal (ocekuje se zaglavlj
 constexpr int MostArticles = ArticleTableSize - FirstLoadedLocation;
 
 // The pattern with %1, %2, ... replaced by the texts in turn.
-std::string Fill(const char* pattern, std::initializer_list<std::string> texts) {
+ECRString Fill(const char* pattern, std::initializer_list<std::string> texts) {
     std::string out;
     for (const char* p = pattern; *p != '\0'; ++p) {
         const int k = p[0] == '%' && p[1] >= '1' && p[1] <= '9' ? p[1] - '1' : -1;
@@ -32,15 +30,14 @@ std::string Fill(const char* pattern, std::initializer_list<std::string> texts) 
             out += *p;
         }
     }
-    return out;
+    return ECRString(out.c_str());
 }
 
-// File texts (Windows-1251) as UTF-8.
 std::string Shown(const ECRString& text) {
-    return Utf16ToUtf8(Cp1251ToUtf16(text.Text()));
+    return std::string(text.Text(), text.GetLength());
 }
 
-std::string RowLine(const RowNote& note) {
+ECRString RowLine(const RowNote& note) {
     const std::string row = std::to_string(note.Line);
     const LineReading& r = note.Reading;
     switch (r.Fault) {
@@ -57,11 +54,11 @@ std::string RowLine(const RowNote& note) {
 
 } // namespace
 
-std::vector<std::string> LoadMessages(const LoadOutcome& outcome, const std::string& shownPath) {
+std::vector<ECRString> LoadMessages(const LoadOutcome& outcome, const ECRString& shownPath) {
     if (!outcome.Opened) {
-        return {Fill(CannotLoad, {shownPath})};
+        return {Fill(CannotLoad, {Shown(shownPath)})};
     }
-    std::vector<std::string> lines;
+    std::vector<ECRString> lines;
     if (outcome.HeadingIsArticle) {
         lines.push_back(Fill(HeadingSkipped, {Shown(outcome.HeadingName)}));
     }
@@ -77,7 +74,7 @@ std::vector<std::string> LoadMessages(const LoadOutcome& outcome, const std::str
                  {std::to_string(outcome.LinesNotTaken), std::to_string(MostArticles)}));
     }
     if (outcome.Taken == 0) {
-        lines.push_back(Fill(NoArticle, {shownPath}));
+        lines.push_back(Fill(NoArticle, {Shown(shownPath)}));
     }
     return lines;
 }

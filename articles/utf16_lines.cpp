@@ -19,7 +19,7 @@ char16_t Unit(int first, int second, FileEncoding encoding) {
 
 } // namespace
 
-Utf16LineReader::Utf16LineReader(std::FILE* file, FileEncoding encoding, std::size_t maxUnits)
+Utf16LineReader::Utf16LineReader(std::FILE* file, std::size_t maxUnits, FileEncoding encoding)
     : File(file), Encoding(encoding), MaxUnits(maxUnits), Block(FileBlockBytes) {}
 
 void Utf16LineReader::Decode(std::size_t bytes) {

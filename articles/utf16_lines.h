@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "articles/file_encoding.h"
-#include "text/utf8.h"
+#include "text/utf8_decoder.h"
 
 // Reads a text file as lines of UTF-16 code units the way the article file wants them,
 // whatever its encoding: each piece ends after its line end (LF, CR LF or a lone CR) or
@@ -15,7 +15,8 @@
 class Utf16LineReader {
 public:
     // Reads from where the file stands (just after any byte-order mark).
-    Utf16LineReader(std::FILE* file, FileEncoding encoding, std::size_t maxUnits);
+    Utf16LineReader(std::FILE* file, std::size_t maxUnits,
+                    FileEncoding encoding = FileEncoding::Utf16LE);
 
     // The next piece into `piece`; false at the end of the file or on a read error.
     bool Next(std::u16string& piece);

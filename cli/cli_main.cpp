@@ -7,7 +7,6 @@
 
 #include "articles/article_file.h"
 #include "articles/duplicates.h"
-#include "articles/load_messages.h"
 #include "cli/cli_options.h"
 #include "cli/cli_usage.h"
 #include "cli/interrupt.h"
@@ -16,6 +15,7 @@
 #include "cli/port_targets.h"
 #include "cli/register_run.h"
 #include "cli/terminal_output.h"
+#include "operations/load_article_file.h"
 
 namespace {
 
@@ -27,13 +27,8 @@ ExitStatus UsageError(const std::string& error) {
     return ExitUsage;
 }
 
-// Loads as "Ucitaj" does, with the same log lines.
 bool LoadFile(const std::string& path, ArticleTable& table, PortLog& log) {
-    const LoadOutcome outcome = LoadArticles(path, table);
-    for (const std::string& line : LoadMessages(outcome, path)) {
-        log.Say(line);
-    }
-    return outcome.Taken > 0;
+    return LoadArticleFileLogged(path, FromUtf8(path), table, log);
 }
 
 ExitStatus Examine(const CliOptions& options, TerminalOutput& out) {

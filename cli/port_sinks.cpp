@@ -5,7 +5,7 @@
 #include "cli/interrupt.h"
 #include "cli/terminal_output.h"
 #include "text/code_page.h"
-#include "text/utf8.h"
+#include "text/utf8_text.h"
 
 std::string ToUtf8(const ECRString& text) {
     return Utf16ToUtf8(Cp1251ToUtf16(text.Text()));

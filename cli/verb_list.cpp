@@ -8,7 +8,7 @@
 #include "ecr/talon_ecr.h"
 #include "operations/image_keeper.h"
 #include "operations/list_articles.h"
-#include "text/utf8.h"
+#include "text/utf8_text.h"
 
 namespace {
 

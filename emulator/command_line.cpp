@@ -5,7 +5,7 @@
 #include <cstdlib>
 #include <functional>
 
-#include "text/utf8.h"
+#include "text/utf8_text.h"
 #include "text/code_page.h"
 
 const char EmulatorUsage[] =

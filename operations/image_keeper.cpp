@@ -20,9 +20,11 @@ ImageKeeper::ImageKeeper(std::string folder) : Folder(std::move(folder)) {}
 void ImageKeeper::Identify(const TalonStatusItem& status) {
     const std::string name = ImageName(status);
     Store = std::make_unique<ImageStore>(Folder, name);
+    Trusted = false;
 }
 
 std::string ImageKeeper::Check(int registerArticles) {
+    Trusted = false;
     if (!Store || !Store->Exists() || !Store->Load(Current)) {
         Current = RegisterImage();
         return NoImage;
@@ -30,11 +32,13 @@ std::string ImageKeeper::Check(int registerArticles) {
     if (Store->InProgress()) {
         return CutShort;
     }
+    Trusted = true;
     return static_cast<int>(Current.Articles.size()) == registerArticles ? "" : WrongCount;
 }
 
 void ImageKeeper::Listed(const TalonStatusItem& status, const ArticleTable& table, LogSink& log) {
     Identify(status);
+    Trusted = false;
     Current = RegisterImage();
     for (const TalonPLUItem& item : table) {
         if (IsPresent(item)) {
@@ -49,10 +53,13 @@ void ImageKeeper::BeginWriting(TalonECR& ecr, Writing kind) {
         ecr.RequestStatus();
         Identify(ecr.GetStatusItem());
     }
-    const bool trusted = Store->Exists() && !Store->InProgress() && Store->Load(Current);
+    // An image just checked need not be read again.
+    const bool trusted = (Trusted && !Store->InProgress()) ||
+                         (Store->Exists() && !Store->InProgress() && Store->Load(Current));
     if (!trusted) {
         Current = RegisterImage();
     }
+    Trusted = false;
     CleanAtEnd = trusted || kind == Writing::FullSend;
     Writing_ = true;
     Store->MarkInProgress();

@@ -47,6 +47,7 @@ private:
     std::string Folder;
     std::unique_ptr<ImageStore> Store;
     RegisterImage Current;
+    bool Trusted = false; // Current is the clean image as it stands on disk
     bool Writing_ = false;
     bool CleanAtEnd = false;
 };

@@ -2,13 +2,13 @@
 
 #include <cctype>
 #include <cstdio>
-#include <cstdlib>
 #include <filesystem>
 #include <memory>
 
 #include "articles/replace_file.h"
 #include "articles/utf16_lines.h"
 #include "ecr/talon_status_item.h"
+#include "operations/user_data_folder.h"
 #include "text/code_page.h"
 
 namespace {
@@ -93,17 +93,7 @@ std::string ImageName(const TalonStatusItem& status) {
 }
 
 std::string DefaultImageFolder() {
-#ifdef _WIN32
-    const char* base = std::getenv("LOCALAPPDATA");
-    const std::string data = base != nullptr ? base : ".";
-#else
-    const char* xdg = std::getenv("XDG_DATA_HOME");
-    const char* home = std::getenv("HOME");
-    const std::string data = xdg != nullptr && *xdg != 0 ? xdg
-                             : home != nullptr           ? std::string(home) + "/.local/share"
-                                                         : ".";
-#endif
-    return data + "/" + AppFolder + "/" + ImagesFolder;
+    return UserDataFolder() + "/" + AppFolder + "/" + ImagesFolder;
 }
 
 ImageStore::ImageStore(std::string folder, std::string name)

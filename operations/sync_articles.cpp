@@ -115,7 +115,7 @@ SyncOutcome SyncArticles(TalonECR& ecr, ImageKeeper& image, const ArticleTable& 
     }
     outcome.Trusted = true;
     FindChanges(image.Image(), table, options.Prune, outcome);
-    if (!options.DryRun) {
+    if (!options.DryRun && (!outcome.ToWrite.empty() || !outcome.ToErase.empty())) {
         WriteChanges(ecr, image, table, options.Prune, progress, log, outcome);
     }
     log.Line(SummaryLine(outcome, options.Prune));

@@ -1,6 +1,5 @@
 // The Win32 communications calls the serial link needs, on termios. Only the members
 // and flags that the link uses are honoured.
-#ifndef _WIN32
 
 #include "serial/win32_comm.h"
 
@@ -473,5 +472,3 @@ BOOL CloseHandle(HANDLE object) {
 DWORD GetLastError() {
     return LastError;
 }
-
-#endif

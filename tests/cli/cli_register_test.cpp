@@ -220,4 +220,15 @@ TEST(CliExamine, PrintsDuplicatesWithoutARegister) {
     EXPECT_EQ(result.Out, "2, 3 - \"Mleko\" - Dupliran naziv\n");
 }
 
+TEST(CliExamine, TellsRefusedLinesAsTheWindowDoes) {
+    TempDir dir;
+    const std::string path = dir.File("izvoz.csv");
+    WriteBytes(path, "Naziv;Barkod;Cena\r\nMleko;0100;1,50\r\nKeks;12;12,50 din\r\nSok;100;2\r\n");
+    const CliResult result = RunCli({"examine", path});
+    EXPECT_EQ(result.Status, 0) << result.Err;
+    EXPECT_NE(result.Err.find("Red 3: neispravna cena \"12,50 din\""), std::string::npos)
+        << result.Err;
+    EXPECT_EQ(result.Out, "2, 3 - [0100] / [100] - Isti barkod kao broj\n");
+}
+
 } // namespace

@@ -175,9 +175,6 @@ void TestFiles::loadTellsWhatIsNotTaken_data() {
     manyLog << QStringLiteral("... i jos 3 redova nije ucitano") << NothingTaken;
     QTest::newRow("twenty lines told, the rest counted")
         << Utf16LE(many) << manyLog << QStringList{};
-    QTest::newRow("nothing a file could hold")
-        << Utf16LE(QStringLiteral("Naziv\tBarkod\tCena\r\nbez cene\t1\r\n"))
-        << QStringList{NothingTaken} << QStringList{};
 }
 
 void TestFiles::loadTellsWhatIsNotTaken() {

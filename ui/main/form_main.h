@@ -121,8 +121,8 @@ public:
     std::unique_ptr<WindowsSerial> Serial;
     std::unique_ptr<TalonECR> ECR;
     bool Connected = false;
-    bool ListIncomplete = false;        // the register grid holds what a cut-short operation left
     std::unique_ptr<ImageKeeper> Image; // what the connected register holds
+    bool ListIncomplete = false;        // the register grid holds what a cut-short operation left
     ArticleTable ArticlesPC;
     ArticleTable ArticlesECR;
 

@@ -6,8 +6,10 @@
 #include <QTableWidget>
 
 #include "articles/article_file.h"
-#include "articles/load_messages.h"
+#include "operations/load_article_file.h"
+#include "ui/common/text_convert.h"
 #include "ui/main/grid_rows.h"
+#include "ui/main/window_sinks.h"
 
 namespace {
 
@@ -56,11 +58,8 @@ void TFormMain::BitBtnSaveClick() {
 }
 
 bool TFormMain::LoadArticleFile(const QString& path) {
-    const LoadOutcome outcome = LoadArticles(NativePath(path), ArticlesPC);
-    for (const std::string& line : LoadMessages(outcome, path.toStdString())) {
-        Log(QString::fromStdString(line));
-    }
-    return outcome.Taken > 0;
+    WindowLog log(*this);
+    return LoadArticleFileLogged(NativePath(path), ToECRString(path), ArticlesPC, log);
 }
 
 bool TFormMain::SaveArticleFile(const QString& path) {

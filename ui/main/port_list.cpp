@@ -1,11 +1,8 @@
 #include "ui/main/port_list.h"
 
 #include <QComboBox>
-#include <QDir>
 #include <QFileInfo>
-#include <QMap>
 #include <QRegularExpression>
-#include <QSerialPortInfo>
 
 #include <algorithm>
 #include <tuple>
@@ -47,11 +44,6 @@ bool IsFixedDevice(const QString& device) {
     return false;
 }
 
-QString DeviceKey(const QString& path) {
-    const QString canonical = QFileInfo(path).canonicalFilePath();
-    return canonical.isEmpty() ? path : canonical;
-}
-
 QString Identity(const QComboBox* box, int index) {
     return index < 0 ? QString() : box->itemData(index, IdentityRole).toString();
 }
@@ -70,29 +62,6 @@ QList<PortEntry> AdapterPorts(QList<PortEntry> found) {
     std::sort(found.begin(), found.end(),
               [](const PortEntry& a, const PortEntry& b) { return OrderKey(a) < OrderKey(b); });
     return found;
-}
-
-QList<PortEntry> SystemPorts(const QString& linkFolder) {
-    QMap<QString, PortEntry> byDevice;
-    for (const QSerialPortInfo& info : QSerialPortInfo::availablePorts()) {
-        const QString device = info.systemLocation();
-        byDevice.insert(DeviceKey(device), PortEntry{device, info.description(), device});
-    }
-    // A link that leads nowhere is an adapter that has gone; it has no item.
-    const QFileInfoList links =
-        QDir(linkFolder).entryInfoList(QDir::AllEntries | QDir::System | QDir::NoDotAndDotDot);
-    for (const QFileInfo& link : links) {
-        const QString device = link.canonicalFilePath();
-        if (!link.isSymLink() || device.isEmpty()) {
-            continue;
-        }
-        auto known = byDevice.find(device);
-        if (known == byDevice.end()) {
-            known = byDevice.insert(device, PortEntry{device, link.fileName(), QString()});
-        }
-        known->Stable = link.absoluteFilePath();
-    }
-    return AdapterPorts(byDevice.values());
 }
 
 QString PortItemText(const PortEntry& port) {

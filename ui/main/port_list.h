@@ -24,7 +24,7 @@ struct PortEntry {
 // (ttyUSB, then ttyACM) first, then the rest, numbers compared as numbers.
 QList<PortEntry> AdapterPorts(QList<PortEntry> found);
 // What the system lists right now (Qt Serial Port) and the links in linkFolder that lead
-// to a device, each device once.
+// to a device, each device once. None on Windows, where only COM1 to COM4 are offered.
 QList<PortEntry> SystemPorts(const QString& linkFolder = QString::fromLatin1(StableLinkFolder));
 // "/dev/ttyUSB0 (FT232R USB UART)", or the device alone without a description.
 QString PortItemText(const PortEntry& port);

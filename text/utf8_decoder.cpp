@@ -1,18 +1,15 @@
-#include "text/utf8.h"
+#include "text/utf8_decoder.h"
 
 namespace {
 
 constexpr char32_t Replacement = 0xFFFD;
 constexpr char32_t LastOneByte = 0x7F;
-constexpr char32_t LastTwoBytes = 0x7FF;
 constexpr char32_t LastBmp = 0xFFFF;
 constexpr char32_t LastCodePoint = 0x10FFFF;
 constexpr char32_t SurrogateFirst = 0xD800;
 constexpr char32_t SurrogateLast = 0xDFFF;
 constexpr char32_t HighFirst = 0xD800;
-constexpr char32_t HighLast = 0xDBFF;
 constexpr char32_t LowFirst = 0xDC00;
-constexpr char32_t LowLast = 0xDFFF;
 constexpr char32_t PlaneOffset = 0x10000;
 constexpr unsigned SurrogateBits = 10;
 constexpr char32_t SurrogateMask = 0x3FF;
@@ -44,25 +41,6 @@ void AppendUtf16(char32_t c, std::u16string& out) {
     const char32_t v = c - PlaneOffset;
     out += static_cast<char16_t>(HighFirst + (v >> SurrogateBits));
     out += static_cast<char16_t>(LowFirst + (v & SurrogateMask));
-}
-
-void AppendUtf8(char32_t c, std::string& out) {
-    const auto byte = [&out](char32_t b) { out += static_cast<char>(b); };
-    if (c <= LastOneByte) {
-        byte(c);
-    } else if (c <= LastTwoBytes) {
-        byte(0xC0 | (c >> 6));
-        byte(ContinuationTag | (c & PayloadMask));
-    } else if (c <= LastBmp) {
-        byte(0xE0 | (c >> 12));
-        byte(ContinuationTag | ((c >> 6) & PayloadMask));
-        byte(ContinuationTag | (c & PayloadMask));
-    } else {
-        byte(0xF0 | (c >> 18));
-        byte(ContinuationTag | ((c >> 12) & PayloadMask));
-        byte(ContinuationTag | ((c >> 6) & PayloadMask));
-        byte(ContinuationTag | (c & PayloadMask));
-    }
 }
 
 } // namespace
@@ -111,31 +89,4 @@ void Utf8Decoder::Malformed(std::u16string& out) {
     out += static_cast<char16_t>(Replacement);
     Needed = 0;
     Clean = false;
-}
-
-std::string Utf16ToUtf8(const std::u16string& text) {
-    std::string out;
-    out.reserve(text.size());
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        const char32_t u = text[i];
-        const bool pair = u >= HighFirst && u <= HighLast && i + 1 < text.size() &&
-                          text[i + 1] >= LowFirst && text[i + 1] <= LowLast;
-        if (pair) {
-            const char32_t low = text[++i];
-            AppendUtf8(PlaneOffset + ((u - HighFirst) << SurrogateBits) + (low - LowFirst), out);
-        } else {
-            AppendUtf8(IsSurrogate(u) ? Replacement : u, out);
-        }
-    }
-    return out;
-}
-
-std::u16string Utf8ToUtf16(const std::string& text) {
-    Utf8Decoder decoder;
-    std::u16string out;
-    for (const char c : text) {
-        decoder.Feed(static_cast<unsigned char>(c), out);
-    }
-    decoder.Finish(out);
-    return out;
 }

@@ -22,8 +22,3 @@ private:
     int Needed = 0;        // continuation bytes still to come
     bool Clean = true;
 };
-
-// UTF-8 (as typed on a command line) to UTF-16; a malformed byte becomes U+FFFD.
-std::u16string Utf8ToUtf16(const std::string& text);
-// UTF-16 to UTF-8; a lone surrogate becomes U+FFFD.
-std::string Utf16ToUtf8(const std::u16string& text);

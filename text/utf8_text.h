@@ -1,0 +1,8 @@
+#pragma once
+
+#include <string>
+
+// UTF-8 (as typed on a command line) to UTF-16; a malformed byte becomes U+FFFD.
+std::u16string Utf8ToUtf16(const std::string& text);
+// UTF-16 to UTF-8 (for terminals and pipes); a lone surrogate becomes U+FFFD.
+std::string Utf16ToUtf8(const std::u16string& text);
