@@ -7,7 +7,7 @@
 
 #include "article_test_files.h"
 #include "articles/article_file.h"
-#include "text/utf8_text.h" // a UTF-8 reading of its own, not the loader's
+#include "text/utf8_text.h"
 
 namespace {
 

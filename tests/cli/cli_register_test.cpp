@@ -198,7 +198,7 @@ TEST(CliInterrupt, CtrlCEndsAfterTheCurrentExchange) {
     const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(30);
     while (Count(register_.ReceivedCommands(), "#r") < 3 &&
            std::chrono::steady_clock::now() < deadline) {
-        std::this_thread::yield();
+        std::this_thread::sleep_for(std::chrono::milliseconds(1)); // leave the register its core
     }
     cli.Signal(SIGINT);
     const CliResult result = cli.Finish();

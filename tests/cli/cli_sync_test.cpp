@@ -162,7 +162,7 @@ protected:
         CliProcess cli(all, {"XDG_DATA_HOME=" + Data.Dir()});
         const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(20);
         while (Writes() - before < writes && std::chrono::steady_clock::now() < deadline) {
-            std::this_thread::yield();
+            std::this_thread::sleep_for(std::chrono::milliseconds(1)); // leave the register its core
         }
         cli.Signal(SIGKILL);
         cli.Finish();
