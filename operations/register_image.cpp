@@ -123,7 +123,7 @@ bool ImageStore::Load(RegisterImage& image) const {
     if (!file) {
         return false;
     }
-    Utf16LineReader reader(file.get(), FileEncoding::Utf16LE, MaxLineUnits);
+    Utf16LineReader reader(file.get(), MaxLineUnits);
     std::u16string piece;
     bool heading = true;
     while (reader.Next(piece)) {
