@@ -11,10 +11,6 @@
 
 namespace {
 
-constexpr char16_t HeadingLine[] =
-    u"Naziv\tBarkod\tCena\tPoreska stopa\tOdeljenje\tAmbalaza\t"
-    u"Fiksna cena\tMax cena\tMin cena\tJedinica mere\tKolicina\tPromet";
-
 struct FileCloser {
     void operator()(std::FILE* f) const { std::fclose(f); }
 };
@@ -95,6 +91,10 @@ void CountLeftOver(Utf16LineReader& reader, char separator, LoadOutcome& outcome
 
 } // namespace
 
+const char16_t SavedFileHeading[] =
+    u"Naziv\tBarkod\tCena\tPoreska stopa\tOdeljenje\tAmbalaza\t"
+    u"Fiksna cena\tMax cena\tMin cena\tJedinica mere\tKolicina\tPromet";
+
 LoadOutcome LoadArticles(const std::string& path, ArticleTable& table) {
     ClearArticles(table);
     LoadOutcome outcome;
@@ -122,7 +122,7 @@ LoadOutcome LoadArticles(const std::string& path, ArticleTable& table) {
 }
 
 std::vector<std::u16string> ArticleFileLines(const ArticleTable& table) {
-    std::vector<std::u16string> lines{HeadingLine};
+    std::vector<std::u16string> lines{SavedFileHeading};
     for (const TalonPLUItem& item : table) {
         if (item.GetThisID() > 0) {
             lines.push_back(Cp1251ToUtf16(item.ToFileText(TabSeparator).Text()));

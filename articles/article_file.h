@@ -45,6 +45,8 @@ struct LoadOutcome {
 // and Opened false.
 LoadOutcome LoadArticles(const std::string& path, ArticleTable& table);
 
+// The heading line of the files the program writes.
+extern const char16_t SavedFileHeading[];
 // The lines "Snimi" writes: the heading, then every entry whose ThisID is above 0.
 std::vector<std::u16string> ArticleFileLines(const ArticleTable& table);
 // Writes a heading line and every entry whose ThisID is above 0. Writes a temporary file

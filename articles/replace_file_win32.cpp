@@ -1,12 +1,6 @@
 #include "articles/replace_file.h"
 
-#ifndef WIN32_LEAN_AND_MEAN
-#define WIN32_LEAN_AND_MEAN
-#endif
-#ifndef NOMINMAX
-#define NOMINMAX
-#endif
-#include <windows.h>
+#include "text/windows_api.h"
 
 #include <algorithm>
 #include <atomic>

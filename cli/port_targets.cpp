@@ -7,14 +7,14 @@
 
 namespace {
 
-const char* const EmulatorSpec = "emulator";
+const char* const EmulatorPort = "emulator";
 const char* const PortPrefix = "COM";
 const char* const DemoOption = "--demo";
 constexpr int LastPortNumber = 255;
 constexpr int FirstPathPort = LastPortNumber + 1; // beyond every real port number
 
-int PortNumber(const std::string& spec) {
-    const std::string digits = spec.compare(0, 3, PortPrefix) == 0 ? spec.substr(3) : spec;
+int PortNumber(const std::string& given) {
+    const std::string digits = given.compare(0, 3, PortPrefix) == 0 ? given.substr(3) : given;
     if (digits.empty() || digits.size() > 3 ||
         digits.find_first_not_of("0123456789") != std::string::npos) {
         return 0;
@@ -41,19 +41,19 @@ void StartEmulator(PortTarget& target) {
 
 } // namespace
 
-std::vector<PortTarget> ResolvePorts(const std::vector<std::string>& specs) {
+std::vector<PortTarget> ResolvePorts(const std::vector<std::string>& givenPorts) {
     std::vector<PortTarget> targets;
     int nextPathPort = FirstPathPort;
-    for (const std::string& spec : specs) {
+    for (const std::string& given : givenPorts) {
         PortTarget target;
-        target.Shown = spec;
-        target.Number = PortNumber(spec);
+        target.Shown = given;
+        target.Number = PortNumber(given);
         if (target.Number == 0) {
             target.Number = nextPathPort++;
-            if (spec == EmulatorSpec) {
+            if (given == EmulatorPort) {
                 StartEmulator(target);
             } else {
-                RegisterPortDevice(target.Number, spec);
+                RegisterPortDevice(target.Number, given);
             }
         }
         targets.push_back(std::move(target));

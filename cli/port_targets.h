@@ -18,4 +18,4 @@ struct PortTarget {
 // "1" to "255" (and "COMn") are port numbers; "emulator" starts the bundled emulator;
 // anything else is a device path. Paths and emulators get port numbers of their own, all
 // before any register work starts.
-std::vector<PortTarget> ResolvePorts(const std::vector<std::string>& specs);
+std::vector<PortTarget> ResolvePorts(const std::vector<std::string>& givenPorts);

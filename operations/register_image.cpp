@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <memory>
 
+#include "articles/article_file.h"
 #include "articles/replace_file.h"
 #include "articles/utf16_lines.h"
 #include "ecr/talon_status_item.h"
@@ -18,10 +19,6 @@ const char* const ImageSuffix = ".txt";
 const char* const MarkSuffix = ".in-progress";
 const char* const AppFolder = "talonsendplu";
 const char* const ImagesFolder = "registers";
-constexpr std::size_t MaxLineUnits = 4096;
-constexpr char16_t HeadingLine[] =
-    u"Naziv\tBarkod\tCena\tPoreska stopa\tOdeljenje\tAmbalaza\t"
-    u"Fiksna cena\tMax cena\tMin cena\tJedinica mere\tKolicina\tPromet\tLokacija";
 
 struct FileCloser {
     void operator()(std::FILE* f) const { std::fclose(f); }
@@ -141,7 +138,7 @@ bool ImageStore::Save(const RegisterImage& image) const {
     std::error_code failed;
     std::filesystem::create_directories(Folder, failed);
     std::string content;
-    AppendUtf16Line(content, HeadingLine);
+    AppendUtf16Line(content, std::u16string(SavedFileHeading) + u"\tLokacija");
     for (const auto& [location, item] : image.Articles) {
         AppendUtf16Line(content, Cp1251ToUtf16(item.ToFileText(Tab).Text()) + u"\t" +
                                      Units(std::to_string(location)));

@@ -4,16 +4,7 @@
 // are the real ones; elsewhere a small termios layer of our own (win32_comm_posix.cpp)
 // provides the members and flags the link uses, nothing more.
 #ifdef _WIN32
-// Only the base API: the full header turns names such as SetPort (a printer call) and
-// FindText (a dialog call) into macros that would rename our own members, and min/max
-// into macros that break the standard library's.
-#ifndef WIN32_LEAN_AND_MEAN
-#define WIN32_LEAN_AND_MEAN
-#endif
-#ifndef NOMINMAX
-#define NOMINMAX
-#endif
-#include <windows.h>
+#include "text/windows_api.h"
 #else
 
 #include <cstdint>

@@ -1,12 +1,6 @@
 #include "text/system_code_page.h"
 
-#ifndef WIN32_LEAN_AND_MEAN
-#define WIN32_LEAN_AND_MEAN
-#endif
-#ifndef NOMINMAX
-#define NOMINMAX
-#endif
-#include <windows.h>
+#include "text/windows_api.h"
 
 #include <algorithm>
 #include <stdexcept>
