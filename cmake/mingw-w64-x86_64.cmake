@@ -1,6 +1,7 @@
 # Cross build for 64-bit Windows with Debian's MinGW-w64 (the POSIX thread model, which
 # std::thread and std::mutex need). Programs link their runtime statically, so they run
-# without any MinGW library beside them.
+# without any MinGW library beside them; with TALON_MINGW_SHARED_RUNTIME they share the
+# runtime DLLs with the Qt libraries they use, so only one C++ runtime is loaded.
 set(CMAKE_SYSTEM_NAME Windows)
 set(CMAKE_SYSTEM_PROCESSOR x86_64)
 
@@ -15,4 +16,6 @@ set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
 
-set(CMAKE_EXE_LINKER_FLAGS_INIT "-static")
+if(NOT TALON_MINGW_SHARED_RUNTIME)
+    set(CMAKE_EXE_LINKER_FLAGS_INIT "-static")
+endif()
