@@ -58,6 +58,10 @@ DWORD Win32Reason(int error) {
     case ENODEV:
     case ENXIO:
     case ENOTDIR:
+    // A device file that is there but is no usable serial port: a board without that
+    // UART answers EIO, anything that is not a terminal ENOTTY.
+    case EIO:
+    case ENOTTY:
         return ERROR_FILE_NOT_FOUND;
     case EACCES:
     case EPERM:

@@ -50,6 +50,14 @@ TEST_F(WindowsSerialOpenTest, MissingDeviceThrowsOne) {
     EXPECT_FALSE(link.Close());
 }
 
+// A device file that exists but is no serial line: told as a port that does not exist,
+// not as a failure without a reason.
+TEST_F(WindowsSerialOpenTest, DeviceThatIsNoTerminalSaysMissing) {
+    RegisterPortDevice(PortNumber, "/dev/null");
+    WindowsSerial link(Settings());
+    EXPECT_EQ(FaultOf([&] { link.Open(); }), PortFault::Missing);
+}
+
 TEST_F(WindowsSerialOpenTest, ForbiddenDeviceSaysAccessDenied) {
     RegisterPortDevice(PortNumber, "/proc/sys/kernel/osrelease"); // read-only even for root
     WindowsSerial link(Settings());
