@@ -1,5 +1,6 @@
 #include "cli/port_targets.h"
 
+#include <cctype>
 #include <stdexcept>
 
 #include "cli/emulator_child.h"
@@ -9,12 +10,28 @@ namespace {
 
 const char* const EmulatorPort = "emulator";
 const char* const PortPrefix = "COM";
+const char* const DeviceNamespace = "\\\\.\\";
 const char* const DemoOption = "--demo";
 constexpr int LastPortNumber = 255;
 constexpr int FirstPathPort = LastPortNumber + 1; // beyond every real port number
 
-int PortNumber(const std::string& given) {
-    const std::string digits = given.compare(0, 3, PortPrefix) == 0 ? given.substr(3) : given;
+bool StartsWithNoCase(const std::string& text, const std::string& start) {
+    if (text.size() < start.size())
+        return false;
+    for (std::size_t i = 0; i < start.size(); ++i) {
+        if (std::toupper(static_cast<unsigned char>(text[i])) !=
+            std::toupper(static_cast<unsigned char>(start[i])))
+            return false;
+    }
+    return true;
+}
+
+// "7", "COM7", "com7" and "\\.\COM7" all name port 7, as Windows names it.
+int PortNumber(std::string given) {
+    if (StartsWithNoCase(given, DeviceNamespace))
+        given.erase(0, std::string(DeviceNamespace).size());
+    const std::size_t prefix = std::string(PortPrefix).size();
+    const std::string digits = StartsWithNoCase(given, PortPrefix) ? given.substr(prefix) : given;
     if (digits.empty() || digits.size() > 3 ||
         digits.find_first_not_of("0123456789") != std::string::npos) {
         return 0;

@@ -54,13 +54,16 @@ void UnregisterPortDevice(int port) {
     Table().erase(port);
 }
 
+std::string RegisteredPortDevice(int port) {
+    std::lock_guard<std::mutex> guard(TableLock());
+    auto found = Table().find(port);
+    return found != Table().end() ? found->second : std::string();
+}
+
 std::string PortDevicePath(int port) {
-    {
-        std::lock_guard<std::mutex> guard(TableLock());
-        auto found = Table().find(port);
-        if (found != Table().end())
-            return found->second;
-    }
+    const std::string registered = RegisteredPortDevice(port);
+    if (!registered.empty())
+        return registered;
     return DefaultDevicePrefix + std::to_string(static_cast<long long>(port) - 1);
 }
 

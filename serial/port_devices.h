@@ -7,6 +7,8 @@
 void RegisterPortDevice(int port, const std::string& devicePath);
 void UnregisterPortDevice(int port);
 std::string PortDevicePath(int port);
+// The device registered for the port number; empty when none is.
+std::string RegisteredPortDevice(int port);
 // The device behind a name such as "COM10" or "\\.\COM10"; any other name is taken as a
 // path.
 std::string DeviceForPortName(const std::string& name);

@@ -8,6 +8,7 @@
 
 namespace {
 
+constexpr const char* DeviceNamespace = "\\\\.\\";
 constexpr const char* DevicePrefix = "\\\\.\\COM";
 constexpr std::int32_t CtsFlowBit = 1;
 constexpr std::int32_t LineModeMask = 3;
@@ -44,17 +45,30 @@ ECRString WindowsSerial::DeviceName(int port) {
     return ECRString(DevicePrefix) + ECRString(port);
 }
 
+std::string WindowsSerial::OpenedName(int port) {
+#ifdef _WIN32
+    const std::string registered = RegisteredPortDevice(port);
+    if (!registered.empty())
+        return registered;
+#endif
+    return DeviceName(port).Text();
+}
+
 std::string WindowsSerial::DeviceShown(int port) {
 #ifdef _WIN32
-    return DeviceName(port).Text();
+    std::string shown = OpenedName(port);
+    const std::string prefix = DeviceNamespace;
+    if (shown.compare(0, prefix.size(), prefix) == 0)
+        shown.erase(0, prefix.size());
+    return shown;
 #else
     return DeviceForPortName(DeviceName(port).Text());
 #endif
 }
 
 bool WindowsSerial::Open() {
-    const ECRString name = DeviceName(Settings.GetPort());
-    HANDLE handle = CreateFileA(name.Text(), GENERIC_READ | GENERIC_WRITE, 0, nullptr,
+    const std::string name = OpenedName(Settings.GetPort());
+    HANDLE handle = CreateFileA(name.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr,
                                 OPEN_EXISTING, 0, nullptr);
     if (handle == INVALID_HANDLE_VALUE)
         throw ECRError(ErrorOpeningPort, FaultOf(GetLastError()));

@@ -25,6 +25,10 @@ public:
     // "\\.\COM" followed by the port number, for every number: Windows finds "COM1" to
     // "COM9" without the device-namespace prefix, but refuses "COM10" and above.
     static ECRString DeviceName(int port);
+    // What Open hands the system for the port: on Windows the device registered for the
+    // number (a COM port the port box lists after its fixed items) or else DeviceName;
+    // elsewhere DeviceName, which the termios layer resolves itself.
+    static std::string OpenedName(int port);
     // The device a user knows the port by: "COMn" on Windows, the device file elsewhere.
     static std::string DeviceShown(int port);
     // The read and write time-outs the open port holds right now, as the driver reports

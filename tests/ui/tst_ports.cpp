@@ -10,6 +10,7 @@
 #include "serial/port_devices.h"
 #include "support_window.h"
 #include "tests/support/pty_pair.h"
+#include "ui/main/com_ports.h"
 #include "ui/main/form_main.h"
 #include "ui/main/port_list.h"
 
@@ -85,6 +86,7 @@ class TestPorts : public QObject {
 
 private slots:
     void AdaptersInNumericOrder();
+    void ComPortsAfterTheFixedOnes();
     void BoxListsFixedAdaptersAndEmulator();
     void OnlyTheMarkedItemIsTheEmulator();
     void StableLinksAreListed();
@@ -102,6 +104,28 @@ void TestPorts::AdaptersInNumericOrder() {
     QCOMPARE(Devices(AdapterPorts(found)),
              (QStringList{"/dev/ttyUSB0", "/dev/ttyUSB2", "/dev/ttyUSB10", "/dev/ttyACM0",
                           "/dev/rfcomm0", "/dev/ttyS5"}));
+}
+
+// What Windows lists: COM1 to COM4 are the fixed items; every other COM port follows by
+// number, with Device Manager's name for it, and opens through the device namespace.
+void TestPorts::ComPortsAfterTheFixedOnes() {
+    const QList<ComPortName> found{{"COM10", ""},
+                                   {"COM1", "Communications Port (COM1)"},
+                                   {"COM7", "USB Serial Port (COM7)"},
+                                   {"LPT1", ""},
+                                   {"COM7", ""},
+                                   {"com5", "COM5"},
+                                   {"COM4", ""}};
+    const QList<PortEntry> ports = ComPortEntries(found);
+    QCOMPARE(Devices(ports), (QStringList{"COM5", "COM7", "COM10"}));
+    QCOMPARE(ports[2].Stable, QStringLiteral("\\\\.\\COM10"));
+    QComboBox box;
+    FillPortBox(&box, ports);
+    QCOMPARE(Items(&box).mid(0, 7),
+             (QStringList{"1", "2", "3", "4", "COM5", "COM7 (USB Serial Port)", "COM10"}));
+    QCOMPARE(RegisteredPortDevice(6), std::string("\\\\.\\COM7"));
+    FillPortBox(&box, {});
+    QVERIFY(RegisteredPortDevice(6).empty());
 }
 
 void TestPorts::BoxListsFixedAdaptersAndEmulator() {
