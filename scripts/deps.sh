@@ -23,5 +23,7 @@ FUZZ_PACKAGES=(clang-14 libclang-rt-14-dev)
 WINDOWS_PACKAGES=(g++-mingw-w64-x86-64-posix wine64 googletest)
 # Qt for Windows, cross-built from Debian's source package (scripts/build-qt-windows).
 QT_WINDOWS_PACKAGES=(g++-mingw-w64-x86-64-posix qt6-base-dev-tools dpkg-dev ninja-build xz-utils)
+# The Windows window on a virtual display (scripts/test-windows, scripts/screenshots).
+WINDOW_CHECK_PACKAGES=(xvfb xauth x11-utils fonts-wine)
 
 jobs() { nproc 2>/dev/null || echo 2; }

@@ -1,0 +1,163 @@
+# The Windows build and its Wine set-up, shared by scripts/test-windows and
+# scripts/screenshots. Sourced after deps.sh, with $top set; every function leaves its
+# results in the variables named beside it.
+
+windows_build="$top/build-windows"
+
+first_found() {
+    local candidate
+    for candidate in "$@"; do
+        if command -v "$candidate" >/dev/null 2>&1; then
+            command -v "$candidate"
+            return 0
+        fi
+    done
+    echo "none of $* found" >&2
+    return 1
+}
+
+# Qt for Windows (built once per machine), GoogleTest for Windows (once per build folder),
+# then the programs and their tests against them. Sets windows_qt and windows_app (the
+# build folder). Targets to build may be given; all of them without.
+build_for_windows() {
+    windows_qt="$("$top/scripts/build-qt-windows")"
+    mkdir -p "$windows_build"
+
+    local gtest="$windows_build/gtest"
+    if [ ! -f "$gtest/lib/cmake/GTest/GTestConfig.cmake" ]; then
+        echo "Building GoogleTest for Windows"
+        cmake -S /usr/src/googletest -B "$windows_build/gtest-build" \
+            -DCMAKE_TOOLCHAIN_FILE="$top/cmake/mingw-w64-x86_64.cmake" -DBUILD_GMOCK=OFF \
+            -DCMAKE_INSTALL_PREFIX="$gtest" >"$windows_build/gtest.log" 2>&1 &&
+            cmake --build "$windows_build/gtest-build" -j "$(jobs)" >>"$windows_build/gtest.log" 2>&1 &&
+            cmake --install "$windows_build/gtest-build" >>"$windows_build/gtest.log" 2>&1 ||
+            { cat "$windows_build/gtest.log"; return 1; }
+    fi
+
+    windows_app="$windows_build/app"
+    echo "Building the programs and their tests for Windows"
+    cmake -S "$top" -B "$windows_app" -DCMAKE_TOOLCHAIN_FILE="$top/cmake/mingw-w64-x86_64.cmake" \
+        -DCMAKE_BUILD_TYPE=Release -DTALON_MINGW_SHARED_RUNTIME=ON \
+        -DTALON_WINDOWS_QT="$windows_qt" -DCMAKE_PREFIX_PATH="$windows_qt" \
+        -DQT_HOST_PATH=/usr -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake \
+        -DGTest_DIR="$gtest/lib/cmake/GTest" \
+        -DCMAKE_CROSSCOMPILING_EMULATOR="$wine" >"$windows_build/configure.log" 2>&1 ||
+        { cat "$windows_build/configure.log"; return 1; }
+    local targets=()
+    local target
+    for target in "$@"; do
+        targets+=(--target "$target")
+    done
+    cmake --build "$windows_app" -j "$(jobs)" "${targets[@]}"
+}
+
+# The folder a Windows user runs the program from: the programs, Qt's libraries and
+# plugins and the MinGW runtime, nothing else. Sets windows_folder.
+install_windows_folder() {
+    windows_folder="$windows_build/TalonSendPLU"
+    rm -rf "$windows_folder"
+    cmake --install "$windows_app" --prefix "$windows_folder" >"$windows_build/install.log" 2>&1 ||
+        { cat "$windows_build/install.log"; return 1; }
+}
+
+# Where the programs of the build folder find the libraries they link, for Wine.
+windows_library_path() {
+    local dirs=("$windows_qt/bin" "$(dirname "$(x86_64-w64-mingw32-g++-posix -print-file-name=libstdc++-6.dll)")"
+                "$(dirname "$(x86_64-w64-mingw32-g++-posix -print-file-name=libwinpthread-1.dll)")")
+    local dir joined=""
+    for dir in "${dirs[@]}"; do
+        joined+="${joined:+;}$(WINEDEBUG=-all "$wine" winepath -w "$dir" 2>/dev/null)"
+    done
+    echo "$joined"
+}
+
+wine="$(first_found wine64 /usr/lib/wine/wine64)"
+wineserver="$(first_found wineserver /usr/lib/wine/wineserver)"
+export WINEPREFIX="$windows_build/wine-prefix"
+export WINEDEBUG=-all
+export WINEDLLOVERRIDES="mscoree,mshtml=" # no .NET or browser engine to install
+
+# A Wine prefix whose COM1 and COM7 lead to the emulator's line and whose COM2 leads
+# nowhere, and the emulator serving that line. Sets windows_device (its pseudo-terminal)
+# and emulator_pid; stop_wine_register ends both.
+# Wine's mount manager remakes dosdevices/comN from the registry at each start, so the
+# mapping goes there rather than into the links alone.
+start_wine_register() {
+    local emulator="$1"
+    local line="$windows_build/com1-line"
+    if [ ! -d "$WINEPREFIX" ]; then
+        echo "Making the Wine prefix"
+        "$wine" wineboot --init >/dev/null 2>&1
+    fi
+    local ports='HKLM\Software\Wine\Ports'
+    "$wine" reg add "$ports" /v COM1 /t REG_SZ /d "$line" /f >/dev/null 2>&1
+    "$wine" reg add "$ports" /v COM2 /t REG_SZ /d "$windows_build/no-line" /f >/dev/null 2>&1
+    "$wine" reg add "$ports" /v COM7 /t REG_SZ /d "$line" /f >/dev/null 2>&1
+    "$wineserver" -k 2>/dev/null || true # the next start reads the new mapping
+
+    rm -f "$line"
+    "$emulator" --link "$line" >"$windows_build/emulator.out" 2>"$windows_build/emulator.err" &
+    emulator_pid=$!
+    local _
+    for _ in $(seq 100); do # up to 10 s for the device line
+        [ -s "$windows_build/emulator.out" ] && break
+        sleep 0.1
+    done
+    windows_device="$(head -n 1 "$windows_build/emulator.out")"
+    [ -n "$windows_device" ] ||
+        { echo "the emulator did not start" >&2; cat "$windows_build/emulator.err" >&2; return 1; }
+
+    # One server and one set of Wine's own services for every program after this, started
+    # here with their output elsewhere: services started by a test program would hold its
+    # output pipe open, and ctest would wait for them.
+    "$wineserver" -p30 >"$windows_build/wineserver.log" 2>&1
+    "$wine" wineboot >/dev/null 2>&1
+}
+
+stop_wine_register() {
+    if [ -n "${emulator_pid:-}" ]; then
+        kill "$emulator_pid" 2>/dev/null && wait "$emulator_pid" 2>/dev/null
+        emulator_pid=""
+    fi
+    "$wineserver" -k 2>/dev/null || true
+}
+
+# A Linux emulator for the prefix's COM ports: the one given, or one built here.
+# Sets windows_emulator.
+linux_emulator() {
+    windows_emulator="${1:-}"
+    if [ -z "$windows_emulator" ]; then
+        echo "Building the Linux emulator"
+        cmake -S "$top" -B "$windows_build/linux" -DTALON_BUILD_UI=OFF -DTALON_BUILD_TESTS=OFF >/dev/null
+        cmake --build "$windows_build/linux" -j "$(jobs)" --target talon-emulator >/dev/null
+        windows_emulator="$windows_build/linux/emulator/talon-emulator"
+    fi
+}
+
+# A virtual display for the programs that show their window. Sets DISPLAY and
+# display_pid; stop_virtual_display ends it.
+start_virtual_display() {
+    local number
+    for number in $(seq 90 99); do
+        [ -e "/tmp/.X11-unix/X$number" ] || [ -e "/tmp/.X$number-lock" ] && continue
+        Xvfb ":$number" -screen 0 1280x800x24 -nolisten tcp >"$windows_build/xvfb.log" 2>&1 &
+        display_pid=$!
+        export DISPLAY=":$number"
+        local _
+        for _ in $(seq 50); do
+            [ -e "/tmp/.X11-unix/X$number" ] && return 0
+            sleep 0.1
+        done
+        echo "the virtual display did not start" >&2
+        return 1
+    done
+    echo "no free display number" >&2
+    return 1
+}
+
+stop_virtual_display() {
+    if [ -n "${display_pid:-}" ]; then
+        kill "$display_pid" 2>/dev/null && wait "$display_pid" 2>/dev/null
+        display_pid=""
+    fi
+}

@@ -1,0 +1,255 @@
+// The window's register work on Windows, through COM1 and the real Win32 serial calls, as
+// an operator does it in one session. scripts/test-windows runs it under Wine with the
+// Linux register emulator behind the prefix's COM1 (and COM7); COM2 leads nowhere.
+// The slots run in their order and share one window, as one session does.
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QTableWidget>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <clocale>
+
+#include "ui/app/application.h"
+#include "ui/edit/edit_plu.h"
+#include "ui/main/form_main.h"
+#include "ui/main/grid_rows.h"
+#include "ui/main/port_list.h"
+#include "ui/progress/progress_box.h"
+
+namespace {
+
+const QString Password = QStringLiteral("7351");
+const QString LoggedInLine = QStringLiteral("*** Prijavljivanje - OK ***");
+const QString ExampleFile = QStringLiteral("artikli-primer.txt");
+const QString EditedPrice = QStringLiteral("123.45");
+constexpr int ColumnID = 0;
+constexpr int ColumnName = 1;
+constexpr int ColumnPrice = 3;
+constexpr int Com1Item = 0;
+constexpr int Com2Item = 1;
+constexpr int FirstEditableRow = 2; // row 1 may hold location 1, which is never touched
+
+QStringList LogLines() {
+    return FormMain->MemoLog->toPlainText().split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+}
+
+QStringList Column(const QTableWidget* grid, int column) {
+    QStringList cells;
+    for (int row = 1; row < GridRowCount(grid); ++row) {
+        cells << GridCell(grid, row, column);
+    }
+    return cells;
+}
+
+// The register's articles as "ID|name|price", heading left out.
+QStringList RegisterRows() {
+    QStringList rows;
+    const QTableWidget* grid = FormMain->StringGridECR;
+    for (int row = 1; row < GridRowCount(grid); ++row) {
+        rows << GridCell(grid, row, ColumnID) + QLatin1Char('|') + GridCell(grid, row, ColumnName) +
+                    QLatin1Char('|') + GridCell(grid, row, ColumnPrice);
+    }
+    return rows;
+}
+
+QStringList Failures(const QStringList& lines) {
+    return lines.filter(QStringLiteral("Greska"));
+}
+
+void List() {
+    FormMain->BitBtnList->click();
+}
+
+bool Usable() {
+    return FormMain->isEnabled() && !ProgressBox->isVisible();
+}
+
+} // namespace
+
+class TestCom1Session : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void cleanupTestCase();
+    void init();
+    void connectsOnCom1();
+    void statusFillsTheLog();
+    void eraseAllLeavesOnlyLocationOne();
+    void sendsTheExampleFile();
+    void editDialogWritesOneArticle();
+    void deleteKeyErasesNeighbours();
+    void sendChangesRestoresTheFile();
+    void savesUnderACyrillicName();
+    void portWithoutDeviceSaysWhy();
+    void comPortsBeyondFourAreListed();
+
+private:
+    QTemporaryDir Files;
+    QStringList SentNames;
+};
+
+void TestCom1Session::initTestCase() {
+    QVERIFY(Files.isValid());
+    CreateWindows();
+    FormMain->show();
+    FormMain->AskQuestion = [](const QString&) { return true; };
+    FormMain->RunEditDialog = [] {
+        EditPLU->EditPrice->setText(EditedPrice);
+        return true;
+    };
+}
+
+void TestCom1Session::cleanupTestCase() {
+    FormMain->BitBtnDisconnect->click();
+    DestroyWindows();
+}
+
+void TestCom1Session::init() {
+    FormMain->BitBtnClearLog->click();
+}
+
+void TestCom1Session::connectsOnCom1() {
+    FormMain->ComboBoxPort->setCurrentIndex(Com1Item);
+    FormMain->EditPassword->setText(Password);
+    FormMain->BitBtnConnect->click();
+    QVERIFY2(FormMain->Connected, qPrintable(LogLines().join(QLatin1Char('\n'))));
+    QVERIFY(LogLines().contains(LoggedInLine));
+}
+
+void TestCom1Session::statusFillsTheLog() {
+    FormMain->BitBtnStatus->click();
+    const QStringList lines = LogLines();
+    QVERIFY2(lines.size() >= 16, qPrintable(lines.join(QLatin1Char('\n'))));
+    QVERIFY(lines.first().startsWith(QStringLiteral("Model: ")));
+    QVERIFY(Failures(lines).isEmpty());
+}
+
+void TestCom1Session::eraseAllLeavesOnlyLocationOne() {
+    FormMain->PageControl->setCurrentWidget(FormMain->Talon);
+    List();
+    FormMain->BitBtnEraseAll->click();
+    QVERIFY(Usable());
+    List();
+    const QStringList ids = Column(FormMain->StringGridECR, ColumnID);
+    QVERIFY2(ids.isEmpty() || ids == QStringList{QStringLiteral("1")}, qPrintable(ids.join(',')));
+}
+
+void TestCom1Session::sendsTheExampleFile() {
+    const QString file = QCoreApplication::applicationDirPath() + QLatin1Char('/') + ExampleFile;
+    FormMain->ChooseOpenFile = [file] { return file; };
+    FormMain->BitBtnOpen->click();
+    SentNames = Column(FormMain->StringGridPC, ColumnName);
+    QVERIFY2(SentNames.size() >= 10, qPrintable(LogLines().join(QLatin1Char('\n'))));
+    QVERIFY(SentNames.join(QString()).contains(QChar(0x0425))); // Cyrillic names among them
+
+    FormMain->BitBtnSend->click();
+    QVERIFY(Usable());
+    QVERIFY2(Failures(LogLines()).isEmpty(), qPrintable(LogLines().join(QLatin1Char('\n'))));
+    List();
+    const QStringList listed = Column(FormMain->StringGridECR, ColumnName);
+    for (const QString& name : SentNames) {
+        QVERIFY2(listed.contains(name), qPrintable(name));
+    }
+}
+
+void TestCom1Session::editDialogWritesOneArticle() {
+    QTableWidget* grid = FormMain->StringGridECR;
+    SelectGridRow(grid, FirstEditableRow);
+    const QString id = GridCell(grid, FirstEditableRow, ColumnID);
+    QVERIFY(id.toInt() > 1);
+    const QRect cell = grid->visualRect(grid->model()->index(FirstEditableRow - 1, ColumnName));
+    QTest::mouseDClick(grid->viewport(), Qt::LeftButton, Qt::NoModifier, cell.center());
+    QVERIFY(Usable());
+    QCOMPARE(GridCell(grid, FirstEditableRow, ColumnPrice), EditedPrice);
+    List();
+    const int row = Column(grid, ColumnID).indexOf(id) + 1;
+    QCOMPARE(GridCell(grid, row, ColumnPrice), EditedPrice);
+}
+
+void TestCom1Session::deleteKeyErasesNeighbours() {
+    QTableWidget* grid = FormMain->StringGridECR;
+    const QStringList before = RegisterRows();
+    const int row = FirstEditableRow + 1;
+    const QStringList erased = before.mid(row - 1, 2);
+    SelectGridRow(grid, row);
+    grid->setFocus();
+    QTest::keyClick(grid, Qt::Key_Delete);
+    QTest::keyClick(grid, Qt::Key_Delete);
+    QVERIFY(Usable());
+    List();
+    QStringList expected = before;
+    expected.removeAt(row - 1);
+    expected.removeAt(row - 1);
+    QCOMPARE(RegisterRows(), expected);
+    for (const QString& gone : erased) {
+        QVERIFY(!RegisterRows().contains(gone));
+    }
+}
+
+void TestCom1Session::sendChangesRestoresTheFile() {
+    FormMain->PageControl->setCurrentWidget(FormMain->PC);
+    FormMain->BitBtnSendChanges->click();
+    QVERIFY(Usable());
+    QVERIFY2(Failures(LogLines()).isEmpty(), qPrintable(LogLines().join(QLatin1Char('\n'))));
+    List();
+    QStringList listed = Column(FormMain->StringGridECR, ColumnName);
+    QStringList sent = SentNames;
+    listed.removeAll(GridCell(FormMain->StringGridECR, 1, ColumnName)); // location 1 may stay
+    sent.removeAll(GridCell(FormMain->StringGridECR, 1, ColumnName));
+    listed.sort();
+    sent.sort();
+    QCOMPARE(listed, sent);
+    QVERIFY(!Column(FormMain->StringGridECR, ColumnPrice).contains(EditedPrice));
+}
+
+void TestCom1Session::savesUnderACyrillicName() {
+    const QString file = Files.filePath(QStringLiteral("каса.txt"));
+    FormMain->ChooseSaveFile = [file] { return file; };
+    FormMain->BitBtnSave->click();
+    QVERIFY2(QFile::exists(file), qPrintable(LogLines().join(QLatin1Char('\n'))));
+    FormMain->ChooseOpenFile = [file] { return file; };
+    FormMain->BitBtnOpen->click();
+    QCOMPARE(Column(FormMain->StringGridPC, ColumnName).size(),
+             Column(FormMain->StringGridECR, ColumnName).size());
+}
+
+void TestCom1Session::portWithoutDeviceSaysWhy() {
+    FormMain->BitBtnDisconnect->click();
+    FormMain->BitBtnClearLog->click();
+    FormMain->ComboBoxPort->setCurrentIndex(Com2Item);
+    FormMain->BitBtnConnect->click();
+    QVERIFY(!FormMain->Connected);
+    QCOMPARE(LogLines(), (QStringList{QStringLiteral("Greska u otvaranju konekcije!"),
+                                      QStringLiteral("Proverite parametre, kabl i podesavanja na kasi."),
+                                      QStringLiteral("Port COM2 ne postoji.")}));
+}
+
+// The prefix maps COM7 to the emulator too, as a USB adapter would appear.
+void TestCom1Session::comPortsBeyondFourAreListed() {
+    QComboBox* box = FormMain->ComboBoxPort;
+    box->showPopup(); // reads the ports anew
+    box->hidePopup();
+    const int com7 = box->findText(QStringLiteral("COM7"), Qt::MatchStartsWith);
+    QVERIFY2(com7 > 3, qPrintable(QString::number(box->count())));
+    box->setCurrentIndex(com7);
+    FormMain->BitBtnConnect->click();
+    QVERIFY2(FormMain->Connected, qPrintable(LogLines().join(QLatin1Char('\n'))));
+    FormMain->BitBtnDisconnect->click();
+}
+
+int main(int argc, char* argv[]) {
+    Application application(argc, argv);
+    std::setlocale(LC_NUMERIC, "C"); // as the program: prices always with "."
+    TestCom1Session test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "tst_com1_session.moc"
