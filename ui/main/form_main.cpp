@@ -28,6 +28,7 @@
 #include "ui/common/question_box.h"
 #include "ui/edit/edit_plu.h"
 #include "ui/main/emulator_process.h"
+#include "ui/main/file_filters.h"
 #include "ui/main/port_combo_box.h"
 #include "ui/main/port_list.h"
 #include "ui/progress/progress_box.h"
@@ -40,7 +41,6 @@ const char* const DesignCaption = "TalonSendPLU ";
 const char* const VersionText = "1.02.0002";
 const char* const BuildText = " [release]";
 const char* const WelcomeLine = "Dobrodosli!";
-const char* const FileFilter = "UNICODE (*.txt)";
 const char* const FileSuffix = "txt";
 const char* const OpenTitle = "Open";
 const char* const SaveTitle = "Save As";
@@ -316,11 +316,11 @@ void BuildImage(TFormMain& f, QWidget* parent) {
     f.Image1->setFixedSize(ImageWidth, ImageHeight);
 }
 
-QString ChooseFile(QWidget* parent, const char* name, const char* title,
+QString ChooseFile(QWidget* parent, const char* name, const char* title, const char* filters,
                    QFileDialog::AcceptMode mode) {
     QFileDialog dialog(parent, Text(title));
     dialog.setObjectName(Text(name));
-    dialog.setNameFilter(Text(FileFilter));
+    dialog.setNameFilter(Text(filters));
     dialog.setDefaultSuffix(Text(FileSuffix));
     dialog.setAcceptMode(mode);
     dialog.setFileMode(mode == QFileDialog::AcceptOpen ? QFileDialog::ExistingFile
@@ -346,10 +346,11 @@ TFormMain::TFormMain(QWidget* parent)
     resize(WindowWidth, WindowHeight);
     ConnectSignals();
     ChooseOpenFile = [this] {
-        return ChooseFile(this, OpenDialogName, OpenTitle, QFileDialog::AcceptOpen);
+        return ChooseFile(this, OpenDialogName, OpenTitle, OpenFileFilters,
+                          QFileDialog::AcceptOpen);
     };
     ChooseSaveFile = [this] {
-        return ChooseFile(this, SaveDialogName, SaveTitle, QFileDialog::AcceptSave);
+        return ChooseFile(this, SaveDialogName, SaveTitle, SaveFileFilter, QFileDialog::AcceptSave);
     };
     RunEditDialog = [this] { return EditPLU != nullptr && EditPLU->exec() == QDialog::Accepted; };
     AskQuestion = [this](const QString& question) { return AskYesNo(this, question); };
