@@ -75,8 +75,8 @@ private slots:
     void protectedRowSendsNothing();
     void onlyTheDeleteKeyErases();
     void idBeyondTableStaysInside();
-    void eraseRemovesRowAndSelectsAbove_data();
-    void eraseRemovesRowAndSelectsAbove();
+    void eraseRemovesRowAndSelectsItsSuccessor_data();
+    void eraseRemovesRowAndSelectsItsSuccessor();
     void refusedEraseIsLogged();
     void eraseAllKeepsLocationOne();
     void eraseAllGoesOnAfterRefusal();
@@ -239,18 +239,19 @@ void TestList::idBeyondTableStaysInside() {
     QCOMPARE(TestWindow::Rows(form.StringGridECR), 3);
 }
 
-void TestList::eraseRemovesRowAndSelectsAbove_data() {
+void TestList::eraseRemovesRowAndSelectsItsSuccessor_data() {
     QTest::addColumn<QList<int>>("locations");
     QTest::addColumn<int>("row");
     QTest::addColumn<int>("emptied"); // the table index that the erase clears
     QTest::addColumn<QList<int>>("left");
     QTest::addColumn<int>("selected");
-    QTest::newRow("middle row") << QList<int>{1, 5, 9} << 2 << 5 << QList<int>{1, 9} << 1;
+    QTest::newRow("middle row") << QList<int>{1, 5, 9} << 2 << 5 << QList<int>{1, 9} << 2;
     // The first answer sits at index 0, its ID is 3.
-    QTest::newRow("first listed") << QList<int>{3, 5, 9} << 1 << 0 << QList<int>{5, 9} << 0;
+    QTest::newRow("first listed") << QList<int>{3, 5, 9} << 1 << 0 << QList<int>{5, 9} << 1;
+    QTest::newRow("last row") << QList<int>{1, 5, 9} << 3 << 9 << QList<int>{1, 5} << 2;
 }
 
-void TestList::eraseRemovesRowAndSelectsAbove() {
+void TestList::eraseRemovesRowAndSelectsItsSuccessor() {
     QFETCH(QList<int>, locations);
     QFETCH(int, row);
     QFETCH(int, emptied);

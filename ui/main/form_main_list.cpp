@@ -69,7 +69,9 @@ void EraseSelected(TFormMain& form) {
             ForgetArticle(form, target.Number);
             form.StepProgress(1);
             form.ShowTableECR();
-            SelectGridRow(form.StringGridECR, row - 1); // above the first row: no selection
+            // The row that took its place, or the new last one: a second Delete erases
+            // the neighbour.
+            SelectGridRow(form.StringGridECR, qMin(row, GridRowCount(form.StringGridECR) - 1));
         }
     }
     form.EndProgress();
