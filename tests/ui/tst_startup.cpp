@@ -32,6 +32,7 @@ private slots:
     void DialogsNamedAndPagesInOrder();
     void GridsSetUp();
     void WindowGrowsWithGridsAndLog();
+    void PageButtonsShareTheirColumnWidth();
     void ProgressBoxStaysOverTheMainWindow();
     void EmptyTextAddsEmptyLineAndClearEmpties();
     void RegisterTextAndLinkErrorLines();
@@ -283,6 +284,31 @@ void TestStartup::WindowGrowsWithGridsAndLog() {
     QVERIFY(form.MemoLog->width() > log.width() + 400);
     QVERIFY(form.MemoLog->height() > log.height());
     QVERIFY(form.geometry().contains(form.Image1->geometry()));
+}
+
+// As wide as the widest caption needs (at least the design width), whether the grid beside
+// them is shown or hidden.
+void TestStartup::PageButtonsShareTheirColumnWidth() {
+    TestWindow window;
+    TFormMain& form = window.Form();
+    form.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&form));
+    for (QWidget* page : {form.PC, form.Talon}) {
+        form.PageControl->setCurrentWidget(page);
+        const QList<QPushButton*> buttons = page->findChildren<QPushButton*>();
+        int column = 88;
+        for (const QPushButton* button : buttons) {
+            column = qMax(column, button->sizeHint().width());
+        }
+        QTableWidget* grid = page->findChild<QTableWidget*>();
+        for (const bool shown : {false, true}) {
+            grid->setVisible(shown);
+            QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
+            for (const QPushButton* button : buttons) {
+                QCOMPARE(button->width(), column);
+            }
+        }
+    }
 }
 
 void TestStartup::ProgressBoxStaysOverTheMainWindow() {

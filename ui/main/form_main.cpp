@@ -129,6 +129,7 @@ void BuildPage(QWidget* page, std::initializer_list<ButtonEntry> column, QTableW
     layout->setSpacing(Margin);
     layout->addLayout(buttons);
     layout->addWidget(grid, 1);
+    layout->addStretch(); // while the grid is hidden the buttons keep their column's width
 }
 
 const ButtonEntry Separator{nullptr, nullptr, nullptr, nullptr, QStyle::SP_CustomBase};
