@@ -4,6 +4,8 @@
 
 #include <cstdlib>
 
+#include "emulator/talon_emulator.h"
+
 namespace {
 
 constexpr char Separator = '\xFE';
@@ -92,4 +94,23 @@ TalonPLUItem ArticleWithThisID(const char* name, const char* code, int thisId, i
     TalonPLUItem item;
     item.FromECRText(ECRString(reply.c_str()));
     return item;
+}
+
+void ProgramNumbered(TalonEmulator& emulator, const std::vector<int>& locations) {
+    for (const int location : locations) {
+        const std::string name = "A" + std::to_string(location);
+        const std::string code = std::to_string(1000 + location);
+        emulator.SetArticle(location, MakeArticle(name.c_str(), code.c_str(), location + 0.5, 1));
+    }
+}
+
+QStringList ListedRows(const QList<int>& locations) {
+    QStringList rows;
+    for (const int location : locations) {
+        rows << QStringLiteral("%1|A%1|%2|%3|1")
+                    .arg(location)
+                    .arg(1000 + location)
+                    .arg(QString::number(location + 0.5, 'f', 2));
+    }
+    return rows;
 }

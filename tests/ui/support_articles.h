@@ -39,3 +39,11 @@ QString ArticleFields(const TalonPLUItem& item);
 // beyond the table, as a misbehaving register could report it), price in hundredths.
 TalonPLUItem ArticleWithThisID(const char* name, const char* code, int thisId, int hundredths = 150,
                                int taxRate = 1);
+
+class TalonEmulator;
+
+// The register holds an article at each location, named "A<location>", with barcode
+// 1000 + location, price location + 0.5 and tax rate 1.
+void ProgramNumbered(TalonEmulator& emulator, const std::vector<int>& locations);
+// The grid rows that a listing of those articles shows, as TestWindow::Row gives them.
+QStringList ListedRows(const QList<int>& locations);

@@ -126,7 +126,7 @@ void TestWindow::PlaceOnPC(const std::vector<std::pair<int, TalonPLUItem>>& arti
 }
 
 bool TestWindow::Usable() const {
-    return Main->isEnabled() && !Progress->isVisible();
+    return Main->isEnabled() && !Main->Busy() && !Progress->isVisible();
 }
 
 QStringList TestWindow::LogLines() const {

@@ -60,7 +60,8 @@ public:
     void SaveFile(const QString& path);
     // Puts articles into the PC table at the given indices and shows them, as a load does.
     void PlaceOnPC(const std::vector<std::pair<int, TalonPLUItem>>& articles);
-    // The window enabled and the progress box hidden: every operation must end so.
+    // The window enabled, its controls unblocked and the progress box hidden: every
+    // operation must end so.
     bool Usable() const;
 
     // The questions the window asked, in order; each is answered with Answer ("Da"

@@ -4,6 +4,7 @@
 #include <QFile>
 #include <QFileDialog>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -11,6 +12,7 @@
 
 #include "support_articles.h"
 #include "support_window.h"
+#include "ui/main/file_filters.h"
 #include "ui/main/form_main.h"
 
 namespace {
@@ -30,6 +32,21 @@ bool PageIdle(const TFormMain& form) {
            !form.BitBtnSort->isEnabled() && !form.BitBtnExamine->isEnabled();
 }
 
+// Whether a file name matches one of the patterns of a dialog filter ("Name (*.a *.b)").
+bool FilterMatches(const QString& filter, const QString& file) {
+    const qsizetype open = filter.indexOf(QLatin1Char('('));
+    const qsizetype close = filter.lastIndexOf(QLatin1Char(')'));
+    const QStringList patterns =
+        filter.mid(open + 1, close - open - 1).split(QLatin1Char(' '), Qt::SkipEmptyParts);
+    for (const QString& pattern : patterns) {
+        const QRegularExpression wildcard(QRegularExpression::wildcardToRegularExpression(pattern));
+        if (wildcard.match(file).hasMatch()) {
+            return true;
+        }
+    }
+    return false;
+}
+
 } // namespace
 
 class TestFiles : public QObject {
@@ -46,6 +63,8 @@ private slots:
     void unwritableSaveIsNamedInLog();
     void fileDialogs_data();
     void fileDialogs();
+    void openFiltersTakeCsvFirst_data();
+    void openFiltersTakeCsvFirst();
 };
 
 void TestFiles::sampleLoadsIntoGridAndCancelKeepsIt() {
@@ -243,14 +262,20 @@ void TestFiles::fileDialogs_data() {
     QTest::addColumn<bool>("open");
     QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("title");
-    QTest::newRow("open") << true << QStringLiteral("OpenDialog") << QStringLiteral("Open");
-    QTest::newRow("save") << false << QStringLiteral("SaveDialog") << QStringLiteral("Save As");
+    QTest::addColumn<QStringList>("filters");
+    QTest::newRow("open") << true << QStringLiteral("OpenDialog") << QStringLiteral("Open")
+                          << QStringList{QStringLiteral("Tekst i CSV (*.txt *.csv)"),
+                                         QStringLiteral("UNICODE (*.txt)"),
+                                         QStringLiteral("Svi fajlovi (*)")};
+    QTest::newRow("save") << false << QStringLiteral("SaveDialog") << QStringLiteral("Save As")
+                          << QStringList{QStringLiteral("UNICODE (*.txt)")};
 }
 
 void TestFiles::fileDialogs() {
     QFETCH(bool, open);
     QFETCH(QString, name);
     QFETCH(QString, title);
+    QFETCH(QStringList, filters);
     TestWindow window;
     TFormMain& form = window.Form();
     QStringList seen;
@@ -266,8 +291,26 @@ void TestFiles::fileDialogs() {
     });
     const QString chosen = open ? form.ChooseOpenFile() : form.ChooseSaveFile();
     QVERIFY(chosen.isEmpty()); // cancelled
-    QCOMPARE(seen,
-             (QStringList{name, title, QStringLiteral("UNICODE (*.txt)"), QStringLiteral("txt")}));
+    QCOMPARE(seen, (QStringList{name, title} + filters + QStringList{QStringLiteral("txt")}));
+}
+
+void TestFiles::openFiltersTakeCsvFirst_data() {
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<QList<bool>>("matches"); // by each filter, in the dialog's order
+    QTest::newRow("csv") << QStringLiteral("artikli.csv") << QList<bool>{true, false, true};
+    QTest::newRow("txt") << QStringLiteral("artikli.txt") << QList<bool>{true, true, true};
+    QTest::newRow("other") << QStringLiteral("artikli.xls") << QList<bool>{false, false, true};
+}
+
+void TestFiles::openFiltersTakeCsvFirst() {
+    QFETCH(QString, file);
+    QFETCH(QList<bool>, matches);
+    const QStringList filters = QString::fromLatin1(OpenFileFilters).split(QStringLiteral(";;"));
+    QList<bool> matched;
+    for (const QString& filter : filters) {
+        matched << FilterMatches(filter, file);
+    }
+    QCOMPARE(matched, matches);
 }
 
 QTEST_MAIN(TestFiles)

@@ -48,6 +48,8 @@ class TestKeyboard : public QObject {
 private slots:
     void focusComesBackAfterProgress();
     void deleteKeyWorksTwice();
+    void secondEraseTakesTheNeighbour_data();
+    void secondEraseTakesTheNeighbour();
     void currentRowWithoutSelection_data();
     void currentRowWithoutSelection();
 };
@@ -75,6 +77,41 @@ void TestKeyboard::deleteKeyWorksTwice() {
     TypeKey(Qt::Key_Delete); // the row above, A9, is selected now
     QCOMPARE(CommandNumbers(window.Commands(), DeletePrefix), (std::vector<int>{12, 9}));
     QCOMPARE(TestWindow::Rows(form.StringGridECR), 3);
+    QVERIFY(window.Usable());
+}
+
+void TestKeyboard::secondEraseTakesTheNeighbour_data() {
+    QTest::addColumn<bool>("byKey");
+    QTest::addColumn<int>("row");
+    QTest::addColumn<QList<int>>("erased");
+    QTest::addColumn<int>("current"); // the grid row current after both
+    QTest::newRow("Delete, Delete from A5") << true << 2 << QList<int>{5, 9} << 2;
+    QTest::newRow("Delete, Delete from A9") << true << 3 << QList<int>{9, 12} << 2;
+    QTest::newRow("Obrisi, Obrisi from A5") << false << 2 << QList<int>{5, 9} << 2;
+}
+
+void TestKeyboard::secondEraseTakesTheNeighbour() {
+    QFETCH(bool, byKey);
+    QFETCH(int, row);
+    QFETCH(QList<int>, erased);
+    QFETCH(int, current);
+    TestWindow window;
+    ListedAndShown(window);
+    TFormMain& form = window.Form();
+    form.StringGridECR->setFocus();
+    SelectGridRow(form.StringGridECR, row);
+    for (int press = 0; press < 2; ++press) {
+        if (byKey) {
+            TypeKey(Qt::Key_Delete);
+        } else {
+            QTest::mouseClick(form.BitBtnErase, Qt::LeftButton);
+        }
+    }
+    QCOMPARE(CommandNumbers(window.Commands(), DeletePrefix),
+             std::vector<int>(erased.begin(), erased.end()));
+    QCOMPARE(TestWindow::Rows(form.StringGridECR), 3);
+    QCOMPARE(SelectedGridRow(form.StringGridECR), current);
+    QCOMPARE(form.StringGridECR->currentRow() + 1, current);
     QVERIFY(window.Usable());
 }
 

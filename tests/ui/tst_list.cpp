@@ -18,30 +18,6 @@ const QString EraseAllQuestion = QStringLiteral("Obrisati sve artikle iz kase os
 const QString NotProgrammed =
     QStringLiteral("Greska 20: Izabran je nezaprogramirani broj u bazi PLU");
 
-// The register holds an article at each location, named "A<location>".
-void Program(TalonEmulator& emulator, const std::vector<int>& locations) {
-    for (const int location : locations) {
-        const std::string name = "A" + std::to_string(location);
-        const std::string code = std::to_string(1000 + location);
-        emulator.SetArticle(location, MakeArticle(name.c_str(), code.c_str(), location + 0.5, 1));
-    }
-}
-
-QString ListedRow(int location) {
-    return QStringLiteral("%1|A%1|%2|%3|1")
-        .arg(location)
-        .arg(1000 + location)
-        .arg(QString::number(location + 0.5, 'f', 2));
-}
-
-QStringList ListedRows(const QList<int>& locations) {
-    QStringList rows;
-    for (const int location : locations) {
-        rows << ListedRow(location);
-    }
-    return rows;
-}
-
 bool ListCommandsEnabled(const TFormMain& form) {
     return form.BitBtnSave->isEnabled() && form.BitBtnErase->isEnabled() &&
            form.BitBtnEraseAll->isEnabled();
@@ -54,7 +30,7 @@ bool ListCommandsDisabled(const TFormMain& form) {
 
 // Connects to a register holding the locations, lists it and forgets what that sent.
 void ListedWindow(TestWindow& window, const std::vector<int>& locations) {
-    Program(window.Register(), locations);
+    ProgramNumbered(window.Register(), locations);
     QVERIFY(window.ConnectAndList());
 }
 
@@ -75,8 +51,8 @@ private slots:
     void protectedRowSendsNothing();
     void onlyTheDeleteKeyErases();
     void idBeyondTableStaysInside();
-    void eraseRemovesRowAndSelectsAbove_data();
-    void eraseRemovesRowAndSelectsAbove();
+    void eraseRemovesRowAndSelectsItsSuccessor_data();
+    void eraseRemovesRowAndSelectsItsSuccessor();
     void refusedEraseIsLogged();
     void eraseAllKeepsLocationOne();
     void eraseAllGoesOnAfterRefusal();
@@ -92,7 +68,7 @@ private slots:
 
 void TestList::listingFollowsNextID() {
     TestWindow window;
-    Program(window.Register(), {1, 5, 9});
+    ProgramNumbered(window.Register(), {1, 5, 9});
     QVERIFY(window.ConnectFresh());
     TFormMain& form = window.Form();
     ProgressTrace progress(window.Box());
@@ -157,7 +133,7 @@ void TestList::misbehavingNextIDEnds_data() {
 void TestList::misbehavingNextIDEnds() {
     QFETCH(int, fault);
     TestWindow window;
-    Program(window.Register(), {1, 5, 9});
+    ProgramNumbered(window.Register(), {1, 5, 9});
     window.Register().SetNextIDFault(static_cast<NextIDFault>(fault));
     QVERIFY(window.ConnectFresh());
     window.Form().BitBtnListClick();
@@ -168,7 +144,7 @@ void TestList::misbehavingNextIDEnds() {
 
 void TestList::silentRegisterEndsListing() {
     TestWindow window;
-    Program(window.Register(), {1, 5, 9});
+    ProgramNumbered(window.Register(), {1, 5, 9});
     QVERIFY(window.ConnectFresh());
     window.Register().GoSilentAfter(2); // the status and the first read are answered
     window.Form().BitBtnListClick();
@@ -239,18 +215,19 @@ void TestList::idBeyondTableStaysInside() {
     QCOMPARE(TestWindow::Rows(form.StringGridECR), 3);
 }
 
-void TestList::eraseRemovesRowAndSelectsAbove_data() {
+void TestList::eraseRemovesRowAndSelectsItsSuccessor_data() {
     QTest::addColumn<QList<int>>("locations");
     QTest::addColumn<int>("row");
     QTest::addColumn<int>("emptied"); // the table index that the erase clears
     QTest::addColumn<QList<int>>("left");
     QTest::addColumn<int>("selected");
-    QTest::newRow("middle row") << QList<int>{1, 5, 9} << 2 << 5 << QList<int>{1, 9} << 1;
+    QTest::newRow("middle row") << QList<int>{1, 5, 9} << 2 << 5 << QList<int>{1, 9} << 2;
     // The first answer sits at index 0, its ID is 3.
-    QTest::newRow("first listed") << QList<int>{3, 5, 9} << 1 << 0 << QList<int>{5, 9} << 0;
+    QTest::newRow("first listed") << QList<int>{3, 5, 9} << 1 << 0 << QList<int>{5, 9} << 1;
+    QTest::newRow("last row") << QList<int>{1, 5, 9} << 3 << 9 << QList<int>{1, 5} << 2;
 }
 
-void TestList::eraseRemovesRowAndSelectsAbove() {
+void TestList::eraseRemovesRowAndSelectsItsSuccessor() {
     QFETCH(QList<int>, locations);
     QFETCH(int, row);
     QFETCH(int, emptied);
@@ -308,7 +285,7 @@ void TestList::eraseAllGoesOnAfterRefusal() {
     TestWindow window;
     ListedWindow(window, {1, 5, 9, 12});
     window.Register().ClearArticles();
-    Program(window.Register(), {1, 9, 12}); // 5 is gone from the register meanwhile
+    ProgramNumbered(window.Register(), {1, 9, 12}); // 5 is gone from the register meanwhile
     window.Form().BitBtnEraseAllClick();
 
     QCOMPARE(CommandNumbers(window.Commands(), DeletePrefix), (std::vector<int>{5, 9, 12}));

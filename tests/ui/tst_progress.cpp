@@ -1,5 +1,6 @@
 // The progress box and the window's three progress operations.
 #include <QProgressBar>
+#include <QPushButton>
 #include <QtTest>
 
 #include "support_window.h"
@@ -26,7 +27,9 @@ class TestProgress : public QObject {
 
 private slots:
     void BoxAsCreated();
-    void UsableRangeShowsBoxAndDisablesWindow();
+    void UsableRangeShowsBoxAndBlocksWindow();
+    void StopPressRequestsStop_data();
+    void StopPressRequestsStop();
     void UnusableRanges_data();
     void UnusableRanges();
     void UnusableRangeKeepsBar();
@@ -41,9 +44,19 @@ void TestProgress::BoxAsCreated() {
     TProgressBox box;
     QCOMPARE(box.windowTitle(), QStringLiteral("Operacija u toku, molimo Vas sacekajte..."));
     QVERIFY(box.isHidden());
-    QCOMPARE(box.size(), QSize(432, 43));
     QCOMPARE(box.ProgressBar->objectName(), QStringLiteral("ProgressBar"));
     QCOMPARE(box.ProgressBar->geometry(), QRect(8, 8, 417, 25));
+    // "Prekini" under the bar's right end; the box grows to hold it, no wider than the bar.
+    QCOMPARE(box.ButtonStop->objectName(), QStringLiteral("ButtonStop"));
+    QCOMPARE(box.ButtonStop->text(), QStringLiteral("Prekini"));
+    QCOMPARE(box.width(), 432);
+    const QRect button = box.ButtonStop->geometry();
+    QVERIFY(button.top() > box.ProgressBar->geometry().bottom());
+    QCOMPARE(button.right(), box.ProgressBar->geometry().right());
+    QVERIFY(button.width() >= box.ButtonStop->sizeHint().width());
+    QVERIFY(button.height() >= box.ButtonStop->sizeHint().height());
+    QVERIFY(box.rect().contains(button));
+    QCOMPARE(box.minimumSize(), box.maximumSize()); // the user cannot resize it
     QCOMPARE(box.ProgressBar->minimum(), 0);
     QCOMPARE(box.ProgressBar->maximum(), 100);
     QCOMPARE(box.ProgressBar->value(), 0);
@@ -57,17 +70,52 @@ void TestProgress::BoxAsCreated() {
     QVERIFY(!box.isModal());
 }
 
-void TestProgress::UsableRangeShowsBoxAndDisablesWindow() {
+// The controls take no input, yet the box is drawn enabled and "Prekini" can be pressed.
+void TestProgress::UsableRangeShowsBoxAndBlocksWindow() {
     TestWindow window;
     window.Form().BeginProgress(0, 3);
-    QVERIFY(!window.Form().isEnabled());
+    QVERIFY(window.Form().Busy());
+    QVERIFY(!window.Form().BitBtnClearLog->isEnabled());
+    QVERIFY(!window.Form().PageControl->isEnabled());
     QVERIFY(window.Box().isVisible());
+    QVERIFY(window.Box().isEnabled());
+    QVERIFY(window.Box().ButtonStop->isEnabled());
     QCOMPARE(window.Box().ProgressBar->minimum(), 0);
     QCOMPARE(window.Box().ProgressBar->maximum(), 3);
     QCOMPARE(window.Box().ProgressBar->value(), 0);
     window.Form().EndProgress();
     QVERIFY(window.Box().isHidden());
-    QVERIFY(window.Form().isEnabled());
+    QVERIFY(!window.Form().Busy());
+    QVERIFY(window.Form().BitBtnClearLog->isEnabled());
+}
+
+void TestProgress::StopPressRequestsStop_data() {
+    QTest::addColumn<bool>("byEscape");
+    QTest::newRow("click") << false;
+    QTest::newRow("Escape") << true;
+}
+
+// A press only sets the request: the box stays until the operation ends it, and the next
+// operation starts without a request.
+void TestProgress::StopPressRequestsStop() {
+    QFETCH(bool, byEscape);
+    TestWindow window;
+    window.Form().BeginProgress(0, 3);
+    QVERIFY(QTest::qWaitForWindowExposed(&window.Box()));
+    QVERIFY(!window.Form().StopRequested());
+    if (byEscape) {
+        QTest::keyClick(&window.Box(), Qt::Key_Escape);
+    } else {
+        QTest::mouseClick(window.Box().ButtonStop, Qt::LeftButton);
+    }
+    QVERIFY(window.Form().StopRequested());
+    QVERIFY(window.Box().isVisible());
+    QVERIFY(window.Form().Busy());
+    window.Form().EndProgress();
+    window.Form().BeginProgress(0, 3);
+    QVERIFY(!window.Form().StopRequested());
+    window.Form().EndProgress();
+    QVERIFY(window.Usable());
 }
 
 void TestProgress::UnusableRanges_data() {
@@ -86,9 +134,9 @@ void TestProgress::UnusableRanges() {
     TestWindow window;
     window.Form().BeginProgress(min, max);
     QVERIFY(window.Box().isHidden());
-    QVERIFY(!window.Form().isEnabled());
+    QVERIFY(window.Form().Busy());
     window.Form().EndProgress();
-    QVERIFY(window.Form().isEnabled());
+    QVERIFY(!window.Form().Busy());
 }
 
 void TestProgress::UnusableRangeKeepsBar() {
@@ -129,7 +177,7 @@ void TestProgress::StepPastMaximumChangesNothing() {
     QVERIFY(!pending.Ran); // no events were let through
     QVERIFY(window.Box().isVisible());
     window.Form().EndProgress();
-    QVERIFY(window.Form().isEnabled());
+    QVERIFY(!window.Form().Busy());
     // The next operation starts at 0 again.
     window.Form().BeginProgress(0, 5);
     QCOMPARE(window.Box().ProgressBar->value(), 0);
@@ -139,25 +187,26 @@ void TestProgress::StepPastMaximumChangesNothing() {
 
 void TestProgress::EndEnablesWindowEvenWhenHidden() {
     TestWindow window;
-    window.Form().setEnabled(false);
-    QVERIFY(window.Box().isHidden());
+    window.Form().BeginProgress(0, 3);
+    window.Box().hide();
     window.Form().EndProgress();
-    QVERIFY(window.Form().isEnabled());
+    QVERIFY(!window.Form().Busy());
     QVERIFY(window.Box().isHidden());
+    QVERIFY(window.Usable());
 }
 
 void TestProgress::UserCannotCloseTheBox() {
     TestWindow window;
     window.Form().BeginProgress(0, 3);
     QVERIFY(QTest::qWaitForWindowExposed(&window.Box()));
-    QTest::keyClick(&window.Box(), Qt::Key_Escape);
+    QTest::keyClick(&window.Box(), Qt::Key_Escape); // asks to stop, closes nothing
     QVERIFY(window.Box().isVisible());
     QVERIFY(!window.Box().close()); // the title bar's close request, Alt+F4
     QVERIFY(window.Box().isVisible());
-    QVERIFY(!window.Form().isEnabled());
+    QVERIFY(window.Form().Busy());
     window.Form().EndProgress();
     QVERIFY(window.Box().isHidden());
-    QVERIFY(window.Form().isEnabled());
+    QVERIFY(window.Usable());
 }
 
 void TestProgress::WindowStaysWhileAnOperationRuns() {

@@ -32,6 +32,7 @@ private slots:
     void DialogsNamedAndPagesInOrder();
     void GridsSetUp();
     void WindowGrowsWithGridsAndLog();
+    void PageButtonsShareTheirColumnWidth();
     void ProgressBoxStaysOverTheMainWindow();
     void EmptyTextAddsEmptyLineAndClearEmpties();
     void RegisterTextAndLinkErrorLines();
@@ -255,8 +256,9 @@ void TestStartup::GridsSetUp() {
     }
 }
 
-// At the design size the grids stand where they always did, at least as large; a larger
-// window gives the room to the grids and the log.
+// At the design size each grid takes the page right of its buttons (as wide as their
+// captions need) and at least the design height; a larger window gives the room to the
+// grids and the log.
 void TestStartup::WindowGrowsWithGridsAndLog() {
     TestWindow window;
     TFormMain& form = window.Form();
@@ -265,10 +267,14 @@ void TestStartup::WindowGrowsWithGridsAndLog() {
     for (QWidget* page : {form.PC, form.Talon}) {
         form.PageControl->setCurrentWidget(page);
         QTableWidget* grid = page->findChild<QTableWidget*>();
+        const QPushButton* button = page->findChild<QPushButton*>();
         grid->show(); // as a load or a listing shows it
-        QTRY_VERIFY2(grid->width() >= 561 && grid->height() >= 209,
+        QTRY_VERIFY2(grid->height() >= 209,
                      qPrintable(QStringLiteral("%1x%2").arg(grid->width()).arg(grid->height())));
-        QCOMPARE(grid->pos(), QPoint(104, 16));
+        QCOMPARE(grid->y(), 16);
+        QCOMPARE(grid->x(), button->geometry().right() + 1 + 8);
+        QCOMPARE(grid->geometry().right(), page->width() - 1 - 8);
+        QVERIFY(grid->width() >= 320);
     }
     const QSize grid = form.StringGridECR->size();
     const QSize log = form.MemoLog->size();
@@ -278,6 +284,31 @@ void TestStartup::WindowGrowsWithGridsAndLog() {
     QVERIFY(form.MemoLog->width() > log.width() + 400);
     QVERIFY(form.MemoLog->height() > log.height());
     QVERIFY(form.geometry().contains(form.Image1->geometry()));
+}
+
+// As wide as the widest caption needs (at least the design width), whether the grid beside
+// them is shown or hidden.
+void TestStartup::PageButtonsShareTheirColumnWidth() {
+    TestWindow window;
+    TFormMain& form = window.Form();
+    form.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&form));
+    for (QWidget* page : {form.PC, form.Talon}) {
+        form.PageControl->setCurrentWidget(page);
+        const QList<QPushButton*> buttons = page->findChildren<QPushButton*>();
+        int column = 88;
+        for (const QPushButton* button : buttons) {
+            column = qMax(column, button->sizeHint().width());
+        }
+        QTableWidget* grid = page->findChild<QTableWidget*>();
+        for (const bool shown : {false, true}) {
+            grid->setVisible(shown);
+            QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
+            for (const QPushButton* button : buttons) {
+                QCOMPARE(button->width(), column);
+            }
+        }
+    }
 }
 
 void TestStartup::ProgressBoxStaysOverTheMainWindow() {

@@ -28,6 +28,7 @@
 #include "ui/common/question_box.h"
 #include "ui/edit/edit_plu.h"
 #include "ui/main/emulator_process.h"
+#include "ui/main/file_filters.h"
 #include "ui/main/port_combo_box.h"
 #include "ui/main/port_list.h"
 #include "ui/progress/progress_box.h"
@@ -40,7 +41,6 @@ const char* const DesignCaption = "TalonSendPLU ";
 const char* const VersionText = "1.02.0002";
 const char* const BuildText = " [release]";
 const char* const WelcomeLine = "Dobrodosli!";
-const char* const FileFilter = "UNICODE (*.txt)";
 const char* const FileSuffix = "txt";
 const char* const OpenTitle = "Open";
 const char* const SaveTitle = "Save As";
@@ -58,10 +58,17 @@ constexpr int GridMinimumHeight = 120;
 constexpr int GroupHeight = 150;
 constexpr int SerialGroupWidth = 281;
 constexpr int InfoTop = 20;
+constexpr int SerialLeft = 12;
+constexpr int SerialTop = 20;
+constexpr int SerialRowGap = 8;
+constexpr int EntryWidth = 110;
+constexpr int EntryHeight = 22;
 constexpr int TopRowStretch = 1;
 constexpr int PagesStretch = 2;
 constexpr int ImageWidth = 343;
 constexpr int ImageHeight = 71;
+// The design size of a button; a caption that needs more (a wider font or style) widens it,
+// since the layouts never give a control less than its size hint.
 constexpr int ButtonWidth = 88;
 constexpr int ButtonHeight = 25;
 constexpr int ButtonGap = 5;
@@ -72,19 +79,18 @@ QString Text(const char* latin) {
 }
 
 QPushButton* MakeButton(QWidget* parent, const char* name, const char* caption, const char* hint,
-                        QStyle::StandardPixmap picture, const QRect& place) {
+                        QStyle::StandardPixmap picture) {
     auto* button = new QPushButton(Text(caption), parent);
     button->setObjectName(Text(name));
     button->setToolTip(Text(hint));
     button->setIcon(parent->style()->standardIcon(picture));
-    button->setGeometry(place);
+    button->setMinimumSize(ButtonWidth, ButtonHeight);
     return button;
 }
 
-QLabel* MakeLabel(QWidget* parent, const char* name, const char* caption, const QRect& place) {
+QLabel* MakeLabel(QWidget* parent, const char* name, const char* caption) {
     auto* label = new QLabel(Text(caption), parent);
     label->setObjectName(Text(name));
-    label->setGeometry(place);
     return label;
 }
 
@@ -92,7 +98,7 @@ QFrame* MakeSeparator(QWidget* parent) {
     auto* line = new QFrame(parent);
     line->setFrameShape(QFrame::HLine);
     line->setFrameShadow(QFrame::Sunken);
-    line->setFixedSize(ButtonWidth, SeparatorHeight);
+    line->setFixedHeight(SeparatorHeight); // as wide as the buttons' column
     return line;
 }
 
@@ -114,9 +120,7 @@ void BuildPage(QWidget* page, std::initializer_list<ButtonEntry> column, QTableW
             buttons->addWidget(MakeSeparator(page));
             continue;
         }
-        *entry.Target = MakeButton(page, entry.Name, entry.Caption, entry.Hint, entry.Picture,
-                                   QRect(0, 0, ButtonWidth, ButtonHeight));
-        (*entry.Target)->setFixedSize(ButtonWidth, ButtonHeight);
+        *entry.Target = MakeButton(page, entry.Name, entry.Caption, entry.Hint, entry.Picture);
         buttons->addWidget(*entry.Target);
     }
     buttons->addStretch();
@@ -125,6 +129,7 @@ void BuildPage(QWidget* page, std::initializer_list<ButtonEntry> column, QTableW
     layout->setSpacing(Margin);
     layout->addLayout(buttons);
     layout->addWidget(grid, 1);
+    layout->addStretch(); // while the grid is hidden the buttons keep their column's width
 }
 
 const ButtonEntry Separator{nullptr, nullptr, nullptr, nullptr, QStyle::SP_CustomBase};
@@ -136,52 +141,76 @@ QTableWidget* MakeGrid(QWidget* page, const char* name) {
     return grid;
 }
 
+QWidget* ConnectionEntry(QWidget* entry, const char* name, const char* hint) {
+    entry->setObjectName(Text(name));
+    entry->setToolTip(Text(hint));
+    // Port names can be long; the box keeps its width and its list shows them whole.
+    entry->setFixedWidth(EntryWidth);
+    entry->setMinimumHeight(EntryHeight);
+    return entry;
+}
+
+// Labels and entries in one column, the check box under them, "Otvori" and "Zatvori" in a
+// column to their right; each column as wide as its widest caption needs.
+void ArrangeConnectionGroup(TFormMain& f) {
+    auto* layout = new QGridLayout(f.GroupBoxSerial);
+    layout->setContentsMargins(SerialLeft, SerialTop, Margin + 2, Margin + 2);
+    layout->setVerticalSpacing(SerialRowGap);
+    layout->addWidget(f.Label1, 0, 0);
+    layout->addWidget(f.ComboBoxSpeed, 0, 1);
+    layout->addWidget(f.Label2, 1, 0);
+    layout->addWidget(f.ComboBoxPort, 1, 1);
+    layout->addWidget(f.Label3, 2, 0);
+    layout->addWidget(f.EditPassword, 2, 1);
+    layout->addWidget(f.CheckBoxPrint, 3, 0, 1, 2);
+    layout->addWidget(f.BitBtnConnect, 0, 2);
+    layout->addWidget(f.BitBtnDisconnect, 1, 2);
+    layout->setRowStretch(4, 1);
+    layout->setColumnStretch(1, 1);
+}
+
 void BuildConnectionGroup(TFormMain& f, QWidget* parent) {
     f.GroupBoxSerial = new QGroupBox(Text("Talon"), parent);
     f.GroupBoxSerial->setObjectName(Text("GroupBoxSerial"));
-    f.GroupBoxSerial->setFixedSize(SerialGroupWidth, GroupHeight); // its controls stay put
+    // Its design size, or more when the captions need it; the log takes the rest.
+    f.GroupBoxSerial->setMinimumSize(SerialGroupWidth, GroupHeight);
+    f.GroupBoxSerial->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
     QWidget* g = f.GroupBoxSerial;
 
-    f.Label1 = MakeLabel(g, "Label1", "Brzina", QRect(12, 26, 50, 16));
+    f.Label1 = MakeLabel(g, "Label1", "Brzina");
     f.ComboBoxSpeed = new QComboBox(g);
-    f.ComboBoxSpeed->setObjectName(Text("ComboBoxSpeed"));
+    ConnectionEntry(f.ComboBoxSpeed, "ComboBoxSpeed",
+                    "Brzina komunikacije sa Talon kasom (fabricka vrednost je 9600)");
     f.ComboBoxSpeed->addItems({Text("9600"), Text("19200")});
     f.ComboBoxSpeed->setCurrentIndex(0);
-    f.ComboBoxSpeed->setToolTip(
-        Text("Brzina komunikacije sa Talon kasom (fabricka vrednost je 9600)"));
-    f.ComboBoxSpeed->setGeometry(66, 22, 110, 22);
 
-    f.Label2 = MakeLabel(g, "Label2", "Port", QRect(12, 56, 50, 16));
+    f.Label2 = MakeLabel(g, "Label2", "Port");
     auto* ports = new PortComboBox(g);
     f.ComboBoxPort = ports;
-    f.ComboBoxPort->setObjectName(Text("ComboBoxPort"));
+    ConnectionEntry(f.ComboBoxPort, "ComboBoxPort",
+                    "COM port PC na koji je prikljucena Talon kasa");
     FillPortBox(f.ComboBoxPort, SystemPorts(f.PortLinkFolder));
     // Adapters come and go while the program runs; each look at the list reads it anew.
     ports->BeforeOpening = [&f] { FillPortBox(f.ComboBoxPort, SystemPorts(f.PortLinkFolder)); };
-    f.ComboBoxPort->setToolTip(Text("COM port PC na koji je prikljucena Talon kasa"));
-    f.ComboBoxPort->setGeometry(66, 52, 110, 22);
 
-    f.Label3 = MakeLabel(g, "Label3", "Lozinka", QRect(12, 86, 50, 16));
+    f.Label3 = MakeLabel(g, "Label3", "Lozinka");
     f.EditPassword = new QLineEdit(Text("7351"), g);
-    f.EditPassword->setObjectName(Text("EditPassword"));
+    ConnectionEntry(f.EditPassword, "EditPassword", "\"SEF\" lozinka na Talon kasi");
     f.EditPassword->setEchoMode(QLineEdit::Password);
     // Every character shows as "*", whatever the style's own password character.
     f.EditPassword->setStyleSheet(Text("lineedit-password-character: 42;"));
-    f.EditPassword->setToolTip(Text("\"SEF\" lozinka na Talon kasi"));
-    f.EditPassword->setGeometry(66, 82, 110, 22);
 
     f.CheckBoxPrint = new QCheckBox(Text("Stampanje na kasi"), g);
     f.CheckBoxPrint->setObjectName(Text("CheckBoxPrint"));
     f.CheckBoxPrint->setLayoutDirection(Qt::RightToLeft); // caption left of the box
     f.CheckBoxPrint->setChecked(false);
     f.CheckBoxPrint->setToolTip(Text("Ukljucuje / iskljucuje stampanje rezultata na Talon kasi"));
-    f.CheckBoxPrint->setGeometry(10, 114, 166, 22);
 
     f.BitBtnConnect = MakeButton(g, "BitBtnConnect", "Otvori", "Otvara konekciju prema Talon kasi",
-                                 QStyle::SP_DialogYesButton, QRect(186, 20, 85, ButtonHeight));
-    f.BitBtnDisconnect =
-        MakeButton(g, "BitBtnDisconnect", "Zatvori", "Zatvara konekciju sa Talon kasom",
-                   QStyle::SP_DialogNoButton, QRect(186, 50, 85, ButtonHeight));
+                                 QStyle::SP_DialogYesButton);
+    f.BitBtnDisconnect = MakeButton(g, "BitBtnDisconnect", "Zatvori",
+                                    "Zatvara konekciju sa Talon kasom", QStyle::SP_DialogNoButton);
+    ArrangeConnectionGroup(f);
 }
 
 void BuildInfoGroup(TFormMain& f, QWidget* parent) {
@@ -199,17 +228,14 @@ void BuildInfoGroup(TFormMain& f, QWidget* parent) {
     f.MemoLog->setPlainText(Text(WelcomeLine));
 
     f.BitBtnClearLog = MakeButton(g, "BitBtnClearLog", "Obrisi", "Brise sve ispisane informacije",
-                                  QStyle::SP_DialogResetButton, QRect());
+                                  QStyle::SP_DialogResetButton);
     f.BitBtnStatus = MakeButton(g, "BitBtnStatus", "Status", "Prikazuje status Talon kase",
-                                QStyle::SP_MessageBoxInformation, QRect());
+                                QStyle::SP_MessageBoxInformation);
     // The log takes the room; the two buttons stay at the top right.
     auto* layout = new QGridLayout(g);
     layout->setContentsMargins(Margin + 2, InfoTop, Margin, Margin + 2);
     layout->setSpacing(Margin);
     layout->addWidget(f.MemoLog, 0, 0, 3, 1);
-    for (QPushButton* button : {f.BitBtnClearLog, f.BitBtnStatus}) {
-        button->setFixedSize(ButtonWidth, ButtonHeight);
-    }
     layout->addWidget(f.BitBtnClearLog, 0, 1);
     layout->addWidget(f.BitBtnStatus, 1, 1);
     layout->setRowStretch(2, 1);
@@ -291,11 +317,11 @@ void BuildImage(TFormMain& f, QWidget* parent) {
     f.Image1->setFixedSize(ImageWidth, ImageHeight);
 }
 
-QString ChooseFile(QWidget* parent, const char* name, const char* title,
+QString ChooseFile(QWidget* parent, const char* name, const char* title, const char* filters,
                    QFileDialog::AcceptMode mode) {
     QFileDialog dialog(parent, Text(title));
     dialog.setObjectName(Text(name));
-    dialog.setNameFilter(Text(FileFilter));
+    dialog.setNameFilter(Text(filters));
     dialog.setDefaultSuffix(Text(FileSuffix));
     dialog.setAcceptMode(mode);
     dialog.setFileMode(mode == QFileDialog::AcceptOpen ? QFileDialog::ExistingFile
@@ -321,10 +347,11 @@ TFormMain::TFormMain(QWidget* parent)
     resize(WindowWidth, WindowHeight);
     ConnectSignals();
     ChooseOpenFile = [this] {
-        return ChooseFile(this, OpenDialogName, OpenTitle, QFileDialog::AcceptOpen);
+        return ChooseFile(this, OpenDialogName, OpenTitle, OpenFileFilters,
+                          QFileDialog::AcceptOpen);
     };
     ChooseSaveFile = [this] {
-        return ChooseFile(this, SaveDialogName, SaveTitle, QFileDialog::AcceptSave);
+        return ChooseFile(this, SaveDialogName, SaveTitle, SaveFileFilter, QFileDialog::AcceptSave);
     };
     RunEditDialog = [this] { return EditPLU != nullptr && EditPLU->exec() == QDialog::Accepted; };
     AskQuestion = [this](const QString& question) { return AskYesNo(this, question); };

@@ -31,6 +31,7 @@ class TProgressBox;
 class TEditPLU;
 class EmulatorProcess;
 class ImageKeeper;
+struct ListOutcome;
 
 // The main window. Its handlers are public so that tests drive them directly; each
 // concern lives in its own form_main_*.cpp file.
@@ -43,7 +44,7 @@ public:
 
     // --- start-up (form_main.cpp) ---
     void FormCreate();
-    void SetProgressBox(TProgressBox* box) { ProgressBox = box; }
+    void SetProgressBox(TProgressBox* box); // form_main_progress.cpp
     void SetEditDialog(TEditPLU* dialog) { EditPLU = dialog; }
 
     // --- log (form_main_log.cpp) ---
@@ -55,9 +56,15 @@ public:
     void UpdateControls();
 
     // --- progress (form_main_progress.cpp) ---
+    // Begin blocks the window's controls (the window itself stays enabled, so the box's
+    // "Prekini" can be pressed) and forgets any earlier stop request; End unblocks them.
     void BeginProgress(int min, int max);
     void StepProgress(int n);
     void EndProgress();
+    // An operation runs: the controls take no input and the window does not close.
+    bool Busy() const;
+    // "Prekini" was pressed since the running operation's progress began.
+    bool StopRequested() const { return StopAsked; }
 
     // --- connection (form_main_connection.cpp) ---
     void BitBtnConnectClick();
@@ -70,7 +77,7 @@ public:
     void BitBtnSendClick();
     void BitBtnSendChangesClick(); // form_main_sync.cpp
     void BitBtnListClick();
-    bool ListArticles();
+    ListOutcome ListArticles(); // logs its summary, or the stop line when asked to stop
     void BitBtnEraseClick();
     void StringGridECRKeyUp(int key, Qt::KeyboardModifiers modifiers);
     void BitBtnEraseAllClick();
@@ -101,7 +108,7 @@ public:
     void ShowPartialList();
 
     // Runs one event handler: what escapes it is shown by the application's error display,
-    // and a window an aborted operation left disabled is made usable again.
+    // and a window an aborted operation left busy is made usable again.
     void RunWindowHandler(const std::function<void()>& handler);
 
     // --- edit flow (form_main_edit.cpp) ---
@@ -165,7 +172,7 @@ private:
     void ConnectSignals();
     void ReleaseConnection();
     // Runs one register operation; a link failure ends it with the communication line,
-    // the progress box closed and the window enabled. False when the link failed.
+    // the progress box closed and the window usable. False when the link failed.
     bool GuardLink(const std::function<void()>& operation);
     // Gives the keyboard focus back to the widget that had it when the progress began.
     void RestoreFocus();
@@ -174,6 +181,7 @@ private:
 
     std::unique_ptr<EmulatorProcess> Emulator;
     QPointer<QWidget> FocusBeforeProgress;
+    bool StopAsked = false;
 };
 
 extern TFormMain* FormMain;

@@ -18,9 +18,9 @@ bool TFormMain::GuardLink(const std::function<void()>& operation) {
 
 void TFormMain::RunWindowHandler(const std::function<void()>& handler) {
     RunHandler(handler);
-    // Every operation ends with the window enabled; one that an unexpected exception cut
-    // short must not leave it disabled behind the progress box for good.
-    if (!isEnabled()) {
+    // Every operation ends with the window usable; one that an unexpected exception cut
+    // short must not leave it blocked behind the progress box for good.
+    if (Busy()) {
         EndProgress();
     }
 }

@@ -69,7 +69,9 @@ void EraseSelected(TFormMain& form) {
             ForgetArticle(form, target.Number);
             form.StepProgress(1);
             form.ShowTableECR();
-            SelectGridRow(form.StringGridECR, row - 1); // above the first row: no selection
+            // The row that took its place, or the new last one: a second Delete erases
+            // the neighbour.
+            SelectGridRow(form.StringGridECR, qMin(row, GridRowCount(form.StringGridECR) - 1));
         }
     }
     form.EndProgress();
@@ -78,36 +80,44 @@ void EraseSelected(TFormMain& form) {
 } // namespace
 
 void TFormMain::BitBtnListClick() {
-    const bool complete = GuardLink([this] {
+    ListOutcome outcome;
+    const bool linkHeld = GuardLink([this, &outcome] {
         StringGridECR->hide();
         SetGridRowCount(StringGridECR, EmptyGridRows);
-        if (!ListArticles()) {
-            return;
-        }
+        outcome = ListArticles();
+    });
+    if (!linkHeld || outcome.Stopped) {
+        ShowPartialList();
+        return;
+    }
+    if (outcome.Count > 0) {
         StringGridECR->show();
         BitBtnSave->setEnabled(true);
         BitBtnErase->setEnabled(true);
         BitBtnEraseAll->setEnabled(true);
-    });
-    if (!complete) {
-        ShowPartialList();
     }
 }
 
-bool TFormMain::ListArticles() {
+ListOutcome TFormMain::ListArticles() {
     WindowProgress progress(*this);
     const ListOutcome outcome =
         ::ListArticles(*ECR, ArticlesECR, progress, [this](int row, const TalonPLUItem& entry) {
             SetGridRowCount(StringGridECR, row + HeadingRows);
             WriteArticleRow(StringGridECR, row, entry.GetThisID(), entry);
         });
+    if (outcome.Stopped) {
+        // Not the register's whole list: the image keeps what it had, as after a link
+        // failure.
+        Log(ListStoppedSummary(outcome));
+        return outcome;
+    }
     if (Image) {
         WindowLog log(*this);
         Image->Listed(ECR->GetStatusItem(), ArticlesECR, log);
     }
     ListIncomplete = false;
     Log(ListSummary(outcome));
-    return outcome.Count > 0;
+    return outcome;
 }
 
 void TFormMain::BitBtnEraseClick() {
@@ -129,17 +139,25 @@ void TFormMain::BitBtnEraseAllClick() {
     if (!Confirm(QString::fromLatin1(EraseAllQuestion))) {
         return;
     }
-    const bool complete = GuardLink([this] {
+    bool stopped = false;
+    const bool linkHeld = GuardLink([this, &stopped] {
         WindowProgress progress(*this, HeadingRows);
         WindowLog log(*this);
         ImageWriting writing(Image.get(), *ECR, ImageKeeper::Writing::Patch, log);
+        const std::vector<EraseTarget> targets = GridTargets(StringGridECR);
         const EraseOutcome outcome =
-            EraseArticles(*ECR, GridTargets(StringGridECR), progress, log, Image.get(),
+            EraseArticles(*ECR, targets, progress, log, Image.get(),
                           [this](const EraseTarget& gone) { ForgetArticle(*this, gone.Number); });
+        stopped = outcome.Stopped;
+        if (stopped) {
+            // The image stays marked in progress, as a link failure at this point leaves it.
+            Log(EraseStoppedSummary(outcome, static_cast<int>(targets.size())));
+            return;
+        }
         writing.EndedNormally();
         Log(EraseSummary(outcome));
     });
-    if (complete) {
+    if (linkHeld && !stopped) {
         BitBtnListClick();
     } else {
         ShowPartialList();

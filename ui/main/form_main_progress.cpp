@@ -5,14 +5,28 @@
 
 #include "ui/progress/progress_box.h"
 
+void TFormMain::SetProgressBox(TProgressBox* box) {
+    ProgressBox = box;
+    if (box) {
+        connect(box, &TProgressBox::StopPressed, this, [this] { StopAsked = true; });
+    }
+}
+
+bool TFormMain::Busy() const {
+    return !centralWidget()->isEnabled();
+}
+
 void TFormMain::BeginProgress(int min, int max) {
-    // Disabling the window takes the keyboard focus away and enabling it does not give it
-    // back: without this the next key (Delete in the grid) would go nowhere.
+    // Disabling the controls takes the keyboard focus away and enabling them does not give
+    // it back: without this the next key (Delete in the grid) would go nowhere.
     FocusBeforeProgress = QApplication::focusWidget();
     if (FocusBeforeProgress && FocusBeforeProgress->window() != this) {
         FocusBeforeProgress = nullptr;
     }
-    setEnabled(false);
+    StopAsked = false; // a press meant for an earlier operation
+    // Only the controls: the progress box is a child of the window and would be drawn
+    // disabled, its "Prekini" unusable, with the whole window disabled.
+    centralWidget()->setEnabled(false);
     if (ProgressBox) {
         ProgressBox->show();
         ProgressBox->SetRange(min, max);
@@ -29,7 +43,7 @@ void TFormMain::EndProgress() {
     if (ProgressBox) {
         ProgressBox->hide();
     }
-    setEnabled(true);
+    centralWidget()->setEnabled(true);
     RestoreFocus();
 }
 
@@ -44,9 +58,9 @@ void TFormMain::RestoreFocus() {
 }
 
 void TFormMain::closeEvent(QCloseEvent* event) {
-    // While an operation runs the window is disabled, yet the window manager can still
-    // ask it to close; the operation would then finish with no window left to show it.
-    if (!isEnabled()) {
+    // While an operation runs the window manager can still ask the window to close; the
+    // operation would then finish with no window left to show it.
+    if (Busy()) {
         event->ignore();
         return;
     }

@@ -32,9 +32,15 @@ void TFormMain::BitBtnSendClick() {
         WindowLog log(*this);
         ImageWriting writing(Image.get(), *ECR, ImageKeeper::Writing::FullSend, log);
         const std::vector<int> locations = GridLocations(StringGridPC);
+        const int articles = static_cast<int>(locations.size());
         const SendOutcome outcome =
             SendArticles(*ECR, ArticlesPC, locations, progress, log, Image.get());
+        if (outcome.Stopped) {
+            // The image stays marked in progress, as a link failure at this point leaves it.
+            Log(SendStoppedSummary(outcome, articles));
+            return;
+        }
         writing.EndedNormally();
-        Log(SendSummary(outcome, static_cast<int>(locations.size())));
+        Log(SendSummary(outcome, articles));
     });
 }

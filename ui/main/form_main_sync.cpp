@@ -2,6 +2,7 @@
 #include "ui/main/form_main.h"
 
 #include "operations/image_keeper.h"
+#include "operations/operation_summaries.h"
 #include "operations/sync_articles.h"
 #include "ui/main/window_sinks.h"
 
@@ -12,6 +13,10 @@ void TFormMain::BitBtnSendChangesClick() {
     GuardLink([this] {
         WindowProgress progress(*this);
         WindowLog log(*this);
-        SyncArticles(*ECR, *Image, ArticlesPC, SyncOptions(), progress, log);
+        const SyncOutcome outcome =
+            SyncArticles(*ECR, *Image, ArticlesPC, SyncOptions(), progress, log);
+        if (outcome.Stopped) {
+            Log(SyncStoppedSummary(outcome));
+        }
     });
 }

@@ -17,3 +17,7 @@ void WindowProgress::Step(int n) {
 void WindowProgress::End() {
     Form.EndProgress();
 }
+
+bool WindowProgress::StopRequested() {
+    return Form.StopRequested();
+}

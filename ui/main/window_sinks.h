@@ -23,6 +23,7 @@ public:
     void Begin(int min, int max) override;
     void Step(int n) override;
     void End() override;
+    bool StopRequested() override; // the progress box's "Prekini"
 
 private:
     TFormMain& Form;

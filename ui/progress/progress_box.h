@@ -3,9 +3,10 @@
 #include <QDialog>
 
 class QProgressBar;
+class QPushButton;
 
 // The small window that shows how far a long operation has got. It keeps the screen
-// repainting while the operation blocks the user-interface thread.
+// repainting while the operation blocks the user-interface thread, and offers to stop it.
 class TProgressBox : public QDialog {
     Q_OBJECT
 
@@ -20,10 +21,16 @@ public:
     void Advance(int n);
 
     QProgressBar* ProgressBar = nullptr;
+    QPushButton* ButtonStop = nullptr;
+
+signals:
+    // "Prekini": the running operation should stop at its next chance, between two
+    // exchanges with the register.
+    void StopPressed();
 
 public slots:
-    // Escape and the window's close request land here: the operation decides when the
-    // box goes, never the user.
+    // Escape and the window's close request press "Prekini": the operation decides when
+    // the box goes, never the user.
     void reject() override;
 };
 
