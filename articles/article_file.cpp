@@ -8,6 +8,7 @@
 #include "articles/replace_file.h"
 #include "articles/utf16_lines.h"
 #include "text/code_page.h"
+#include "text/file_path.h"
 
 namespace {
 
@@ -98,7 +99,7 @@ const char16_t SavedFileHeading[] =
 LoadOutcome LoadArticles(const std::string& path, ArticleTable& table) {
     ClearArticles(table);
     LoadOutcome outcome;
-    const FileHandle file(std::fopen(path.c_str(), "rb"));
+    const FileHandle file(OpenFile(path, "rb"));
     if (!file) {
         return outcome;
     }

@@ -1,5 +1,6 @@
 #include "articles/replace_file.h"
 
+#include "text/wide_path.h"
 #include "text/windows_api.h"
 
 #include <algorithm>
@@ -12,16 +13,19 @@ constexpr int NameAttempts = 100;
 constexpr DWORD MostPerWrite = 1u << 20;
 constexpr DWORD MoveFlags = MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH;
 
-// Paths come in the system's 8-bit code page, as the C library's fopen takes them.
-std::wstring WidePath(const std::string& path) {
-    const int size =
-        MultiByteToWideChar(CP_ACP, 0, path.data(), static_cast<int>(path.size()), nullptr, 0);
-    std::wstring wide(static_cast<std::size_t>(size > 0 ? size : 0), L'\0');
-    if (size > 0) {
-        MultiByteToWideChar(CP_ACP, 0, path.data(), static_cast<int>(path.size()), wide.data(),
-                            size);
+// The full form of the path: ReplaceFileW of some systems (Wine) refuses a relative one.
+bool FullPath(const std::wstring& path, std::wstring& full) {
+    const DWORD size = GetFullPathNameW(path.c_str(), 0, nullptr, nullptr);
+    if (size == 0) {
+        return false;
     }
-    return wide;
+    full.assign(size, L'\0');
+    const DWORD length = GetFullPathNameW(path.c_str(), size, full.data(), nullptr);
+    if (length == 0 || length >= size) { // the current folder changed in between
+        return false;
+    }
+    full.resize(length);
+    return true;
 }
 
 HANDLE OpenFreshTemporary(const std::wstring& path, std::wstring& tempPath) {
@@ -76,7 +80,10 @@ bool PutInPlace(const std::wstring& tempPath, const std::wstring& path) {
 } // namespace
 
 bool ReplaceFileContent(const std::string& path, const std::string& content) {
-    const std::wstring target = WidePath(path);
+    std::wstring target;
+    if (!FullPath(WidePath(path), target)) {
+        return false;
+    }
     std::wstring tempPath;
     const HANDLE file = OpenFreshTemporary(target, tempPath);
     if (file == INVALID_HANDLE_VALUE) {

@@ -3,6 +3,8 @@
 #include <cstdlib>
 #include <fstream>
 
+#include "text/file_path.h"
+
 namespace {
 
 const char* const PasswordVariable = "TALON_PASSWORD";
@@ -16,7 +18,7 @@ bool ReadPassword(const std::string& passwordFile, std::string& password, std::s
         password = fromEnvironment != nullptr ? fromEnvironment : FactoryPassword;
         return true;
     }
-    std::ifstream file(passwordFile, std::ios::binary);
+    std::ifstream file(FileSystemPath(passwordFile), std::ios::binary);
     if (!file) {
         failure = "fajl sa lozinkom " + passwordFile + " nije moguce procitati";
         return false;

@@ -2,6 +2,8 @@
 
 #include "ecr/talon_ecr.h"
 #include "operations/operation_sinks.h"
+#include "text/code_page.h"
+#include "text/utf8_text.h"
 
 namespace {
 
@@ -9,8 +11,11 @@ const char* const NoImage = "nema slike";
 const char* const CutShort = "prekinut rad";
 const char* const WrongCount = "broj artikala";
 
-ECRString NotSavedLine(const std::string& name) {
-    return ECRString("Greska: sliku kase ") + name.c_str() + " nije moguce snimiti";
+// The folder's path is UTF-8 (as Windows paths are kept, and as other systems name files
+// nowadays); the log's lines are in the register's code page.
+ECRString NotSavedLine(const std::string& folder) {
+    const std::string shown = Utf16ToCp1251(Utf8ToUtf16(folder));
+    return ECRString("Greska: sliku kase ") + shown.c_str() + " nije moguce snimiti";
 }
 
 } // namespace

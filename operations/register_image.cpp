@@ -11,6 +11,7 @@
 #include "ecr/talon_status_item.h"
 #include "operations/user_data_folder.h"
 #include "text/code_page.h"
+#include "text/file_path.h"
 
 namespace {
 
@@ -106,17 +107,17 @@ std::string ImageStore::MarkPath() const {
 
 bool ImageStore::Exists() const {
     std::error_code ignored;
-    return std::filesystem::exists(ImagePath(), ignored);
+    return std::filesystem::exists(FileSystemPath(ImagePath()), ignored);
 }
 
 bool ImageStore::InProgress() const {
     std::error_code ignored;
-    return std::filesystem::exists(MarkPath(), ignored);
+    return std::filesystem::exists(FileSystemPath(MarkPath()), ignored);
 }
 
 bool ImageStore::Load(RegisterImage& image) const {
     image.Articles.clear();
-    std::unique_ptr<std::FILE, FileCloser> file(std::fopen(ImagePath().c_str(), "rb"));
+    std::unique_ptr<std::FILE, FileCloser> file(OpenFile(ImagePath(), "rb"));
     if (!file) {
         return false;
     }
@@ -136,7 +137,7 @@ bool ImageStore::Load(RegisterImage& image) const {
 
 bool ImageStore::Save(const RegisterImage& image) const {
     std::error_code failed;
-    std::filesystem::create_directories(Folder, failed);
+    std::filesystem::create_directories(FileSystemPath(Folder), failed);
     std::string content;
     AppendUtf16Line(content, std::u16string(SavedFileHeading) + u"\tLokacija");
     for (const auto& [location, item] : image.Articles) {
@@ -148,11 +149,11 @@ bool ImageStore::Save(const RegisterImage& image) const {
 
 bool ImageStore::MarkInProgress() const {
     std::error_code failed;
-    std::filesystem::create_directories(Folder, failed);
+    std::filesystem::create_directories(FileSystemPath(Folder), failed);
     return ReplaceFileContent(MarkPath(), Name + "\n");
 }
 
 bool ImageStore::MarkClean() const {
     std::error_code failed;
-    return std::filesystem::remove(MarkPath(), failed) || !failed;
+    return std::filesystem::remove(FileSystemPath(MarkPath()), failed) || !failed;
 }

@@ -2,7 +2,10 @@
 
 #include <cstdlib>
 
+#include "text/wide_path.h"
+
+// Read wide: a profile named outside the system's code page must come through whole.
 std::string UserDataFolder() {
-    const char* local = std::getenv("LOCALAPPDATA");
-    return local != nullptr && *local != 0 ? local : ".";
+    const wchar_t* local = _wgetenv(L"LOCALAPPDATA");
+    return local != nullptr && *local != 0 ? FromWide(local) : ".";
 }

@@ -64,6 +64,29 @@ TEST(SaveArticles, ReplacesOldFileAndLeavesNoTemporary) {
     EXPECT_EQ(FilesIn(dir.Dir()), 1);
 }
 
+// The name reaches the disk as the user typed it, whatever the system's code page.
+TEST(SaveArticles, NonAsciiNameRoundTrips) {
+    TempDir dir;
+    const std::string name = "цене.txt";
+    ArticleTable saved;
+    saved[0] = RegisterArticle("Hleb", "860", 17);
+    saved[0].SetPrice(5);
+    ASSERT_TRUE(SaveArticles(dir.File(name), saved));
+    EXPECT_EQ(NamesIn(dir.Dir()), std::vector<std::string>{name});
+    ArticleTable loaded;
+    EXPECT_EQ(LoadArticles(dir.File(name), loaded).Taken, 1);
+    EXPECT_EQ(Fields(loaded[FirstLoadedLocation], false), "Hleb|860|5|0|0|0|0|0|0|0|0|0");
+}
+
+TEST(SaveArticles, ReplacesFileNamedRelativeToCurrentFolder) {
+    TempDir dir;
+    WriteBytes(dir.File("kasa.txt"), "old");
+    const CurrentFolder inside(dir.Dir());
+    ASSERT_TRUE(SaveArticles("kasa.txt", ArticleTable()));
+    EXPECT_EQ(ReadBytes(dir.File("kasa.txt")), Utf16Bytes(HeadingLine));
+    EXPECT_EQ(FilesIn(dir.Dir()), 1);
+}
+
 TEST(SaveArticles, ParentIsRegularFile) {
     TempDir dir;
     WriteBytes(dir.File("plain"), "x");

@@ -1,12 +1,12 @@
 // Loading the PC article list from a text file and saving the register's articles to one.
 #include "ui/main/form_main.h"
 
-#include <QFile>
 #include <QPushButton>
 #include <QTableWidget>
 
 #include "articles/article_file.h"
 #include "operations/load_article_file.h"
+#include "ui/common/native_path.h"
 #include "ui/common/text_convert.h"
 #include "ui/main/grid_rows.h"
 #include "ui/main/window_sinks.h"
@@ -17,10 +17,6 @@ const QString CannotSave = QStringLiteral("Greska: fajl %1 nije moguce snimiti")
 // A listing cut short saved as it stands would pass for the register's whole list.
 const char* const SaveIncompleteQuestion = "Lista nije potpuna. Snimiti samo procitane artikle?";
 constexpr int EmptyGridRows = 2; // heading and one empty row
-
-std::string NativePath(const QString& path) {
-    return QFile::encodeName(path).toStdString();
-}
 
 } // namespace
 

@@ -1,7 +1,8 @@
 #include "ui/main/image_folder.h"
 
-#include <QFile>
 #include <QStandardPaths>
+
+#include "ui/common/native_path.h"
 
 namespace {
 
@@ -11,5 +12,5 @@ const char* const ImagesFolder = "/talonsendplu/registers";
 
 std::string WindowImageFolder() {
     const QString data = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
-    return QFile::encodeName(data + QLatin1String(ImagesFolder)).toStdString();
+    return NativePath(data + QLatin1String(ImagesFolder));
 }

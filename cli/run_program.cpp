@@ -1,15 +1,16 @@
+#include "cli/run_program.h"
+
 #include <clocale>
 #include <cstdio>
 #include <exception>
-#include <stdexcept>
 
 #include "cli/cli_main.h"
 
-int main(int argc, char* argv[]) {
+int RunProgram(const std::vector<std::string>& args) {
     // Prices are always written with ".", whatever the user's locale.
     std::setlocale(LC_NUMERIC, "C");
     try {
-        return RunCommandLine(std::vector<std::string>(argv + 1, argv + argc));
+        return RunCommandLine(args);
     } catch (const std::exception& error) {
         std::fprintf(stderr, "talonsendplu-cli: %s\n", error.what());
     }

@@ -1,0 +1,29 @@
+#include <gtest/gtest.h>
+
+#include "operations/register_image.h"
+#include "tests/articles/article_test_files.h"
+
+namespace {
+
+// A user whose profile folder is named in Cyrillic keeps the images there.
+TEST(ImageStore, FolderNamedOutsideAscii) {
+    TempDir dir;
+    const std::string folder = dir.File("Корисник");
+    const ImageStore store(folder, "AB123");
+    RegisterImage image;
+    image.Articles[5] = RegisterArticle("Hleb", "860", 5);
+    image.Articles[5].SetPrice(5);
+    ASSERT_TRUE(store.Save(image));
+    ASSERT_TRUE(store.MarkInProgress());
+    EXPECT_EQ(NamesIn(dir.Dir()), std::vector<std::string>{"Корисник"});
+    EXPECT_TRUE(store.Exists());
+    EXPECT_TRUE(store.InProgress());
+    RegisterImage loaded;
+    ASSERT_TRUE(store.Load(loaded));
+    ASSERT_EQ(loaded.Articles.count(5), 1u);
+    EXPECT_TRUE(SameProgramming(loaded.Articles[5], image.Articles[5]));
+    EXPECT_TRUE(store.MarkClean());
+    EXPECT_FALSE(store.InProgress());
+}
+
+} // namespace

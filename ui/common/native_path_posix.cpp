@@ -1,0 +1,7 @@
+#include "ui/common/native_path.h"
+
+#include <QFile>
+
+std::string NativePath(const QString& path) {
+    return QFile::encodeName(path).toStdString();
+}
