@@ -51,11 +51,6 @@ ExitStatus RunVerb(VerbContext& context) {
 
 } // namespace
 
-void SayStopped(PortLog& log, const char* what, int done, int total) {
-    log.Say(std::string("Prekinuto: ") + what + " " + std::to_string(done) + " od " +
-            std::to_string(total) + " artikala");
-}
-
 ExitStatus RunOnRegister(const CliOptions& options, const PortTarget& target,
                          const ECRString& password, ArticleTable articles, PortLog& log,
                          TerminalOutput& out) {

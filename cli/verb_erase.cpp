@@ -7,6 +7,7 @@
 #include "operations/erase_articles.h"
 #include "operations/image_keeper.h"
 #include "operations/list_articles.h"
+#include "operations/operation_summaries.h"
 
 namespace {
 
@@ -26,7 +27,7 @@ ExitStatus RunErase(VerbContext& context) {
     if (context.Options.EraseAll) {
         const ListOutcome listed = ListArticles(context.ECR, context.Articles, context.Progress);
         if (listed.Stopped) {
-            SayStopped(context.Log, "procitano", listed.Read, listed.Count);
+            context.Log.Line(ListStoppedSummary(listed));
             return ExitInterrupted;
         }
         context.Image.Listed(context.ECR.GetStatusItem(), context.Articles, context.Log);
@@ -36,7 +37,7 @@ ExitStatus RunErase(VerbContext& context) {
     const EraseOutcome erased =
         EraseArticles(context.ECR, targets, context.Progress, context.Log, &context.Image);
     if (erased.Stopped) {
-        SayStopped(context.Log, "obrisano", erased.Erased, static_cast<int>(targets.size()));
+        context.Log.Line(EraseStoppedSummary(erased, static_cast<int>(targets.size())));
         return ExitInterrupted;
     }
     writing.EndedNormally();

@@ -8,6 +8,7 @@
 #include "ecr/talon_ecr.h"
 #include "operations/image_keeper.h"
 #include "operations/list_articles.h"
+#include "operations/operation_summaries.h"
 #include "text/utf8_text.h"
 
 namespace {
@@ -27,7 +28,7 @@ std::string Utf8Listing(const ArticleTable& table) {
 ExitStatus RunList(VerbContext& context) {
     const ListOutcome listed = ListArticles(context.ECR, context.Articles, context.Progress);
     if (listed.Stopped) {
-        SayStopped(context.Log, "procitano", listed.Read, listed.Count);
+        context.Log.Line(ListStoppedSummary(listed));
         return ExitInterrupted;
     }
     context.Image.Listed(context.ECR.GetStatusItem(), context.Articles, context.Log);

@@ -3,6 +3,7 @@
 #include "cli/verbs.h"
 #include "operations/arrange_for_register.h"
 #include "operations/image_keeper.h"
+#include "operations/operation_summaries.h"
 #include "operations/send_articles.h"
 
 ExitStatus RunSend(VerbContext& context) {
@@ -14,7 +15,7 @@ ExitStatus RunSend(VerbContext& context) {
     const SendOutcome sent = SendArticles(context.ECR, context.Articles, locations,
                                           context.Progress, context.Log, &context.Image);
     if (sent.Stopped) {
-        SayStopped(context.Log, "upisano", sent.Written, static_cast<int>(locations.size()));
+        context.Log.Line(SendStoppedSummary(sent, static_cast<int>(locations.size())));
         return ExitInterrupted;
     }
     writing.EndedNormally();

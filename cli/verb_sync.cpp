@@ -6,6 +6,7 @@
 #include "cli/verbs.h"
 #include "operations/arrange_for_register.h"
 #include "operations/image_keeper.h"
+#include "operations/operation_summaries.h"
 #include "operations/sync_articles.h"
 
 namespace {
@@ -44,8 +45,7 @@ ExitStatus RunSync(VerbContext& context) {
             PlannedLines(outcome, context.Articles, context.Image.Image(), context.Log.Prefix()));
     }
     if (outcome.Stopped) {
-        SayStopped(context.Log, "upisano", outcome.Written,
-                   static_cast<int>(outcome.ToWrite.size()));
+        context.Log.Line(SyncStoppedSummary(outcome));
         return ExitInterrupted;
     }
     return outcome.Refused > 0 ? ExitRefused : ExitDone;

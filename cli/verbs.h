@@ -27,5 +27,3 @@ ExitStatus RunSend(VerbContext& context);
 ExitStatus RunErase(VerbContext& context);
 ExitStatus RunSync(VerbContext& context);
 
-// "Prekinuto: WHAT D od N artikala", said when Ctrl+C stopped an operation.
-void SayStopped(PortLog& log, const char* what, int done, int total);

@@ -87,7 +87,8 @@ void FillPortBox(QComboBox* box, const QList<PortEntry>& ports) {
     }
     // Numbers that no adapter stands for any more lead nowhere; the emulator's item
     // registers its device when it connects.
-    for (int port = box->count(); port <= itemsBefore; ++port) {
+    const int lastAdapterPort = FixedPortCount + static_cast<int>(ports.size());
+    for (int port = lastAdapterPort + 1; port <= itemsBefore; ++port) {
         UnregisterPortDevice(port);
     }
     const int chosen = kept.isEmpty() ? -1 : box->findData(kept, IdentityRole);
