@@ -78,12 +78,13 @@ export WINEDEBUG=-all
 export WINEDLLOVERRIDES="mscoree,mshtml=" # no .NET or browser engine to install
 
 # A Wine prefix whose COM1 and COM7 lead to the emulator's line and whose COM2 leads
-# nowhere, and the emulator serving that line. Sets windows_device (its pseudo-terminal)
+# nowhere (a check of a port without a register; COM42 has no device at all), and the emulator serving that line. Sets windows_device (its pseudo-terminal)
 # and emulator_pid; stop_wine_register ends both.
 # Wine's mount manager remakes dosdevices/comN from the registry at each start, so the
 # mapping goes there rather than into the links alone.
-start_wine_register() {
+start_wine_register() { # the emulator, then options for it
     local emulator="$1"
+    shift
     local line="$windows_build/com1-line"
     if [ ! -d "$WINEPREFIX" ]; then
         echo "Making the Wine prefix"
@@ -96,7 +97,7 @@ start_wine_register() {
     "$wineserver" -k 2>/dev/null || true # the next start reads the new mapping
 
     rm -f "$line"
-    "$emulator" --link "$line" >"$windows_build/emulator.out" 2>"$windows_build/emulator.err" &
+    "$emulator" --link "$line" "$@" >"$windows_build/emulator.out" 2>"$windows_build/emulator.err" &
     emulator_pid=$!
     local _
     for _ in $(seq 100); do # up to 10 s for the device line
