@@ -13,6 +13,7 @@
 #include <QTabWidget>
 #include <QTableWidget>
 #include <QTemporaryDir>
+#include <QTimer>
 #include <QtTest>
 
 #include <clocale>
@@ -90,6 +91,7 @@ private slots:
     void deleteKeyErasesNeighbours();
     void sendChangesRestoresTheFile();
     void savesUnderACyrillicName();
+    void escapeStopsASend();
     void portWithoutDeviceSaysWhy();
     void comPortsBeyondFourAreListed();
 
@@ -223,6 +225,24 @@ void TestCom1Session::savesUnderACyrillicName() {
     FormMain->BitBtnOpen->click();
     QCOMPARE(Column(FormMain->StringGridPC, ColumnName).size(),
              Column(FormMain->StringGridECR, ColumnName).size());
+}
+
+// Escape in the progress box, pressed while the first article is on its way: the send
+// ends between two exchanges and says how far it got.
+void TestCom1Session::escapeStopsASend() {
+    const int articles = Column(FormMain->StringGridPC, ColumnName).size();
+    QVERIFY(articles > 2);
+    FormMain->PageControl->setCurrentWidget(FormMain->PC);
+    QTimer::singleShot(0, ProgressBox, [] { QTest::keyClick(ProgressBox, Qt::Key_Escape); });
+    FormMain->BitBtnSend->click();
+    QVERIFY(Usable());
+    const QRegularExpression stopped(
+        QStringLiteral("^Prekinuto: upisano (\\d+) od (\\d+) artikala$"));
+    const QStringList lines = LogLines().filter(stopped);
+    QCOMPARE(lines.size(), 1);
+    const QRegularExpressionMatch counts = stopped.match(lines.first());
+    QCOMPARE(counts.captured(2).toInt(), articles);
+    QVERIFY(counts.captured(1).toInt() < articles);
 }
 
 // No device stands behind COM42 in the prefix.
