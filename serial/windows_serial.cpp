@@ -8,7 +8,9 @@
 
 namespace {
 
+#ifdef _WIN32
 constexpr const char* DeviceNamespace = "\\\\.\\";
+#endif
 constexpr const char* DevicePrefix = "\\\\.\\COM";
 constexpr std::int32_t CtsFlowBit = 1;
 constexpr std::int32_t LineModeMask = 3;
