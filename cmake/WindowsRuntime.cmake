@@ -18,4 +18,20 @@ function(talon_install_windows_runtime)
             message(WARNING "${library} not found: the installed folder will lack it")
         endif()
     endforeach()
+    # Their licences, as the Debian system that cross-builds them ships the texts: Qt under
+    # the LGPL 3 (which builds on the GPL 3), the GCC runtime (libstdc++, libgcc_s) under
+    # the GPL 3 with its runtime exception, libwinpthread under MinGW-w64's licences.
+    set(licences
+        /usr/share/common-licenses/LGPL-3 Qt-LGPL-3.txt
+        /usr/share/common-licenses/GPL-3 GPL-3.txt
+        /usr/share/doc/gcc-mingw-w64-x86-64-posix-runtime/copyright GCC-runtime.txt
+        /usr/share/doc/mingw-w64-common/copyright MinGW-w64-runtime.txt)
+    while(licences)
+        list(POP_FRONT licences text name)
+        if(EXISTS ${text})
+            install(FILES ${text} DESTINATION ${CMAKE_INSTALL_BINDIR}/licences RENAME ${name})
+        else()
+            message(WARNING "${text} not found: the installed folder will lack ${name}")
+        endif()
+    endwhile()
 endfunction()
