@@ -23,6 +23,8 @@ set(CPACK_OUTPUT_FILE_PREFIX ${PROJECT_SOURCE_DIR}/dist)
 set(CPACK_PROJECT_CONFIG_FILE ${PROJECT_SOURCE_DIR}/cmake/PackageFileNames.cmake)
 
 if(WIN32)
+    # CPack installs what is built; it need not build the tests first (nor does "install").
+    set(CMAKE_SKIP_INSTALL_ALL_DEPENDENCY ON)
     set(CPACK_GENERATOR "NSIS;ZIP")
     set(CPACK_PACKAGE_FILE_NAME "TalonSendPLU-${PROJECT_VERSION}-win64")
     set(CPACK_PACKAGE_INSTALL_DIRECTORY TalonSendPLU)
@@ -38,7 +40,7 @@ if(WIN32)
     set(CPACK_NSIS_ENABLE_UNINSTALL_BEFORE_INSTALL ON)
     set(CPACK_NSIS_MODIFY_PATH OFF)
     # A 64-bit installer: its registry keys and Program Files are the 64-bit ones.
-    set(CPACK_NSIS_EXECUTABLE_PRE_ARGUMENTS "-XTarget amd64-unicode")
+    set(CPACK_NSIS_DEFINES "Target amd64-unicode")
     set(CPACK_NSIS_CONTACT "${TALON_PACKAGE_CONTACT}")
 else()
     set(CPACK_GENERATOR DEB)
