@@ -39,8 +39,12 @@ if(WIN32)
     set(CPACK_NSIS_INSTALLED_ICON_NAME talonsendplu.exe)
     set(CPACK_NSIS_ENABLE_UNINSTALL_BEFORE_INSTALL ON)
     set(CPACK_NSIS_MODIFY_PATH OFF)
-    # A 64-bit installer: its registry keys and Program Files are the 64-bit ones.
-    set(CPACK_NSIS_DEFINES "Target amd64-unicode")
+    # A 64-bit installer: its registry keys and Program Files are the 64-bit ones. Its
+    # uninstaller also removes the vendor's key, which CPack's template leaves behind empty.
+    string(CONCAT CPACK_NSIS_DEFINES "Target amd64-unicode\n"
+        "Function un.onUninstSuccess\n"
+        "  DeleteRegKey /ifempty SHCTX 'Software\\\\${CPACK_PACKAGE_VENDOR}'\n"
+        "FunctionEnd")
     set(CPACK_NSIS_CONTACT "${TALON_PACKAGE_CONTACT}")
 else()
     set(CPACK_GENERATOR DEB)
