@@ -25,5 +25,10 @@ WINDOWS_PACKAGES=(g++-mingw-w64-x86-64-posix wine64 googletest)
 QT_WINDOWS_PACKAGES=(g++-mingw-w64-x86-64-posix qt6-base-dev-tools dpkg-dev ninja-build xz-utils)
 # The Windows window on a virtual display (scripts/test-windows, scripts/screenshots).
 WINDOW_CHECK_PACKAGES=(xvfb xauth x11-utils fonts-wine)
+# The packages (scripts/package): CPack's Debian package with its dependencies found by
+# dpkg-shlibdeps, the Windows setup program by makensis; and their checks
+# (scripts/test-packages).
+PACKAGE_PACKAGES=(dpkg-dev file nsis)
+PACKAGE_CHECK_PACKAGES=(lintian desktop-file-utils man-db unzip)
 
 jobs() { nproc 2>/dev/null || echo 2; }
