@@ -156,6 +156,16 @@ start_virtual_display() {
     return 1
 }
 
+# True once a window titled TalonSendPLU is on the virtual display (up to 30 s).
+window_shown() {
+    local _
+    for _ in $(seq 60); do
+        xwininfo -root -tree 2>/dev/null | grep -q '"TalonSendPLU' && return 0
+        sleep 0.5
+    done
+    return 1
+}
+
 stop_virtual_display() {
     if [ -n "${display_pid:-}" ]; then
         kill "$display_pid" 2>/dev/null && wait "$display_pid" 2>/dev/null
