@@ -6,8 +6,10 @@
 #include <QPushButton>
 #include <QSize>
 #include <QTabWidget>
+#include <QTest>
 
 #include "ui/main/form_main.h"
+#include "ui/progress/progress_box.h"
 
 const QSize StartingWindowSize(705, 535);
 
@@ -52,5 +54,23 @@ QStringList CutShortOnEveryPage(TFormMain& form) {
         ShowPage(form, page);
         cut << CutShortCaptions(form);
     }
+    return cut;
+}
+
+QStringList CutShortAtStart(TFormMain& form, TProgressBox& box) {
+    form.show();
+    if (!QTest::qWaitForWindowExposed(&form)) {
+        return {QStringLiteral("the main window was not shown")};
+    }
+    if (form.size() != StartingWindowSize) {
+        return {QStringLiteral("the main window is %1x%2").arg(form.width()).arg(form.height())};
+    }
+    QStringList cut = CutShortOnEveryPage(form);
+    form.BeginProgress(0, 3);
+    if (!QTest::qWaitForWindowExposed(&box) || !box.ButtonStop->isVisible()) {
+        cut << QStringLiteral("the progress box or its Prekini was not shown");
+    }
+    cut << CutShortCaptions(box);
+    form.EndProgress();
     return cut;
 }

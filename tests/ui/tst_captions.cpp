@@ -1,15 +1,12 @@
 // Every caption fits its control in every style the platform offers, at the window's
 // starting size: no button, check box or label is narrower than its own size hint.
 #include <QApplication>
-#include <QPushButton>
 #include <QStyle>
 #include <QStyleFactory>
 #include <QtTest>
 
 #include "support_captions.h"
 #include "support_window.h"
-#include "ui/main/form_main.h"
-#include "ui/progress/progress_box.h"
 
 class TestCaptions : public QObject {
     Q_OBJECT
@@ -43,17 +40,7 @@ void TestCaptions::captionsFit() {
     QFETCH(QString, style);
     QApplication::setStyle(QStyleFactory::create(style));
     TestWindow window;
-    TFormMain& form = window.Form();
-    form.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&form));
-    QCOMPARE(form.size(), StartingWindowSize);
-    QStringList cut = CutShortOnEveryPage(form);
-    QVERIFY2(cut.isEmpty(), qPrintable(cut.join(QStringLiteral(", "))));
-    form.BeginProgress(0, 3);
-    QVERIFY(QTest::qWaitForWindowExposed(&window.Box()));
-    QVERIFY(window.Box().ButtonStop->isVisible());
-    cut << CutShortCaptions(window.Box());
-    form.EndProgress();
+    const QStringList cut = CutShortAtStart(window.Form(), window.Box());
     QVERIFY2(cut.isEmpty(), qPrintable(cut.join(QStringLiteral(", "))));
 }
 

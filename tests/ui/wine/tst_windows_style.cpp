@@ -2,7 +2,6 @@
 // them: at the starting size no caption is cut short, in the main window or in the
 // progress box.
 #include <QApplication>
-#include <QPushButton>
 #include <QStyle>
 #include <QStyleFactory>
 #include <QtTest>
@@ -45,15 +44,7 @@ void TestWindowsStyle::captionsFit() {
     QFETCH(QString, style);
     QApplication::setStyle(QStyleFactory::create(style));
     CreateWindows();
-    FormMain->show();
-    QVERIFY(QTest::qWaitForWindowExposed(FormMain));
-    QCOMPARE(FormMain->size(), StartingWindowSize);
-    QStringList cut = CutShortOnEveryPage(*FormMain);
-    FormMain->BeginProgress(0, 3);
-    QVERIFY(QTest::qWaitForWindowExposed(ProgressBox));
-    QVERIFY(ProgressBox->ButtonStop->isVisible());
-    cut << CutShortCaptions(*ProgressBox);
-    FormMain->EndProgress();
+    const QStringList cut = CutShortAtStart(*FormMain, *ProgressBox);
     DestroyWindows();
     QVERIFY2(cut.isEmpty(), qPrintable(cut.join(QStringLiteral(", "))));
 }
