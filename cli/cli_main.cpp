@@ -15,6 +15,7 @@
 #include "cli/port_targets.h"
 #include "cli/register_run.h"
 #include "cli/terminal_output.h"
+#include "cli/verbs.h"
 #include "operations/load_article_file.h"
 
 namespace {
@@ -87,6 +88,9 @@ int RunCommandLine(const std::vector<std::string>& args) {
     TerminalOutput out(stderr, stdout, !options.Quiet && isatty(STDERR_FILENO) != 0);
     if (options.Command == Verb::Examine) {
         return Examine(options, out);
+    }
+    if (options.Command == Verb::History && options.Ports.empty()) {
+        return PrintHistory(options, out);
     }
     std::string password;
     std::string failure;

@@ -6,6 +6,7 @@
 #include <set>
 
 #include "articles/article_table.h"
+#include "operations/history_report.h"
 
 namespace {
 
@@ -78,6 +79,16 @@ const OptionEntry Options[] = {
          o.EraseAll = true;
          return std::string();
      }},
+    {"--register", nullptr, true,
+     [](CliOptions& o, const std::string& v) {
+         o.Register = v;
+         return std::string(v.empty() ? "prazan --register" : "");
+     }},
+    {"--since", nullptr, true,
+     [](CliOptions& o, const std::string& v) {
+         o.Since = v;
+         return std::string(IsHistoryDate(v) ? "" : "--since je datum GGGG-MM-DD");
+     }},
     {"--help", "-h", false,
      [](CliOptions& o, const std::string&) {
          o.Command = Verb::Help;
@@ -94,10 +105,10 @@ struct VerbName {
     const char* Name;
     Verb Value;
 };
-const VerbName Verbs[] = {{"status", Verb::Status}, {"list", Verb::List},
-                          {"send", Verb::Send},     {"sync", Verb::Sync},
-                          {"erase", Verb::Erase},   {"examine", Verb::Examine},
-                          {"help", Verb::Help}};
+const VerbName Verbs[] = {{"status", Verb::Status},   {"list", Verb::List},
+                          {"send", Verb::Send},       {"sync", Verb::Sync},
+                          {"erase", Verb::Erase},     {"examine", Verb::Examine},
+                          {"history", Verb::History}, {"help", Verb::Help}};
 
 const OptionEntry* FindOption(const std::string& name) {
     for (const OptionEntry& entry : Options) {
@@ -154,8 +165,15 @@ std::string CheckVerb(const CliOptions& o, const std::vector<std::string>& rest)
     if (o.EraseAll && o.Command != Verb::Erase) {
         return "--all ide samo uz erase";
     }
-    if ((o.Command == Verb::List || o.Command == Verb::Examine) && o.Ports.size() > 1) {
-        return "list i examine rade sa jednom kasom";
+    if ((o.Command == Verb::List || o.Command == Verb::Examine || o.Command == Verb::History) &&
+        o.Ports.size() > 1) {
+        return "list, examine i history rade sa jednom kasom";
+    }
+    if ((!o.Register.empty() || !o.Since.empty()) && o.Command != Verb::History) {
+        return "--register i --since idu samo uz history";
+    }
+    if (!o.Register.empty() && !o.Ports.empty()) {
+        return "history uzima --register ili --port, ne oba";
     }
     // Every "emulator" is an emulator of its own; any other port can be opened only once.
     std::vector<std::string> opened;

@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-enum class Verb { None, Status, List, Send, Sync, Erase, Examine, Help, Version };
+enum class Verb { None, Status, List, Send, Sync, Erase, Examine, History, Help, Version };
 
 struct CliOptions {
     Verb Command = Verb::None;
@@ -20,6 +20,8 @@ struct CliOptions {
     std::string File;         // send, sync and examine
     std::string Output;       // list: "-" for standard output
     std::vector<int> Numbers; // erase
+    std::string Register;     // history: the register's image name, as typed
+    std::string Since;        // history: "YYYY-MM-DD"
 };
 
 struct ParsedArguments {

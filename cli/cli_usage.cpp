@@ -23,6 +23,11 @@ const char CliUsage[] =
     "  erase N...               brise artikle sa lokacija N (nikad lokaciju 1)\n"
     "  erase --all              brise sve artikle iz kase osim lokacije 1\n"
     "  examine FAJL             dupli nazivi i barkodovi u FAJL-u, bez kase\n"
+    "  history [--register IME|--port P] [--since GGGG-MM-DD]\n"
+    "                           istorija izmena: svaki upis i brisanje koje je kasa\n"
+    "                           prihvatila (IME.history.tsv pored slike kase); bez\n"
+    "                           --register i --port: sve kase, svaki red sa imenom kase\n"
+    "                           (--since: samo izmene od tog dana)\n"
     "\n"
     "Opcije:\n"
     "  --port P                 1-4 (COM1-COM4), putanja uredjaja (/dev/ttyUSB0) ili\n"
@@ -32,6 +37,8 @@ const char CliUsage[] =
     "  --password-file F        lozinka iz prvog reda fajla F; inace iz promenljive\n"
     "                           TALON_PASSWORD; inace 7351\n"
     "  --print on|off           stampanje na kasi (podrazumevano off)\n"
+    "  --register IME           history: kasa po imenu njene slike, bez veze sa kasom\n"
+    "  --since GGGG-MM-DD       history: samo izmene od tog dana\n"
     "  --quiet                  bez trake napretka; dnevnik samo kad nesto ne uspe\n"
     "  --help                   ovaj tekst\n"
     "  --version                verzija programa\n"
@@ -40,4 +47,5 @@ const char CliUsage[] =
     "Izlazni status: 0 sve uradjeno; 1 kasa je odbila artikal ili komandu; 2 pogresna\n"
     "upotreba ili necitljiv fajl (nista nije poslato); 3 port nije otvoren ili kasa ne\n"
     "odgovara; 4 veza je prekinuta u toku rada; 130 prekinuto sa Ctrl+C. Kod sync,\n"
-    "1 i kad slika kase nije pouzdana (tada nista nije upisano).\n";
+    "1 i kad slika kase nije pouzdana (tada nista nije upisano). Kod history, 2 i kad\n"
+    "istorija izmena ne postoji.\n";

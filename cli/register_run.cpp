@@ -44,6 +44,8 @@ ExitStatus RunVerb(VerbContext& context) {
         return RunErase(context);
     case Verb::Sync:
         return RunSync(context);
+    case Verb::History:
+        return RunHistory(context);
     default:
         return ExitUsage;
     }

@@ -33,7 +33,8 @@ ExitStatus RunErase(VerbContext& context) {
         context.Image.Listed(context.ECR.GetStatusItem(), context.Articles, context.Log);
         targets = ListedTargets(context.Articles);
     }
-    ImageWriting writing(&context.Image, context.ECR, ImageKeeper::Writing::Patch, context.Log);
+    ImageWriting writing(&context.Image, context.ECR, ImageKeeper::Writing::Patch, context.Log,
+                         HistoryOperation::Erase);
     const EraseOutcome erased =
         EraseArticles(context.ECR, targets, context.Progress, context.Log, &context.Image);
     if (erased.Stopped) {

@@ -26,4 +26,7 @@ ExitStatus RunList(VerbContext& context);
 ExitStatus RunSend(VerbContext& context);
 ExitStatus RunErase(VerbContext& context);
 ExitStatus RunSync(VerbContext& context);
-
+// history --port: the record of changes of the register connected.
+ExitStatus RunHistory(VerbContext& context);
+// history --register NAME, or of every register: no register is connected.
+ExitStatus PrintHistory(const CliOptions& options, TerminalOutput& out);

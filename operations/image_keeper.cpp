@@ -18,13 +18,19 @@ ECRString NotSavedLine(const std::string& folder) {
     return ECRString("Greska: sliku kase ") + shown.c_str() + " nije moguce snimiti";
 }
 
+ECRString HistoryNotSavedLine(const std::string& path, int lines) {
+    const std::string shown = Utf16ToCp1251(Utf8ToUtf16(path));
+    return ECRString("Greska: u istoriju izmena ") + shown.c_str() + " nije upisano " +
+           ECRString(lines) + " redova";
+}
+
 } // namespace
 
 ImageKeeper::ImageKeeper(std::string folder) : Folder(std::move(folder)) {}
 
 void ImageKeeper::Identify(const TalonStatusItem& status) {
-    const std::string name = ImageName(status);
-    Store = std::make_unique<ImageStore>(Folder, name);
+    Name = ImageName(status);
+    Store = std::make_unique<ImageStore>(Folder, Name);
     Trusted = false;
 }
 
@@ -53,7 +59,7 @@ void ImageKeeper::Listed(const TalonStatusItem& status, const ArticleTable& tabl
     Save(true, log);
 }
 
-void ImageKeeper::BeginWriting(TalonECR& ecr, Writing kind) {
+void ImageKeeper::BeginWriting(TalonECR& ecr, Writing kind, HistoryOperation operation) {
     if (!Store) {
         ecr.RequestStatus();
         Identify(ecr.GetStatusItem());
@@ -67,17 +73,20 @@ void ImageKeeper::BeginWriting(TalonECR& ecr, Writing kind) {
     Trusted = false;
     CleanAtEnd = trusted || kind == Writing::FullSend;
     Writing_ = true;
+    History.Begin(HistoryPath(Folder, Name), operation, trusted);
     Store->MarkInProgress();
 }
 
 void ImageKeeper::Written(int location, const TalonPLUItem& item) {
     if (Writing_) {
+        History.Record(location, Current, &item);
         Current.Articles[location] = item;
     }
 }
 
 void ImageKeeper::Erased(int location) {
     if (Writing_) {
+        History.Record(location, Current, nullptr);
         Current.Articles.erase(location);
     }
 }
@@ -85,6 +94,9 @@ void ImageKeeper::Erased(int location) {
 void ImageKeeper::EndWriting(bool normally, LogSink& log) {
     if (Writing_) {
         Writing_ = false;
+        if (History.Failures() > 0) {
+            log.Line(HistoryNotSavedLine(History.Path(), History.Failures()));
+        }
         Save(normally && CleanAtEnd, log);
     }
 }
@@ -100,10 +112,10 @@ void ImageKeeper::Save(bool clean, LogSink& log) {
 }
 
 ImageWriting::ImageWriting(ImageKeeper* keeper, TalonECR& ecr, ImageKeeper::Writing kind,
-                           LogSink& log)
+                           LogSink& log, HistoryOperation operation)
     : Keeper(keeper), Log(log) {
     if (Keeper != nullptr) {
-        Keeper->BeginWriting(ecr, kind);
+        Keeper->BeginWriting(ecr, kind, operation);
     }
 }
 

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "articles/article_table.h"
+#include "operations/price_history.h"
 #include "operations/register_image.h"
 
 class LogSink;
@@ -12,7 +13,9 @@ class TalonStatusItem;
 
 // Keeps the image of one connected register up to date: a complete listing replaces it;
 // a write or erase the register accepted changes it. While an operation writes, the
-// image is marked "in progress" on disk, so that one cut short is never trusted.
+// image is marked "in progress" on disk, so that one cut short is never trusted. Every
+// accepted write or erase that changes what a location holds goes to its record of
+// changes (PriceHistory).
 class ImageKeeper {
 public:
     enum class Writing {
@@ -34,18 +37,23 @@ public:
     void Listed(const TalonStatusItem& status, const ArticleTable& table, LogSink& log);
 
     // Around an operation that writes; asks the register's status when it is not yet known.
-    void BeginWriting(TalonECR& ecr, Writing kind);
+    // `operation` names it in the record of changes.
+    void BeginWriting(TalonECR& ecr, Writing kind,
+                      HistoryOperation operation = HistoryOperation::Send);
     void Written(int location, const TalonPLUItem& item);
     void Erased(int location);
     // Saves the image; marks it clean only when the operation ended normally and the
-    // image was trusted when it began (or was rebuilt by it).
+    // image was trusted when it began (or was rebuilt by it). Logs lines the record of
+    // changes could not take.
     void EndWriting(bool normally, LogSink& log);
 
 private:
     void Save(bool clean, LogSink& log);
 
     std::string Folder;
+    std::string Name;
     std::unique_ptr<ImageStore> Store;
+    PriceHistory History;
     RegisterImage Current;
     bool Trusted = false; // Current is the clean image as it stands on disk
     bool Writing_ = false;
@@ -56,7 +64,8 @@ private:
 // accepted and leaves the image marked in progress.
 class ImageWriting {
 public:
-    ImageWriting(ImageKeeper* keeper, TalonECR& ecr, ImageKeeper::Writing kind, LogSink& log);
+    ImageWriting(ImageKeeper* keeper, TalonECR& ecr, ImageKeeper::Writing kind, LogSink& log,
+                 HistoryOperation operation = HistoryOperation::Send);
     ~ImageWriting();
     ImageWriting(const ImageWriting&) = delete;
     ImageWriting& operator=(const ImageWriting&) = delete;

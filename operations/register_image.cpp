@@ -90,6 +90,10 @@ std::string ImageName(const TalonStatusItem& status) {
     return Kept(std::string(status.GetTaxId().Text()) + "-" + std::to_string(status.GetModel()));
 }
 
+std::string ImageNameOf(const std::string& text) {
+    return Kept(text);
+}
+
 std::string DefaultImageFolder() {
     return UserDataFolder() + "/" + AppFolder + "/" + ImagesFolder;
 }

@@ -21,6 +21,8 @@ bool SameProgramming(const TalonPLUItem& a, const TalonPLUItem& b);
 // The name of a register's image: its fiscal module id, else its tax id and model; only
 // letters, digits, "-" and "_" are kept.
 std::string ImageName(const TalonStatusItem& status);
+// The same for any register text (Windows-1251), such as a name typed by the user.
+std::string ImageNameOf(const std::string& text);
 
 // The folder of the images: $XDG_DATA_HOME/talonsendplu/registers (or the platform's
 // own data folder).

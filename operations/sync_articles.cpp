@@ -81,7 +81,7 @@ ECRString SummaryLine(const SyncOutcome& o, bool prune) {
 
 void WriteChanges(TalonECR& ecr, ImageKeeper& image, const ArticleTable& table, bool prune,
                   ProgressSink& progress, LogSink& log, SyncOutcome& outcome) {
-    ImageWriting writing(&image, ecr, ImageKeeper::Writing::Patch, log);
+    ImageWriting writing(&image, ecr, ImageKeeper::Writing::Patch, log, HistoryOperation::Sync);
     const std::vector<EraseTarget> targets = PruneTargets(image.Image(), outcome.ToErase);
     const SendOutcome sent = SendArticles(ecr, table, outcome.ToWrite, progress, log, &image);
     outcome.Written = sent.Written;

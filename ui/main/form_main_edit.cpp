@@ -31,7 +31,8 @@ int EditableEntry(const TFormMain& form, int gridRow) {
 
 void WriteEdited(TFormMain& form, const TalonPLUItem& edited, int index, int gridRow) {
     WindowLog log(form);
-    ImageWriting writing(form.Image.get(), *form.ECR, ImageKeeper::Writing::Patch, log);
+    ImageWriting writing(form.Image.get(), *form.ECR, ImageKeeper::Writing::Patch, log,
+                         HistoryOperation::Edit);
     form.BeginProgress(0, 1);
     const std::int32_t code = form.ECR->WriteArticle(edited, edited.GetThisID());
     if (code == 0 && form.Image) {

@@ -53,7 +53,8 @@ void ForgetArticle(TFormMain& form, int number) {
 
 // One erase, with the register's image told when it is accepted.
 bool EraseKept(TFormMain& form, const EraseTarget& target, WindowLog& log) {
-    ImageWriting writing(form.Image.get(), *form.ECR, ImageKeeper::Writing::Patch, log);
+    ImageWriting writing(form.Image.get(), *form.ECR, ImageKeeper::Writing::Patch, log,
+                         HistoryOperation::Erase);
     const bool erased = EraseArticle(*form.ECR, target, log, form.Image.get());
     writing.EndedNormally();
     return erased;
@@ -143,7 +144,8 @@ void TFormMain::BitBtnEraseAllClick() {
     const bool linkHeld = GuardLink([this, &stopped] {
         WindowProgress progress(*this, HeadingRows);
         WindowLog log(*this);
-        ImageWriting writing(Image.get(), *ECR, ImageKeeper::Writing::Patch, log);
+        ImageWriting writing(Image.get(), *ECR, ImageKeeper::Writing::Patch, log,
+                             HistoryOperation::Erase);
         const std::vector<EraseTarget> targets = GridTargets(StringGridECR);
         const EraseOutcome outcome =
             EraseArticles(*ECR, targets, progress, log, Image.get(),

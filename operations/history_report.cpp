@@ -1,0 +1,108 @@
+#include "operations/history_report.h"
+
+#include <algorithm>
+#include <cctype>
+#include <cstdio>
+#include <filesystem>
+#include <memory>
+
+#include "operations/price_history.h"
+#include "text/code_page.h"
+#include "text/file_path.h"
+#include "text/utf8_text.h"
+
+namespace {
+
+constexpr char LineEnd = '\n';
+constexpr std::size_t DateLength = sizeof "YYYY-MM-DD" - 1;
+constexpr std::size_t MonthAt = 5;
+constexpr std::size_t DayAt = 8;
+constexpr int Months = 12;
+constexpr int MaxDay = 31;
+constexpr std::size_t ReadChunk = 65536;
+
+struct FileCloser {
+    void operator()(std::FILE* f) const { std::fclose(f); }
+};
+
+bool Digits(const std::string& text, std::size_t from, std::size_t count) {
+    return std::all_of(text.begin() + static_cast<std::ptrdiff_t>(from),
+                       text.begin() + static_cast<std::ptrdiff_t>(from + count),
+                       [](char c) { return std::isdigit(static_cast<unsigned char>(c)) != 0; });
+}
+
+bool InRange(const std::string& text, std::size_t at, int last) {
+    const int value = std::stoi(text.substr(at, 2));
+    return value >= 1 && value <= last;
+}
+
+std::vector<std::string> Lines(const std::string& text) {
+    std::vector<std::string> lines;
+    std::size_t start = 0;
+    while (start < text.size()) {
+        std::size_t end = text.find(LineEnd, start);
+        if (end == std::string::npos) {
+            end = text.size();
+        }
+        lines.push_back(text.substr(start, end - start));
+        start = end + 1;
+    }
+    return lines;
+}
+
+} // namespace
+
+bool IsHistoryDate(const std::string& text) {
+    return text.size() == DateLength && Digits(text, 0, 4) && text[4] == '-' &&
+           Digits(text, MonthAt, 2) && text[7] == '-' && Digits(text, DayAt, 2) &&
+           InRange(text, MonthAt, Months) && InRange(text, DayAt, MaxDay);
+}
+
+std::vector<std::string> HistoryLinesSince(const std::string& text, const std::string& since) {
+    std::vector<std::string> lines = Lines(text);
+    if (since.empty() || lines.empty()) {
+        return lines;
+    }
+    std::vector<std::string> kept{lines.front()};
+    for (std::size_t i = 1; i < lines.size(); ++i) {
+        const std::string date = lines[i].substr(0, DateLength);
+        if (IsHistoryDate(date) && date >= since) {
+            kept.push_back(lines[i]);
+        }
+    }
+    return kept;
+}
+
+bool ReadHistoryFile(const std::string& path, std::string& text) {
+    text.clear();
+    const std::unique_ptr<std::FILE, FileCloser> file(OpenFile(path, "rb"));
+    if (!file) {
+        return false;
+    }
+    char chunk[ReadChunk];
+    std::size_t got = 0;
+    while ((got = std::fread(chunk, 1, sizeof chunk, file.get())) > 0) {
+        text.append(chunk, got);
+    }
+    return std::ferror(file.get()) == 0;
+}
+
+std::vector<std::string> RegistersWithHistory(const std::string& folder) {
+    std::vector<std::string> names;
+    const std::string suffix = HistorySuffix;
+    std::error_code failed;
+    for (std::filesystem::directory_iterator it(FileSystemPath(folder), failed), end;
+         !failed && it != end; it.increment(failed)) {
+        const std::string file = it->path().filename().u8string();
+        if (file.size() > suffix.size() &&
+            file.compare(file.size() - suffix.size(), suffix.size(), suffix) == 0) {
+            names.push_back(file.substr(0, file.size() - suffix.size()));
+        }
+    }
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
+std::string HistoryNameOf(const std::string& typed) {
+    return ImageNameOf(Utf16ToCp1251(Utf8ToUtf16(typed)));
+}

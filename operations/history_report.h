@@ -1,0 +1,23 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+// Reading the record of changes back (see price_history.h).
+
+// A date as "YYYY-MM-DD" with a month 01-12 and a day 01-31.
+bool IsHistoryDate(const std::string& text);
+
+// The lines of a record dated on or after `since` ("YYYY-MM-DD"; empty: every line), its
+// heading first. Without `since` the record is given as it stands, any line that is not
+// a change included; with it, only lines that start with a date count.
+std::vector<std::string> HistoryLinesSince(const std::string& text, const std::string& since);
+
+// The whole file; false when it cannot be read.
+bool ReadHistoryFile(const std::string& path, std::string& text);
+
+// The registers of the image folder that have a record, by name, in name order.
+std::vector<std::string> RegistersWithHistory(const std::string& folder);
+
+// A register's name as typed (UTF-8) turned into the name its image has.
+std::string HistoryNameOf(const std::string& typed);
