@@ -40,7 +40,18 @@ INSTANTIATE_TEST_SUITE_P(
         OptionsCase{"JsonOutsideStatus", {"list", "--json"}, false},
         OptionsCase{"ListOnTwoPorts", {"list", "--port", "1", "--port", "2"}, false},
         OptionsCase{"SamePortTwice", {"status", "--port", "/dev/x", "--port", "/dev/x"}, false},
-        OptionsCase{"FlagWithValue", {"status", "--quiet=1"}, false}),
+        OptionsCase{"FlagWithValue", {"status", "--quiet=1"}, false},
+        OptionsCase{"HistoryOfEveryRegister", {"history"}, true},
+        OptionsCase{
+            "HistoryByName", {"history", "--register", "TE1", "--since", "2026-01-31"}, true},
+        OptionsCase{"HistoryByPort", {"history", "--port", "2"}, true},
+        OptionsCase{"HistoryNameAndPort", {"history", "--register", "TE1", "--port", "2"}, false},
+        OptionsCase{"HistoryOnTwoPorts", {"history", "--port", "1", "--port", "2"}, false},
+        OptionsCase{"SinceNotADate", {"history", "--since", "31.01.2026"}, false},
+        OptionsCase{"SinceMonth13", {"history", "--since", "2026-13-01"}, false},
+        OptionsCase{"SinceOutsideHistory", {"list", "--since", "2026-01-31"}, false},
+        OptionsCase{"RegisterOutsideHistory", {"status", "--register", "TE1"}, false},
+        OptionsCase{"HistoryWithFile", {"history", "a.txt"}, false}),
     [](const auto& info) { return std::string(info.param.Name); });
 
 TEST(ParseArguments, TakesWhatTheLineSays) {
