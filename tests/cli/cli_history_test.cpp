@@ -1,0 +1,184 @@
+// The record of changes, written by the operations on a register and printed by history.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <regex>
+#include <sstream>
+
+#include "emulator/talon_emulator.h"
+#include "operations/history_line.h"
+#include "tests/cli/cli_files.h"
+#include "tests/cli/cli_process.h"
+
+namespace {
+
+const char* const Registers = "talonsendplu/registers";
+const char* const Record = "talonsendplu/registers/TE000001.history.tsv";
+const std::string Heading = std::string(HistoryHeading) + "\n";
+constexpr int Refusal = 20;
+
+std::vector<std::vector<std::string>> Rows(const std::string& text) {
+    std::vector<std::vector<std::string>> rows;
+    std::istringstream lines(text);
+    std::string line;
+    while (std::getline(lines, line)) {
+        std::vector<std::string> columns;
+        std::size_t start = 0;
+        for (std::size_t tab = line.find('\t'); tab != std::string::npos;
+             tab = line.find('\t', start)) {
+            columns.push_back(line.substr(start, tab - start));
+            start = tab + 1;
+        }
+        columns.push_back(line.substr(start));
+        rows.push_back(columns);
+    }
+    return rows;
+}
+
+// The columns after the time, which must be the local time to the second.
+std::vector<std::string> Change(const std::vector<std::string>& row) {
+    static const std::regex Time(R"(\d{4}-\d\d-\d\d \d\d:\d\d:\d\d)");
+    EXPECT_TRUE(!row.empty() && std::regex_match(row.front(), Time));
+    return std::vector<std::string>(row.begin() + 1, row.end());
+}
+
+class CliHistory : public ::testing::Test {
+protected:
+    void SetUp() override { Register.Start(); }
+    CliResult Run(std::vector<std::string> args, bool onRegister = true) {
+        if (onRegister) {
+            args.insert(args.end(), {"--port", Register.DevicePath()});
+        }
+        return RunCli(args, {"XDG_DATA_HOME=" + Data.Dir()});
+    }
+    std::string RecordText() const { return ReadBytes(Data.File(Record)); }
+    std::string Prices(const std::vector<long>& prices) { return WriteArticleFile(Files, prices); }
+
+    TalonEmulator Register;
+    TempDir Data;
+    TempDir Files;
+};
+
+TEST_F(CliHistory, ASyncRecordsTheChangesTheRegisterAccepted) {
+    std::vector<long> prices = {1000, 1100, 1200, 1300, 1400, 1500};
+    ASSERT_EQ(Run({"send", Prices(prices)}).Status, 0);
+    // The first send: no image yet, so what the locations held is not known.
+    const auto sent = Rows(RecordText());
+    ASSERT_EQ(sent.size(), 7u);
+    EXPECT_EQ(Change(sent[1]),
+              (std::vector<std::string>{"posalji", "2", "1001", "Artikal 1", "?", "10.00", ""}));
+    // The same list again changes nothing the register holds.
+    const std::string first = RecordText();
+    ASSERT_EQ(Run({"send", Prices(prices)}).Status, 0);
+    EXPECT_EQ(RecordText(), first);
+
+    prices[1] = 1111; // location 3
+    prices[2] = 1222; // location 4
+    prices[3] = 1333; // location 5: refused
+    prices[4] = 1444; // location 6
+    Register.RefuseWrites(5, Refusal);
+    const CliResult sync = Run({"sync", Prices(prices)});
+    EXPECT_EQ(sync.Status, 1) << sync.Err;
+    const std::string after = RecordText();
+    ASSERT_EQ(after.compare(0, first.size(), first), 0) << "the record was rewritten";
+    const auto synced = Rows(after.substr(first.size()));
+    ASSERT_EQ(synced.size(), 3u) << after;
+    EXPECT_EQ(Change(synced[0]),
+              (std::vector<std::string>{"izmene", "3", "1002", "Artikal 2", "11.00", "11.11", ""}));
+    EXPECT_EQ(Change(synced[1]),
+              (std::vector<std::string>{"izmene", "4", "1003", "Artikal 3", "12.00", "12.22", ""}));
+    EXPECT_EQ(Change(synced[2]),
+              (std::vector<std::string>{"izmene", "6", "1005", "Artikal 5", "14.00", "14.44", ""}));
+
+    // Once the register takes it, the refused price is recorded too.
+    Register.Resume();
+    const std::string beforeRetry = RecordText();
+    ASSERT_EQ(Run({"sync", Prices(prices)}).Status, 0);
+    const auto retried = Rows(RecordText().substr(beforeRetry.size()));
+    ASSERT_EQ(retried.size(), 1u);
+    EXPECT_EQ(Change(retried[0]),
+              (std::vector<std::string>{"izmene", "5", "1004", "Artikal 4", "13.00", "13.33", ""}));
+}
+
+TEST_F(CliHistory, AnEraseIsRecordedAndHistoryPrintsTheRecord) {
+    ASSERT_EQ(Run({"send", Prices({500, 600, 700})}).Status, 0);
+    const std::string first = RecordText();
+    ASSERT_EQ(Run({"erase", "3"}).Status, 0);
+    const auto erased = Rows(RecordText().substr(first.size()));
+    ASSERT_EQ(erased.size(), 1u);
+    EXPECT_EQ(Change(erased[0]),
+              (std::vector<std::string>{"obrisi", "3", "1002", "Artikal 2", "6.00", "", ""}));
+    const CliResult byPort = Run({"history"});
+    EXPECT_EQ(byPort.Status, 0) << byPort.Err;
+    EXPECT_EQ(byPort.Out, RecordText());
+    const CliResult byName = Run({"history", "--register", "TE000001"}, false);
+    EXPECT_EQ(byName.Status, 0) << byName.Err;
+    EXPECT_EQ(byName.Out, RecordText());
+}
+
+// The sync goes on and the image is kept; the log says how many lines were lost.
+TEST_F(CliHistory, ARecordThatCannotBeWrittenIsToldNotFatal) {
+    std::vector<long> prices = {500, 600, 700};
+    ASSERT_EQ(Run({"send", Prices(prices)}).Status, 0);
+    std::filesystem::remove(PathOf(Data.File(Record)));
+    std::filesystem::create_directory(PathOf(Data.File(Record)));
+    prices[0] = 555;
+    prices[2] = 777;
+    const CliResult sync = Run({"sync", Prices(prices)});
+    EXPECT_EQ(sync.Status, 0) << sync.Err;
+    EXPECT_NE(sync.Err.find(std::string("Greska: u istoriju izmena ") + Data.File(Record) +
+                            " nije upisano 2 redova"),
+              std::string::npos)
+        << sync.Err;
+    EXPECT_EQ(std::lround(Register.Articles().at(4).GetPrice() * 100), 777);
+    EXPECT_NE(Run({"sync", Prices(prices)}).Err.find("upisano 0"), std::string::npos);
+}
+
+// Records written by hand: three days of one register, one day of another whose fiscal
+// module id is Cyrillic.
+class CliHistoryFiles : public CliHistory {
+protected:
+    void SetUp() override {
+        std::filesystem::create_directories(PathOf(Data.File(Registers)));
+        WriteBytes(Data.File(Record), Heading +
+                                          "2025-12-31 18:00:00\tizmene\t2\t1\tA\t1.00\t2.00\t\n" +
+                                          "2026-01-01 08:00:00\tizmene\t3\t2\tB\t1.00\t3.00\t\n" +
+                                          "2026-02-03 12:00:00\tobrisi\t4\t3\tC\t5.00\t\t\n");
+        WriteBytes(Data.File(std::string(Registers) + "/____-1.history.tsv"),
+                   Heading + "2026-01-15 09:30:00\tizmena\t9\t9\tD\t4.00\t4.50\t\n");
+    }
+};
+
+TEST_F(CliHistoryFiles, SinceKeepsTheLinesFromThatDay) {
+    const CliResult result =
+        Run({"history", "--register", "TE000001", "--since", "2026-01-01"}, false);
+    EXPECT_EQ(result.Status, 0) << result.Err;
+    EXPECT_EQ(result.Out, Heading + "2026-01-01 08:00:00\tizmene\t3\t2\tB\t1.00\t3.00\t\n" +
+                              "2026-02-03 12:00:00\tobrisi\t4\t3\tC\t5.00\t\t\n");
+}
+
+TEST_F(CliHistoryFiles, ARegisterNamedAsItsModuleIdIsTyped) {
+    const CliResult result = Run({"history", "--register", "Каса-1"}, false);
+    EXPECT_EQ(result.Status, 0) << result.Err;
+    EXPECT_EQ(result.Out, Heading + "2026-01-15 09:30:00\tizmena\t9\t9\tD\t4.00\t4.50\t\n");
+}
+
+TEST_F(CliHistoryFiles, WithoutARegisterEveryRecordIsPrintedWithItsName) {
+    const CliResult result = Run({"history", "--since", "2026-01-10"}, false);
+    EXPECT_EQ(result.Status, 0) << result.Err;
+    EXPECT_EQ(result.Out, "Kasa\t" + Heading +
+                              "TE000001\t2026-02-03 12:00:00\tobrisi\t4\t3\tC\t5.00\t\t\n" +
+                              "____-1\t2026-01-15 09:30:00\tizmena\t9\t9\tD\t4.00\t4.50\t\n");
+}
+
+TEST_F(CliHistoryFiles, AMissingRecordIsToldWithItsPath) {
+    const CliResult result = Run({"history", "--register", "TE9"}, false);
+    EXPECT_EQ(result.Status, 2);
+    EXPECT_EQ(result.Out, "");
+    EXPECT_NE(result.Err.find("Nema istorije izmena za kasu TE9: fajl " + Data.File(Registers) +
+                              "/TE9.history.tsv ne postoji"),
+              std::string::npos)
+        << result.Err;
+}
+
+} // namespace
