@@ -20,8 +20,8 @@ ECRString NotSavedLine(const std::string& folder) {
 
 ECRString HistoryNotSavedLine(const std::string& path, int lines) {
     const std::string shown = Utf16ToCp1251(Utf8ToUtf16(path));
-    return ECRString("Greska: u istoriju izmena ") + shown.c_str() + " nije upisano " +
-           ECRString(lines) + " redova";
+    return ECRString("Greska: u istoriju izmena ") + shown.c_str() +
+           " nije moguce upisati (izostalo redova: " + ECRString(lines) + ")";
 }
 
 } // namespace
