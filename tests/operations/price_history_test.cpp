@@ -10,10 +10,6 @@ namespace {
 
 const std::string Heading = std::string(HistoryHeading) + "\n";
 
-TEST(HistoryFile, LivesBesideTheImage) {
-    EXPECT_EQ(HistoryPath("/data/registers", "TE000001"), "/data/registers/TE000001.history.tsv");
-}
-
 TEST(HistoryFile, StartsWithTheHeadingAndKeepsEveryLine) {
     TempDir dir;
     const std::string path = HistoryPath(dir.File("registers"), "Каса");
@@ -72,20 +68,6 @@ TEST(PriceHistory, KnowsALocationOnceItWroteIt) {
     EXPECT_NE(text.find("\tposalji\t5\t5\tHleb\t?\t60.00\t\n"), std::string::npos) << text;
     EXPECT_NE(text.find("\tposalji\t5\t5\tHleb\t60.00\t65.00\t\n"), std::string::npos) << text;
     EXPECT_NE(text.find("\tposalji\t6\t\t\t?\t\t\n"), std::string::npos) << text;
-}
-
-TEST(PriceHistory, CountsTheLinesItCouldNotWrite) {
-    TempDir dir;
-    WriteBytes(dir.File("registers"), "a file where the folder would go");
-    PriceHistory history;
-    history.Begin(HistoryPath(dir.File("registers"), "r"), HistoryOperation::Erase, true);
-    RegisterImage image;
-    image.Articles[3].SetDescription("A");
-    image.Articles[4].SetDescription("B");
-    history.Record(3, image, nullptr);
-    history.Record(4, image, nullptr);
-    history.Record(9, image, nullptr); // was empty: no line to lose
-    EXPECT_EQ(history.Failures(), 2);
 }
 
 } // namespace
