@@ -66,14 +66,18 @@ LoadOutcome LoadTextArticles(std::FILE* file, ArticleTable& table) {
 LoadOutcome LoadSheetArticles(const std::string& path, FileStart start, ArticleTable& table) {
     LoadOutcome outcome;
     ArticleTaker taker(table, outcome);
-    const SheetFault fault = ReadSheetFile(path, start, [&taker](const SheetRow& row) {
-        const LineFields fields = SheetLineFields(row);
-        if (row.Number == 1) {
-            taker.Heading(fields);
-            return true;
-        }
-        return taker.Line(static_cast<int>(row.Number), fields);
-    });
+    const SheetFault fault =
+        ReadSheetFile(path, start, [&taker](const SheetRow& row, std::int64_t repeats) {
+            const LineFields fields = SheetLineFields(row);
+            auto first = static_cast<int>(row.Number); // within MaxSheetRows
+            auto count = static_cast<int>(repeats);
+            if (first == 1) {
+                taker.Heading(fields);
+                ++first;
+                --count;
+            }
+            return taker.Lines(first, count, fields);
+        });
     if (fault != SheetFault::None) {
         ClearArticles(table);
         LoadOutcome unread;

@@ -1,5 +1,7 @@
 #include "articles/article_taker.h"
 
+#include <algorithm>
+
 namespace {
 
 // Reads the fields into item; true when it is an article to take.
@@ -19,32 +21,48 @@ void ArticleTaker::Heading(const LineFields& fields) {
     }
 }
 
-bool ArticleTaker::Line(int line, const LineFields& fields) {
-    LineReading reading;
-    if (Next < ArticleTableSize) {
-        if (ReadFields(fields, Table[Next], reading)) {
-            ++Next;
+bool ArticleTaker::Lines(int first, int count, const LineFields& fields) {
+    for (int i = 0; i < count; ++i) {
+        if (Next == ArticleTableSize) {
+            return CountLeftOver(count - i, fields);
+        }
+        LineReading reading;
+        if (!ReadFields(fields, Table[Next], reading)) {
+            Table[Next] = TalonPLUItem();
+            NoteRefused(first + i, count - i, reading);
             return true;
         }
-        Table[Next] = TalonPLUItem();
-        if (reading.Fault == LineFault::None) {
-            return true;
-        }
-        if (static_cast<int>(Outcome.Notes.size()) < MaxRowNotes) {
-            Outcome.Notes.push_back(RowNote{line, reading});
-        } else {
-            ++Outcome.NotesLeftOut;
-        }
-        return true;
+        ++Next;
     }
-    // The table is full: count what would have been taken, but look at no more than a
-    // bounded number of lines so that a huge file cannot stall the program.
-    if (Counted++ == MaxLinesCounted) {
+    return true;
+}
+
+void ArticleTaker::NoteRefused(int first, int count, const LineReading& reading) {
+    if (reading.Fault == LineFault::None) {
+        return; // skipped silently
+    }
+    const int room = std::max(0, MaxRowNotes - static_cast<int>(Outcome.Notes.size()));
+    const int noted = std::min(count, room);
+    for (int k = 0; k < noted; ++k) {
+        Outcome.Notes.push_back(RowNote{first + k, reading});
+    }
+    Outcome.NotesLeftOut += count - noted;
+}
+
+// The table is full: count what would have been taken, but look at no more than a
+// bounded number of lines so that a huge file cannot stall the program.
+bool ArticleTaker::CountLeftOver(int count, const LineFields& fields) {
+    TalonPLUItem item;
+    LineReading reading;
+    const bool article = ReadFields(fields, item, reading);
+    const int room = MaxLinesCounted - Counted;
+    const int counted = std::min(count, room);
+    Counted += counted;
+    Outcome.LinesNotTaken += article ? counted : 0;
+    if (count > room) {
         Outcome.CountStopped = true;
         return false;
     }
-    TalonPLUItem item;
-    Outcome.LinesNotTaken += ReadFields(fields, item, reading) ? 1 : 0;
     return true;
 }
 

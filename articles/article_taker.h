@@ -14,11 +14,17 @@ public:
     void Heading(const LineFields& fields);
     // One line of the file (`line` its number, the heading being 1); false once no more
     // lines are wanted.
-    bool Line(int line, const LineFields& fields);
+    bool Line(int line, const LineFields& fields) { return Lines(line, 1, fields); }
+    // `count` lines alike, numbered from `first`: a line not taken is refused (or
+    // skipped) again in each repeat, so it is read once.
+    bool Lines(int first, int count, const LineFields& fields);
     // Sets the count of articles taken.
     void Finish();
 
 private:
+    void NoteRefused(int first, int count, const LineReading& reading);
+    bool CountLeftOver(int count, const LineFields& fields);
+
     ArticleTable& Table;
     LoadOutcome& Outcome;
     int Next = FirstLoadedLocation;

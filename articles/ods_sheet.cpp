@@ -180,23 +180,21 @@ private:
         NextColumn = std::min(NextColumn + CellRepeats, MaxRepeat);
     }
 
-    // A row that holds something is handed on once for each repeat; an empty one is
-    // only counted, as Calc repeats its empty rows to the end of the sheet.
+    // A row that holds something is handed on with its repeats; an empty one is only
+    // counted, as Calc repeats its empty rows to the end of the sheet.
     void EndRow() {
         const std::int64_t first = RowsBefore + 1;
         RowsBefore = std::min(RowsBefore + RowRepeats, MaxRepeat);
         if (IsEmptyRow(Row)) {
             return;
         }
-        for (std::int64_t n = first; n <= RowsBefore && !Finished; ++n) {
-            if (n > MaxSheetRows) {
-                Fault = SheetFault::TooManyRows;
-                Finished = true;
-                return;
-            }
-            Row.Number = n;
-            Finished = !Sink(Row);
+        if (RowsBefore > MaxSheetRows) {
+            Fault = SheetFault::TooManyRows;
+            Finished = true;
+            return;
         }
+        Row.Number = first;
+        Finished = !Sink(Row, RowsBefore - first + 1);
     }
 
     const RowSink& Sink;

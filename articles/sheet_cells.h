@@ -34,9 +34,10 @@ constexpr std::int64_t MaxSheetRows = 1048576;
 // A cell's text is kept up to this many bytes: far more than any field may hold.
 constexpr std::size_t MaxCellBytes = 4096;
 
-// Receives each row that holds something in its first twelve columns, in sheet order;
+// Receives each row that holds something in its first twelve columns, in sheet order,
+// with the count of rows from it on that hold the same (an .ods repeats a row so);
 // returns false when no more rows are wanted.
-using RowSink = std::function<bool(const SheetRow&)>;
+using RowSink = std::function<bool(const SheetRow&, std::int64_t repeats)>;
 
 // True when none of the row's cells holds anything.
 bool IsEmptyRow(const SheetRow& row);

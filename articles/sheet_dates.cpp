@@ -15,10 +15,10 @@ constexpr int BuiltInDateTime = 22;
 constexpr int FirstBuiltInDuration = 45;
 constexpr int LastBuiltInDuration = 47;
 
-constexpr long SecondsPerDay = 86400;
-constexpr long SecondsPerHour = 3600;
-constexpr long SecondsPerMinute = 60;
-constexpr long MaxDurationHours = 1000000; // keeps the seconds within a long
+constexpr long long SecondsPerDay = 86400;
+constexpr long long SecondsPerHour = 3600;
+constexpr long long SecondsPerMinute = 60;
+constexpr long long MaxDurationHours = 1000000; // keeps the seconds far within range
 // Days from 1970-01-01 back to the day before each epoch's day 1.
 constexpr long Epoch1900 = -25569;       // 1899-12-30: Excel counts 1900-02-29, which never was
 constexpr long Epoch1904 = -24107;       // 1904-01-01 is day 0
@@ -38,9 +38,10 @@ void CivilFromDays(long z, long& y, unsigned& m, unsigned& d) {
     y = static_cast<long>(yoe) + era * 400 + (m <= 2 ? 1 : 0);
 }
 
-std::string ClockText(long seconds) {
-    char text[32];
-    std::snprintf(text, sizeof text, "%02ld:%02ld:%02ld", seconds / SecondsPerHour,
+// Seconds as a long long: a duration's may pass what a 32-bit long holds (Windows).
+std::string ClockText(long long seconds) {
+    char text[48];
+    std::snprintf(text, sizeof text, "%02lld:%02lld:%02lld", seconds / SecondsPerHour,
                   seconds % SecondsPerHour / SecondsPerMinute, seconds % SecondsPerMinute);
     return text;
 }
@@ -95,7 +96,7 @@ std::string SerialDateText(double serial, bool epoch1904, const std::string& raw
     }
     const double whole = std::floor(serial);
     long days = static_cast<long>(whole);
-    long seconds = std::lround((serial - whole) * SecondsPerDay);
+    long long seconds = std::llround((serial - whole) * SecondsPerDay);
     if (seconds == SecondsPerDay) {
         ++days;
         seconds = 0;
@@ -118,7 +119,7 @@ std::string SerialTimeText(double serial, const std::string& raw) {
     if (!(serial >= 0.0 && serial <= LastSerial)) {
         return raw;
     }
-    return ClockText(std::lround(serial * SecondsPerDay));
+    return ClockText(std::llround(serial * SecondsPerDay));
 }
 
 std::string IsoDateText(const std::string& iso) {
@@ -133,15 +134,15 @@ std::string IsoDateText(const std::string& iso) {
 }
 
 std::string IsoTimeText(const std::string& iso) {
-    long hours = 0;
-    long minutes = 0;
+    long long hours = 0;
+    long long minutes = 0;
     double seconds = 0.0;
     int used = 0;
-    if (std::sscanf(iso.c_str(), "PT%ldH%ldM%lfS%n", &hours, &minutes, &seconds, &used) != 3 ||
+    if (std::sscanf(iso.c_str(), "PT%lldH%lldM%lfS%n", &hours, &minutes, &seconds, &used) != 3 ||
         static_cast<std::size_t>(used) != iso.size() || hours < 0 || minutes < 0 ||
         !(seconds >= 0.0 && seconds < SecondsPerMinute) || hours > MaxDurationHours) {
         return iso;
     }
     return ClockText(hours * SecondsPerHour + minutes * SecondsPerMinute +
-                     static_cast<long>(std::floor(seconds)));
+                     static_cast<long long>(std::floor(seconds)));
 }

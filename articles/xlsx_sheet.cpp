@@ -169,7 +169,7 @@ private:
         if (Row.Number > MaxSheetRows) {
             Fault = SheetFault::TooManyRows;
             Finished = true;
-        } else if (!Sink(Row)) {
+        } else if (!Sink(Row, 1)) {
             Finished = true;
         }
     }

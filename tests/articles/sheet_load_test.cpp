@@ -337,6 +337,22 @@ TEST(SheetRows, RepeatedArticleRowFillsOneLocationEach) {
     }
 }
 
+TEST(SheetRows, RefusedRepeatedRowIsToldForEachRow) {
+    TempDir dir;
+    const std::string path = dir.File("a.ods");
+    WriteZip(path,
+             OdsEntries(ORow(OBarcode + OText("abc"), " table:number-rows-repeated=\"1000\"") +
+                        ORow(OBarcode + OPrice)));
+    ArticleTable table;
+    const LoadOutcome outcome = LoadArticles(path, table);
+    EXPECT_EQ(outcome.Taken, 1);
+    ASSERT_EQ(outcome.Notes.size(), static_cast<std::size_t>(MaxRowNotes));
+    EXPECT_EQ(outcome.Notes.front().Line, 2);
+    EXPECT_EQ(outcome.Notes.back().Line, 1 + MaxRowNotes);
+    EXPECT_EQ(outcome.NotesLeftOut, 1000 - MaxRowNotes);
+    EXPECT_EQ(Fields(table[2], false), Plain);
+}
+
 TEST(SheetRows, HeadingRowThatReadsAsArticleIsToldAndSkipped) {
     TempDir dir;
     const std::string path = dir.File("a.xlsx");
@@ -435,6 +451,15 @@ const BadCase BadCases[] = {
      [](const std::string& path) {
          const std::string sample = ReadBytes(TALON_SAMPLES_DIR "/cenovnik-libreoffice.xlsx");
          WriteBytes(path, sample.substr(0, sample.size() / 2));
+     },
+     "ostecen zip"},
+    {"DamagedEntry",
+     [](const std::string& path) {
+         WriteZip(path, XlsxEntries(ManyRows(2)), true);
+         std::string bytes = ReadBytes(path);
+         const std::size_t at = bytes.find("<si><t>Artikal");
+         bytes[at + 8] = 'a'; // still well-formed XML, but no longer what its checksum says
+         WriteBytes(path, bytes);
      },
      "ostecen zip"},
     {"BrokenXmlAfterGoodRows",

@@ -14,7 +14,9 @@ struct ZipEntry {
     std::string Content;
 };
 
-inline void WriteZip(const std::string& path, const std::vector<ZipEntry>& entries) {
+// `stored`: the entries are not compressed, so that a test can find and change them.
+inline void WriteZip(const std::string& path, const std::vector<ZipEntry>& entries,
+                     bool stored = false) {
     int error = 0;
     zip_t* archive = zip_open(path.c_str(), ZIP_CREATE | ZIP_TRUNCATE, &error);
     if (archive == nullptr) {
@@ -23,10 +25,15 @@ inline void WriteZip(const std::string& path, const std::vector<ZipEntry>& entri
     for (const ZipEntry& entry : entries) {
         zip_source_t* source =
             zip_source_buffer(archive, entry.Content.data(), entry.Content.size(), 0);
-        if (source == nullptr || zip_file_add(archive, entry.Name.c_str(), source, 0) < 0) {
+        const zip_int64_t index =
+            source != nullptr ? zip_file_add(archive, entry.Name.c_str(), source, 0) : -1;
+        if (index < 0) {
             zip_source_free(source);
             zip_discard(archive);
             throw std::runtime_error("cannot add " + entry.Name);
+        }
+        if (stored) {
+            zip_set_file_compression(archive, static_cast<zip_uint64_t>(index), ZIP_CM_STORE, 0);
         }
     }
     if (zip_close(archive) != 0) {
