@@ -66,6 +66,7 @@ private slots:
     void openFiltersTakeCsvFirst_data();
     void openFiltersTakeCsvFirst();
     void openDialogExcelTypeLoadsWorkbook();
+    void unreadableWorkbookIsNamedAndWindowGoesOn();
 };
 
 void TestFiles::sampleLoadsIntoGridAndCancelKeepsIt() {
@@ -363,6 +364,30 @@ void TestFiles::openDialogExcelTypeLoadsWorkbook() {
         QStringLiteral("8|Pivo \"Jelen\" 0,5l|8600001000112|89.90|2"),
     };
     QCOMPARE(TestWindow::DataRows(form.StringGridPC), expected);
+}
+
+void TestFiles::unreadableWorkbookIsNamedAndWindowGoesOn() {
+    QTemporaryDir dir;
+    const QString old = dir.filePath(QStringLiteral("stari.xls"));
+    QFile file(old);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(QByteArray("\xD0\xCF\x11\xE0\xA1\xB1\x1A\xE1", 8) + QByteArray(512, '\0'));
+    file.close();
+    TestWindow window;
+    QVERIFY(window.ConnectFresh());
+    TFormMain& form = window.Form();
+    window.LoadFile(SampleFile);
+    QVERIFY(PageReady(form));
+    window.LoadFile(old);
+    QCOMPARE(window.LogLines(),
+             QStringList{QStringLiteral("Fajl %1 nije moguce procitati kao tabelu (stari Excel "
+                                        "format (.xls))")
+                             .arg(old)});
+    QVERIFY(PageIdle(form));
+    QVERIFY(!IsPresent(form.ArticlesPC[2]));
+    window.LoadFile(QStringLiteral(TALON_SAMPLES_DIR "/cenovnik-libreoffice.ods"));
+    QVERIFY(PageReady(form));
+    QCOMPARE(TestWindow::Rows(form.StringGridPC), 8);
 }
 
 QTEST_MAIN(TestFiles)
