@@ -3,9 +3,12 @@
 #include <cstdio>
 #include <memory>
 
+#include "articles/article_taker.h"
 #include "articles/file_encoding.h"
 #include "articles/file_fields.h"
 #include "articles/replace_file.h"
+#include "articles/sheet_fields.h"
+#include "articles/sheet_file.h"
 #include "articles/utf16_lines.h"
 #include "text/code_page.h"
 #include "text/file_path.h"
@@ -25,69 +28,65 @@ ECRString LineText(std::u16string piece) {
     return ECRString(Utf16ToCp1251(piece).c_str());
 }
 
-// Reads the line into item; true when it is an article to take.
-bool ReadLine(const ECRString& line, char separator, TalonPLUItem& item, LineReading& reading) {
-    reading = ReadArticleLine(line, separator, item);
-    return reading.Fault == LineFault::None && IsArticle(item);
-}
-
-void Note(LoadOutcome& outcome, int line, const LineReading& reading) {
-    if (static_cast<int>(outcome.Notes.size()) < MaxRowNotes) {
-        outcome.Notes.push_back(RowNote{line, reading});
-    } else {
-        ++outcome.NotesLeftOut;
-    }
-}
-
-// The heading fixes the separator; it is skipped even when it reads as an article.
-char ReadHeading(Utf16LineReader& reader, LoadOutcome& outcome) {
+// The heading fixes the separator.
+char ReadHeading(Utf16LineReader& reader, ArticleTaker& taker) {
     std::u16string piece;
     if (!reader.Next(piece)) {
         return TabSeparator;
     }
     const ECRString line = LineText(piece);
     const char separator = SeparatorFor(line);
-    TalonPLUItem item;
-    LineReading reading;
-    if (ReadLine(line, separator, item, reading)) {
-        outcome.HeadingIsArticle = true;
-        outcome.HeadingName = item.Name();
-    }
+    taker.Heading(SplitFields(line, separator));
     return separator;
 }
 
-// Takes lines into the table from location 2 until it is full; the next free location.
-int TakeLines(Utf16LineReader& reader, char separator, ArticleTable& table, LoadOutcome& outcome) {
-    std::u16string piece;
-    LineReading reading;
-    int n = FirstLoadedLocation;
-    while (n < ArticleTableSize && reader.Next(piece)) {
-        if (ReadLine(LineText(piece), separator, table[n], reading)) {
-            ++n;
-            continue;
-        }
-        table[n] = TalonPLUItem();
-        if (reading.Fault != LineFault::None) {
-            Note(outcome, reader.Line(), reading);
-        }
+LoadOutcome LoadTextArticles(std::FILE* file, ArticleTable& table) {
+    LoadOutcome outcome;
+    const DetectedEncoding encoding = DetectEncoding(file);
+    if (encoding.Failed) {
+        return outcome;
     }
-    return n;
+    Utf16LineReader reader(file, MaxLineUnits, encoding.Encoding);
+    ArticleTaker taker(table, outcome);
+    const char separator = ReadHeading(reader, taker);
+    std::u16string piece;
+    while (reader.Next(piece) &&
+           taker.Line(reader.Line(), SplitFields(LineText(piece), separator))) {
+    }
+    if (reader.Failed()) {
+        ClearArticles(table);
+        return LoadOutcome();
+    }
+    taker.Finish();
+    outcome.Opened = true;
+    return outcome;
 }
 
-// The table is full: count what would have been taken, but read no further than a
-// bounded number of lines so that a huge file cannot stall the program.
-void CountLeftOver(Utf16LineReader& reader, char separator, LoadOutcome& outcome) {
-    std::u16string piece;
-    LineReading reading;
-    TalonPLUItem item;
-    int looked = 0;
-    while (reader.Next(piece)) {
-        if (looked++ == MaxLinesCounted) {
-            outcome.CountStopped = true;
-            break;
-        }
-        outcome.LinesNotTaken += ReadLine(LineText(piece), separator, item, reading) ? 1 : 0;
+// Row 1 is the heading; every later row is a line numbered as the sheet numbers it.
+LoadOutcome LoadSheetArticles(const std::string& path, FileStart start, ArticleTable& table) {
+    LoadOutcome outcome;
+    ArticleTaker taker(table, outcome);
+    const SheetFault fault =
+        ReadSheetFile(path, start, [&taker](const SheetRow& row, std::int64_t repeats) {
+            const LineFields fields = SheetLineFields(row);
+            auto first = static_cast<int>(row.Number); // within MaxSheetRows
+            auto count = static_cast<int>(repeats);
+            if (first == 1) {
+                taker.Heading(fields);
+                ++first;
+                --count;
+            }
+            return taker.Lines(first, count, fields);
+        });
+    if (fault != SheetFault::None) {
+        ClearArticles(table);
+        LoadOutcome unread;
+        unread.Unreadable = fault;
+        return unread;
     }
+    taker.Finish();
+    outcome.Opened = true;
+    return outcome;
 }
 
 } // namespace
@@ -98,28 +97,16 @@ const char16_t SavedFileHeading[] =
 
 LoadOutcome LoadArticles(const std::string& path, ArticleTable& table) {
     ClearArticles(table);
-    LoadOutcome outcome;
-    const FileHandle file(OpenFile(path, "rb"));
+    FileHandle file(OpenFile(path, "rb"));
     if (!file) {
-        return outcome;
-    }
-    const DetectedEncoding encoding = DetectEncoding(file.get());
-    if (encoding.Failed) {
-        return outcome;
-    }
-    Utf16LineReader reader(file.get(), MaxLineUnits, encoding.Encoding);
-    const char separator = ReadHeading(reader, outcome);
-    const int n = TakeLines(reader, separator, table, outcome);
-    if (n == ArticleTableSize) {
-        CountLeftOver(reader, separator, outcome);
-    }
-    if (reader.Failed()) {
-        ClearArticles(table);
         return LoadOutcome();
     }
-    outcome.Opened = true;
-    outcome.Taken = n - FirstLoadedLocation;
-    return outcome;
+    const FileStart start = StartOf(file.get());
+    if (start == FileStart::Text) {
+        return LoadTextArticles(file.get(), table);
+    }
+    file.reset();
+    return LoadSheetArticles(path, start, table);
 }
 
 std::vector<std::u16string> ArticleFileLines(const ArticleTable& table) {

@@ -5,6 +5,7 @@
 
 #include "articles/article_line.h"
 #include "articles/article_table.h"
+#include "articles/sheet_fault.h"
 
 // The article text file: one article a line, twelve fields, Windows-1251 inside the
 // program. Saving writes UTF-16LE with TAB-separated fields; loading also reads UTF-16BE
@@ -25,8 +26,9 @@ struct RowNote {
 };
 
 struct LoadOutcome {
-    bool Opened = false;   // false: the file could not be opened or read
-    int Taken = 0;         // articles taken, at locations 2, 3, ...
+    bool Opened = false;                      // false: the file could not be opened or read
+    SheetFault Unreadable = SheetFault::None; // why a spreadsheet could not be read
+    int Taken = 0;                            // articles taken, at locations 2, 3, ...
     int LinesNotTaken = 0; // article lines left over once location 2999 was filled
     // (lines that pass the taking check; lines that would be skipped anyway do not count)
     bool CountStopped = false;     // more lines followed the MaxLinesCounted counted ones:
@@ -37,7 +39,11 @@ struct LoadOutcome {
     ECRString HeadingName;         // its name then
 };
 
-// Clears the table, then takes the articles of the file: its encoding comes from a
+// Clears the table, then takes the articles of the file. A spreadsheet, known by its
+// content (an .xlsx or .ods workbook; see ReadSheetFile), gives the rows of its first
+// worksheet after the heading row 1, each row numbered as the sheet numbers it; a file
+// in an old or encrypted Office format, or a damaged one, is not read (Unreadable). Any
+// other file is an article text file: its encoding comes from a
 // byte-order mark, else UTF-8 when the whole file is valid UTF-8 without NUL bytes, else
 // UTF-16LE; its first line is a heading, never an article, and fixes the separator (TAB,
 // or ";" or "," in a heading without TAB). A line is taken when it reads without fault

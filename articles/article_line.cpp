@@ -57,17 +57,21 @@ LineReading Fault(LineFault fault, int field, const LineFields& fields) {
 } // namespace
 
 LineReading ReadArticleLine(const ECRString& line, char separator, TalonPLUItem& item) {
+    return ReadArticleFields(SplitFields(line, separator), item);
+}
+
+LineReading ReadArticleFields(const LineFields& fields, TalonPLUItem& item) {
     item = TalonPLUItem();
-    const LineFields fields = SplitFields(line, separator);
     const ECRString& code = fields.Texts[BarcodeField - 1];
-    if (IsExponentForm(FieldValue(code))) {
+    if (fields.NotNumber[BarcodeField - 1] || IsExponentForm(FieldValue(code))) {
         return Fault(LineFault::ExponentBarcode, BarcodeField, fields);
     }
     item.SetDescription(fields.Name);
     item.SetCode(BarcodeValue(code));
     for (const NumberField& field : NumberFields) {
         double value = 0.0;
-        if (!ReadNumber(field, fields.Texts[static_cast<std::size_t>(field.Number - 1)], value)) {
+        const auto k = static_cast<std::size_t>(field.Number - 1);
+        if (fields.NotNumber[k] || !ReadNumber(field, fields.Texts[k], value)) {
             const bool price = field.Number == PriceField;
             return Fault(price ? LineFault::Price : LineFault::Field, field.Number, fields);
         }

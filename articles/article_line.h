@@ -1,5 +1,6 @@
 #pragma once
 
+#include "articles/file_fields.h"
 #include "plu/talon_plu_item.h"
 #include "text/ecr_string.h"
 
@@ -24,6 +25,8 @@ struct LineReading {
 // Empty numeric fields read as 0; the first field at fault, in field order, is returned
 // and the item is then not to be used.
 LineReading ReadArticleLine(const ECRString& line, char separator, TalonPLUItem& item);
+// The same for fields already cut: a text line's, or a spreadsheet row's.
+LineReading ReadArticleFields(const LineFields& fields, TalonPLUItem& item);
 
 // A read line is taken when it has a name, a barcode and a price above 0.
 bool IsArticle(const TalonPLUItem& item);

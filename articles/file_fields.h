@@ -17,6 +17,10 @@ struct LineFields {
     // Fields 1 to 12 as they stand in the line (Texts[k - 1] is field k); missing ones
     // are empty. Field 1 is given as Name.
     std::array<ECRString, FieldsPerLine> Texts;
+    // Fields whose spreadsheet cell can give no number (a date, time, truth value or
+    // error; in the barcode a fraction): a numeric field so marked is refused. A text
+    // line marks none.
+    std::array<bool, FieldsPerLine> NotNumber{};
 };
 
 // With TAB the name is cut quote-aware and every other field runs to the next TAB, as

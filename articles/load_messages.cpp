@@ -3,9 +3,13 @@
 #include <initializer_list>
 #include <string>
 
+#include "articles/sheet_cells.h"
+#include "articles/zip_archive.h"
+
 namespace {
 
 const char CannotLoad[] = "Greska: fajl %1 nije moguce ucitati";
+const char CannotReadSheet[] = "Fajl %1 nije moguce procitati kao tabelu (%2)";
 const char HeadingSkipped[] = "Prvi red se preskace kao zaglavlje: \"%1\"";
 const char BadPrice[] = "Red %1: neispravna cena \"%2\"";
 const char BadField[] = "Red %1: neispravno polje %2 \"%3\"";
@@ -33,6 +37,33 @@ ECRString Fill(const char* pattern, std::initializer_list<std::string> texts) {
     return ECRString(out.c_str());
 }
 
+// Why a spreadsheet was not read, as the log tells it.
+std::string Reason(SheetFault fault) {
+    switch (fault) {
+    case SheetFault::Encrypted:
+        return "sifrovan fajl";
+    case SheetFault::OldExcel:
+        return "stari Excel format (.xls)";
+    case SheetFault::BrokenZip:
+        return "ostecen zip";
+    case SheetFault::BrokenXml:
+        return "ostecen XML";
+    case SheetFault::XmlDeclarations:
+        return "XML sa DOCTYPE deklaracijom";
+    case SheetFault::TooLarge:
+        return "vise od " + std::to_string(MaxUnpackedBytes / (1024 * 1024)) + " MiB";
+    case SheetFault::NoWorksheet:
+        return "nema radnog lista";
+    case SheetFault::TooManyRows:
+        return "vise od " + std::to_string(MaxSheetRows) + " redova";
+    case SheetFault::NotSpreadsheet:
+        return "zip nije .xlsx ni .ods";
+    case SheetFault::None:
+        break;
+    }
+    return std::string();
+}
+
 std::string Shown(const ECRString& text) {
     return std::string(text.Text(), text.GetLength());
 }
@@ -55,6 +86,9 @@ ECRString RowLine(const RowNote& note) {
 } // namespace
 
 std::vector<ECRString> LoadMessages(const LoadOutcome& outcome, const ECRString& shownPath) {
+    if (!outcome.Opened && outcome.Unreadable != SheetFault::None) {
+        return {Fill(CannotReadSheet, {Shown(shownPath), Reason(outcome.Unreadable)})};
+    }
     if (!outcome.Opened) {
         return {Fill(CannotLoad, {Shown(shownPath)})};
     }

@@ -17,7 +17,7 @@ ensure_packages() {
 }
 
 BUILD_PACKAGES=(build-essential cmake qt6-base-dev qt6-serialport-dev libgl-dev libgtest-dev libgmock-dev
-                googletest)
+                googletest libzip-dev libexpat1-dev)
 FUZZ_PACKAGES=(clang-14 libclang-rt-14-dev)
 # The Windows cross build and its run under Wine (scripts/test-windows).
 WINDOWS_PACKAGES=(g++-mingw-w64-x86-64-posix wine64 googletest)

@@ -51,6 +51,18 @@ TEST_F(CliOnRegister, SendWritesEveryArticleOfTheFile) {
     EXPECT_EQ(NameAt(6), "Artikal 5");
 }
 
+TEST_F(CliOnRegister, SendReadsAWorkbookWithItsBarcodesWhole) {
+    const CliResult result = RunCli(On({"send", TALON_SAMPLES_DIR "/cenovnik-libreoffice.xlsx"}));
+    EXPECT_EQ(result.Status, 0) << result.Err;
+    EXPECT_NE(result.Err.find("Red 9: neispravna cena \"2026-12-08\""), std::string::npos)
+        << result.Err;
+    const auto articles = Register.Articles();
+    EXPECT_EQ(articles.size(), 7u);
+    EXPECT_EQ(NameAt(6), "Kafa 200g");
+    ASSERT_EQ(articles.count(6), 1u);
+    EXPECT_STREQ(articles.at(6).GetCode().Text(), "8600041234567");
+}
+
 TEST_F(CliOnRegister, StatusAsLinesAndAsJson) {
     Register.SetArticle(4, Article("Hleb", "11"));
     const CliResult lines = RunCli(On({"status"}));
@@ -229,6 +241,19 @@ TEST(CliExamine, TellsRefusedLinesAsTheWindowDoes) {
     EXPECT_NE(result.Err.find("Red 3: neispravna cena \"12,50 din\""), std::string::npos)
         << result.Err;
     EXPECT_EQ(result.Out, "2, 3 - [0100] / [100] - Isti barkod kao broj\n");
+}
+
+TEST(CliExamine, UnreadableWorkbookIsNamedAndExitsWithStatus2) {
+    TempDir dir;
+    const std::string path = dir.File("stari.xls");
+    WriteBytes(path, std::string("\xD0\xCF\x11\xE0\xA1\xB1\x1A\xE1", 8) + std::string(512, '\0'));
+    const CliResult result = RunCli({"examine", path});
+    EXPECT_EQ(result.Status, 2);
+    EXPECT_NE(result.Err.find("Fajl " + path +
+                              " nije moguce procitati kao tabelu (stari Excel format (.xls))"),
+              std::string::npos)
+        << result.Err;
+    EXPECT_EQ(result.Out, "");
 }
 
 } // namespace

@@ -65,6 +65,8 @@ private slots:
     void fileDialogs();
     void openFiltersTakeCsvFirst_data();
     void openFiltersTakeCsvFirst();
+    void openDialogExcelTypeLoadsWorkbook();
+    void unreadableWorkbookIsNamedAndWindowGoesOn();
 };
 
 void TestFiles::sampleLoadsIntoGridAndCancelKeepsIt() {
@@ -264,9 +266,13 @@ void TestFiles::fileDialogs_data() {
     QTest::addColumn<QString>("title");
     QTest::addColumn<QStringList>("filters");
     QTest::newRow("open") << true << QStringLiteral("OpenDialog") << QStringLiteral("Open")
-                          << QStringList{QStringLiteral("Tekst i CSV (*.txt *.csv)"),
-                                         QStringLiteral("UNICODE (*.txt)"),
-                                         QStringLiteral("Svi fajlovi (*)")};
+                          << QStringList{
+                                 QStringLiteral("Tabele i tekst (*.xlsx *.ods *.txt *.csv)"),
+                                 QStringLiteral("Excel (*.xlsx)"),
+                                 QStringLiteral("OpenDocument (*.ods)"),
+                                 QStringLiteral("Tekst i CSV (*.txt *.csv)"),
+                                 QStringLiteral("UNICODE (*.txt)"),
+                                 QStringLiteral("Svi fajlovi (*)")};
     QTest::newRow("save") << false << QStringLiteral("SaveDialog") << QStringLiteral("Save As")
                           << QStringList{QStringLiteral("UNICODE (*.txt)")};
 }
@@ -297,9 +303,17 @@ void TestFiles::fileDialogs() {
 void TestFiles::openFiltersTakeCsvFirst_data() {
     QTest::addColumn<QString>("file");
     QTest::addColumn<QList<bool>>("matches"); // by each filter, in the dialog's order
-    QTest::newRow("csv") << QStringLiteral("artikli.csv") << QList<bool>{true, false, true};
-    QTest::newRow("txt") << QStringLiteral("artikli.txt") << QList<bool>{true, true, true};
-    QTest::newRow("other") << QStringLiteral("artikli.xls") << QList<bool>{false, false, true};
+    // Filters: all kinds, Excel, OpenDocument, text and CSV, UNICODE, any file.
+    QTest::newRow("csv") << QStringLiteral("artikli.csv")
+                         << QList<bool>{true, false, false, true, false, true};
+    QTest::newRow("txt") << QStringLiteral("artikli.txt")
+                         << QList<bool>{true, false, false, true, true, true};
+    QTest::newRow("xlsx") << QStringLiteral("cenovnik.xlsx")
+                          << QList<bool>{true, true, false, false, false, true};
+    QTest::newRow("ods") << QStringLiteral("cenovnik.ods")
+                         << QList<bool>{true, false, true, false, false, true};
+    QTest::newRow("other") << QStringLiteral("artikli.xls")
+                           << QList<bool>{false, false, false, false, false, true};
 }
 
 void TestFiles::openFiltersTakeCsvFirst() {
@@ -311,6 +325,69 @@ void TestFiles::openFiltersTakeCsvFirst() {
         matched << FilterMatches(filter, file);
     }
     QCOMPARE(matched, matches);
+}
+
+// The Open dialog itself, its Excel type chosen: the workbook's articles reach the grid.
+void TestFiles::openDialogExcelTypeLoadsWorkbook() {
+    QTemporaryDir dir;
+    const QString workbook = dir.filePath(QStringLiteral("cenovnik.xlsx"));
+    QVERIFY(QFile::copy(QStringLiteral(TALON_SAMPLES_DIR "/cenovnik-libreoffice.xlsx"), workbook));
+    QVERIFY(QFile::copy(SampleFile, dir.filePath(QStringLiteral("artikli.txt"))));
+    TestWindow window;
+    QVERIFY(window.ConnectFresh());
+    TFormMain& form = window.Form();
+    QString chosenType;
+    QTimer::singleShot(0, [&] {
+        auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+        if (dialog == nullptr) {
+            return;
+        }
+        dialog->setDirectory(dir.path());
+        dialog->selectNameFilter(QStringLiteral("Excel (*.xlsx)"));
+        chosenType = dialog->selectedNameFilter();
+        dialog->selectFile(workbook);
+        static_cast<QDialog*>(dialog)->accept(); // QFileDialog::accept, as Open does
+    });
+    form.BitBtnOpen->click();
+
+    QCOMPARE(chosenType, QStringLiteral("Excel (*.xlsx)"));
+    QVERIFY(PageReady(form));
+    QCOMPARE(window.LogLines(),
+             QStringList{QStringLiteral("Red 9: neispravna cena \"2026-12-08\"")});
+    const QStringList expected = {
+        QStringLiteral("2|Хлеб бели 500г|8600001000011|65.00|2"),
+        QStringLiteral("3|Mleko 2,8% 1l|8600001000028|129.99|2"),
+        QStringLiteral("4|Cokolada mlecna|8600001000035|189.50|1"),
+        QStringLiteral("5|Sok|0100|99.00|2"),
+        QStringLiteral("6|Kafa 200g|8600041234567|144.00|2"),
+        QStringLiteral("7|Voda 1,5l|5449000000996|45.50|2"),
+        QStringLiteral("8|Pivo \"Jelen\" 0,5l|8600001000112|89.90|2"),
+    };
+    QCOMPARE(TestWindow::DataRows(form.StringGridPC), expected);
+}
+
+void TestFiles::unreadableWorkbookIsNamedAndWindowGoesOn() {
+    QTemporaryDir dir;
+    const QString old = dir.filePath(QStringLiteral("stari.xls"));
+    QFile file(old);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(QByteArray("\xD0\xCF\x11\xE0\xA1\xB1\x1A\xE1", 8) + QByteArray(512, '\0'));
+    file.close();
+    TestWindow window;
+    QVERIFY(window.ConnectFresh());
+    TFormMain& form = window.Form();
+    window.LoadFile(SampleFile);
+    QVERIFY(PageReady(form));
+    window.LoadFile(old);
+    QCOMPARE(window.LogLines(),
+             QStringList{QStringLiteral("Fajl %1 nije moguce procitati kao tabelu (stari Excel "
+                                        "format (.xls))")
+                             .arg(old)});
+    QVERIFY(PageIdle(form));
+    QVERIFY(!IsPresent(form.ArticlesPC[2]));
+    window.LoadFile(QStringLiteral(TALON_SAMPLES_DIR "/cenovnik-libreoffice.ods"));
+    QVERIFY(PageReady(form));
+    QCOMPARE(TestWindow::Rows(form.StringGridPC), 8);
 }
 
 QTEST_MAIN(TestFiles)

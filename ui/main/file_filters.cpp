@@ -1,4 +1,6 @@
 #include "ui/main/file_filters.h"
 
-const char* const OpenFileFilters = "Tekst i CSV (*.txt *.csv);;UNICODE (*.txt);;Svi fajlovi (*)";
+const char* const OpenFileFilters =
+    "Tabele i tekst (*.xlsx *.ods *.txt *.csv);;Excel (*.xlsx);;OpenDocument (*.ods);;"
+    "Tekst i CSV (*.txt *.csv);;UNICODE (*.txt);;Svi fajlovi (*)";
 const char* const SaveFileFilter = "UNICODE (*.txt)";

@@ -2,8 +2,9 @@
 
 // The name filters of the file dialogs, as a QFileDialog takes them (";;" between two).
 
-// Open: text and CSV files first, since a load reads both; then the Unicode text files
-// the program saves; then any file at all.
+// Open: every kind a load reads first (workbooks of Excel and Calc, text and CSV files);
+// then each kind alone, the Unicode text files the program saves among them; then any
+// file at all.
 extern const char* const OpenFileFilters;
 // Save: the program writes Unicode text files only.
 extern const char* const SaveFileFilter;
