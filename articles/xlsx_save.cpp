@@ -55,6 +55,19 @@ std::string Utf8(const ECRString& text) {
     return Utf16ToUtf8(Cp1251ToUtf16(text.Text()));
 }
 
+// The column titles of the text file's heading line.
+std::vector<std::string> HeadingTitles() {
+    std::vector<std::string> titles;
+    std::u16string rest = SavedFileHeading;
+    for (std::size_t end = rest.find(HeadingSeparator); end != std::u16string::npos;
+         end = rest.find(HeadingSeparator)) {
+        titles.push_back(Utf16ToUtf8(rest.substr(0, end)));
+        rest.erase(0, end + 1);
+    }
+    titles.push_back(Utf16ToUtf8(rest));
+    return titles;
+}
+
 // Each call's outcome is kept; the first failure stands.
 class SheetWriter {
 public:
@@ -67,16 +80,9 @@ public:
         Keep(worksheet_write_number(Sheet, row, column, value, format));
     }
     void Heading() {
-        const std::u16string heading = SavedFileHeading;
         lxw_col_t column = NameColumn;
-        std::size_t start = 0;
-        for (std::size_t end = heading.find(HeadingSeparator);;
-             end = heading.find(HeadingSeparator, start)) {
-            Text(0, column++, Utf16ToUtf8(heading.substr(start, end - start)), nullptr);
-            if (end == std::u16string::npos) {
-                break;
-            }
-            start = end + 1;
+        for (const std::string& title : HeadingTitles()) {
+            Text(0, column++, title, nullptr);
         }
     }
     void Article(lxw_row_t row, const TalonPLUItem& item) {
@@ -107,10 +113,15 @@ private:
     lxw_error Error = LXW_NO_ERROR;
 };
 
+// The formats of the text and price cells; either is null when it could not be made.
 Formats AddFormats(lxw_workbook* book) {
     Formats formats{workbook_add_format(book), workbook_add_format(book)};
-    format_set_num_format(formats.Text, TextFormat);
-    format_set_num_format(formats.Price, PriceFormat);
+    if (formats.Text != nullptr) {
+        format_set_num_format(formats.Text, TextFormat);
+    }
+    if (formats.Price != nullptr) {
+        format_set_num_format(formats.Price, PriceFormat);
+    }
     return formats;
 }
 

@@ -8,7 +8,7 @@
 #include "articles/article_file.h"
 #include "articles/save_by_name.h"
 #include "articles/xlsx_save.h"
-#include "zip_entries.h"
+#include "tests/support/zip_entries.h"
 
 namespace {
 

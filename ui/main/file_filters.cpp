@@ -1,4 +1,4 @@
 #include "ui/main/file_filters.h"
 
 const char* const OpenFileFilters = "Tekst i CSV (*.txt *.csv);;UNICODE (*.txt);;Svi fajlovi (*)";
-const char* const SaveFileFilter = "UNICODE (*.txt)";
+const char* const SaveFileFilter = "UNICODE (*.txt);;Excel (*.xlsx)";

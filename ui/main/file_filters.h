@@ -5,5 +5,5 @@
 // Open: text and CSV files first, since a load reads both; then the Unicode text files
 // the program saves; then any file at all.
 extern const char* const OpenFileFilters;
-// Save: the program writes Unicode text files only.
+// Save: the Unicode text file first, as before; then the Excel workbook.
 extern const char* const SaveFileFilter;

@@ -1,4 +1,4 @@
-#include "zip_entries.h"
+#include "tests/support/zip_entries.h"
 
 #include <minizip/unzip.h>
 
