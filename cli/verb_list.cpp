@@ -1,6 +1,7 @@
 #include <string>
 
 #include "articles/article_file.h"
+#include "articles/save_by_name.h"
 #include "cli/cli_options.h"
 #include "cli/port_sinks.h"
 #include "cli/terminal_output.h"
@@ -37,7 +38,7 @@ ExitStatus RunList(VerbContext& context) {
         context.Out.Result(Utf8Listing(context.Articles));
         return ExitDone;
     }
-    if (!SaveArticles(output, context.Articles)) {
+    if (!SaveArticleList(output, context.Articles)) {
         context.Log.Say("Greska: fajl " + output + " nije moguce snimiti");
         return ExitUsage;
     }

@@ -1,6 +1,8 @@
 # What the programs need beside them on a Windows with nothing installed: the Qt libraries
 # the window links (shared, so a user may put in a Qt of their own), its platform plugin
-# and the Windows style, and the MinGW runtime libraries that Qt and the programs share.
+# and the Windows style, the other libraries built for Windows (TALON_WINDOWS_PREFIXES:
+# zlib, minizip, libzip, expat, libxlsxwriter) with their licences, and the MinGW runtime
+# libraries that Qt and the programs share.
 function(talon_install_windows_runtime)
     install(FILES $<TARGET_FILE:Qt6::Core> $<TARGET_FILE:Qt6::Gui> $<TARGET_FILE:Qt6::Widgets>
             DESTINATION ${CMAKE_INSTALL_BINDIR})
@@ -18,11 +20,25 @@ function(talon_install_windows_runtime)
             message(WARNING "${library} not found: the installed folder will lack it")
         endif()
     endforeach()
+    # Every DLL of the other libraries' prefixes, and the licence texts that
+    # scripts/build-qt-windows put beside them.
+    set(prefix_libraries)
+    foreach(prefix ${TALON_WINDOWS_PREFIXES})
+        file(GLOB dlls ${prefix}/bin/*.dll)
+        file(GLOB texts ${prefix}/share/licences/*.txt)
+        install(FILES ${dlls} DESTINATION ${CMAKE_INSTALL_BINDIR})
+        install(FILES ${texts} DESTINATION ${CMAKE_INSTALL_BINDIR}/licences)
+        foreach(dll ${dlls})
+            get_filename_component(name ${dll} NAME)
+            list(APPEND prefix_libraries ${name})
+        endforeach()
+    endforeach()
     # The libraries as built keep their symbols and debugging sections (libstdc++-6.dll is
     # 23 MB with them); a stripping install (cpack, cmake --install --strip) strips them as
     # it does the programs: a DLL's exports are in its export table, which stays.
     set(libraries Qt6Core.dll Qt6Gui.dll Qt6Widgets.dll platforms/qwindows.dll
-        styles/qwindowsvistastyle.dll libstdc++-6.dll libgcc_s_seh-1.dll libwinpthread-1.dll)
+        styles/qwindowsvistastyle.dll libstdc++-6.dll libgcc_s_seh-1.dll libwinpthread-1.dll
+        ${prefix_libraries})
     install(CODE "
         if(CMAKE_INSTALL_DO_STRIP)
             foreach(library ${libraries})

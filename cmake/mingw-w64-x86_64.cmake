@@ -10,8 +10,9 @@ set(CMAKE_C_COMPILER ${TALON_MINGW_TRIPLET}-gcc-posix)
 set(CMAKE_CXX_COMPILER ${TALON_MINGW_TRIPLET}-g++-posix)
 set(CMAKE_RC_COMPILER ${TALON_MINGW_TRIPLET}-windres)
 
-# TALON_WINDOWS_QT: the prefix of Qt built for Windows (scripts/build-qt-windows).
-set(CMAKE_FIND_ROOT_PATH /usr/${TALON_MINGW_TRIPLET} ${TALON_WINDOWS_QT})
+# TALON_WINDOWS_QT: the prefix of Qt built for Windows; TALON_WINDOWS_PREFIXES: those of
+# the other libraries built for Windows (both by scripts/build-qt-windows).
+set(CMAKE_FIND_ROOT_PATH /usr/${TALON_MINGW_TRIPLET} ${TALON_WINDOWS_QT} ${TALON_WINDOWS_PREFIXES})
 set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
 set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)

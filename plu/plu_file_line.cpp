@@ -1,6 +1,7 @@
 // The article's line in the article text file: twelve fields joined by a separator.
 #include "plu/talon_plu_item.h"
 
+#include "plu/file_decimals.h"
 #include "plu/finite_value.h"
 #include "text/c_numbers.h"
 #include "text/field_cut.h"
@@ -8,9 +9,6 @@
 namespace {
 
 constexpr char Quote = '"';
-constexpr int PriceDecimals = 2;
-constexpr int QuantityDecimals = 3;
-constexpr int TurnoverDecimals = 2;
 
 ECRString Fixed(double value, int decimals) {
     return ECRString(FormatFixed(FiniteOrZero(value), decimals).c_str());

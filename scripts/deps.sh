@@ -17,12 +17,17 @@ ensure_packages() {
 }
 
 BUILD_PACKAGES=(build-essential cmake qt6-base-dev qt6-serialport-dev libgl-dev libgtest-dev libgmock-dev
-                googletest libzip-dev libexpat1-dev)
+                googletest pkg-config libzip-dev libexpat1-dev)
+# Saving the register's articles as an .xlsx workbook.
+BUILD_PACKAGES+=(libxlsxwriter-dev)
 FUZZ_PACKAGES=(clang-14 libclang-rt-14-dev)
 # The Windows cross build and its run under Wine (scripts/test-windows).
 WINDOWS_PACKAGES=(g++-mingw-w64-x86-64-posix wine64 googletest)
 # Qt for Windows, cross-built from Debian's source package (scripts/build-qt-windows).
 QT_WINDOWS_PACKAGES=(g++-mingw-w64-x86-64-posix qt6-base-dev-tools dpkg-dev ninja-build xz-utils)
+# The libraries cross-built for Windows from the source packages of these host packages,
+# at their versions (scripts/build-qt-windows).
+WINDOWS_LIBRARY_PACKAGES=(zlib1g-dev libzip-dev libexpat1-dev libxlsxwriter-dev)
 # The Windows window on a virtual display (scripts/test-windows, scripts/screenshots).
 WINDOW_CHECK_PACKAGES=(xvfb xauth x11-utils fonts-wine)
 # The packages (scripts/package): CPack's Debian package with its dependencies found by

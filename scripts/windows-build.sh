@@ -16,11 +16,18 @@ first_found() {
     return 1
 }
 
-# Qt for Windows (built once per machine), GoogleTest for Windows (once per build folder),
-# then the programs and their tests against them. Sets windows_qt and windows_app (the
-# build folder). Targets to build may be given; all of them without.
+# Qt and the other libraries for Windows (built once per machine), GoogleTest for Windows
+# (once per build folder), then the programs and their tests against them. Sets windows_qt,
+# windows_libraries (the other libraries' prefixes) and windows_app (the build folder).
+# Targets to build may be given; all of them without.
 build_for_windows() {
-    windows_qt="$("$top/scripts/build-qt-windows")"
+    local prefixes
+    prefixes="$("$top/scripts/build-qt-windows")" || return 1
+    mapfile -t windows_libraries <<<"$prefixes"
+    windows_qt="${windows_libraries[0]}"
+    windows_libraries=("${windows_libraries[@]:1}")
+    local libraries
+    libraries="$(IFS=';'; echo "${windows_libraries[*]}")"
     mkdir -p "$windows_build"
 
     local gtest="$windows_build/gtest"
@@ -38,7 +45,8 @@ build_for_windows() {
     echo "Building the programs and their tests for Windows"
     cmake -S "$top" -B "$windows_app" -DCMAKE_TOOLCHAIN_FILE="$top/cmake/mingw-w64-x86_64.cmake" \
         -DCMAKE_BUILD_TYPE=Release -DTALON_MINGW_SHARED_RUNTIME=ON \
-        -DTALON_WINDOWS_QT="$windows_qt" -DCMAKE_PREFIX_PATH="$windows_qt" \
+        -DTALON_WINDOWS_QT="$windows_qt" -DTALON_WINDOWS_PREFIXES="$libraries" \
+        -DCMAKE_PREFIX_PATH="$windows_qt;$libraries" \
         -DQT_HOST_PATH=/usr -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake \
         -DGTest_DIR="$gtest/lib/cmake/GTest" \
         -DCMAKE_CROSSCOMPILING_EMULATOR="$wine" >"$windows_build/configure.log" 2>&1 ||
@@ -62,7 +70,7 @@ install_windows_folder() {
 
 # Where the programs of the build folder find the libraries they link, for Wine.
 windows_library_path() {
-    local dirs=("$windows_qt/bin" "$(dirname "$(x86_64-w64-mingw32-g++-posix -print-file-name=libstdc++-6.dll)")"
+    local dirs=("$windows_qt/bin" "${windows_libraries[@]/%//bin}" "$(dirname "$(x86_64-w64-mingw32-g++-posix -print-file-name=libstdc++-6.dll)")"
                 "$(dirname "$(x86_64-w64-mingw32-g++-posix -print-file-name=libwinpthread-1.dll)")")
     local dir joined=""
     for dir in "${dirs[@]}"; do

@@ -10,6 +10,7 @@
 #include "emulator/talon_emulator.h"
 #include "tests/cli/cli_files.h"
 #include "tests/cli/cli_process.h"
+#include "tests/support/zip_entries.h"
 
 namespace {
 
@@ -88,6 +89,34 @@ TEST_F(CliOnRegister, ListWritesTheFileAsSaveDoesOrUtf8ToStandardOutput) {
     EXPECT_EQ(out.Out.rfind("Naziv\tBarkod\tCena\t", 0), 0u) << out.Out;
     EXPECT_NE(out.Out.find("\"\xD0\xA5\xD0\xBB\xD0\xB5\xD0\xB1\"\t8600001\t12.00"),
               std::string::npos);
+}
+
+TEST_F(CliOnRegister, ListToAnXlsxNameWritesAWorkbook) {
+    Register.SetArticle(3, Article("\xD5\xEB\xE5\xE1", "0100")); // "Хлеб" in Windows-1251
+    Register.SetArticle(7, Article("Mleko", "8600041234567"));
+    const std::string path = Dir.File("списак.XLSX");
+    const CliResult result = RunCli(On({"list", "-o", path}));
+    ASSERT_EQ(result.Status, 0) << result.Err;
+    EXPECT_TRUE(result.Out.empty());
+    std::string strings;
+    ASSERT_TRUE(ReadZipEntry(path, "xl/sharedStrings.xml", strings));
+    // Names in Unicode, barcodes as text: the leading zero and every digit stay.
+    for (const char* text : {"<t>\xD0\xA5\xD0\xBB\xD0\xB5\xD0\xB1</t>", "<t>0100</t>",
+                             "<t>8600041234567</t>", "<t>Mleko</t>"}) {
+        EXPECT_NE(strings.find(text), std::string::npos) << text << " not in " << strings;
+    }
+    std::string sheet;
+    ASSERT_TRUE(ReadZipEntry(path, "xl/worksheets/sheet1.xml", sheet));
+    EXPECT_NE(sheet.find("<c r=\"C2\" s=\"2\"><v>12</v></c>"), std::string::npos) << sheet;
+}
+
+TEST_F(CliOnRegister, ListToAnUnwritableXlsxIsTold) {
+    Register.SetArticle(3, Article("Mleko", "8600002"));
+    const std::string path = Dir.File("nema/listed.xlsx");
+    const CliResult result = RunCli(On({"list", "-o", path}));
+    EXPECT_EQ(result.Status, 2);
+    EXPECT_NE(result.Err.find("Greska: fajl " + path + " nije moguce snimiti"), std::string::npos)
+        << result.Err;
 }
 
 TEST_F(CliOnRegister, EraseByNumberAndAllButLocationOne) {

@@ -1,8 +1,12 @@
 // Loading the PC list from an article file and saving the register's list to one,
 // through the main window.
 #include <QApplication>
+#include <QComboBox>
+#include <QDir>
 #include <QFile>
 #include <QFileDialog>
+#include <QFileInfo>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QTableWidget>
@@ -13,6 +17,7 @@
 #include "support_articles.h"
 #include "support_window.h"
 #include "ui/main/file_filters.h"
+#include "ui/main/filter_suffix.h"
 #include "ui/main/form_main.h"
 
 namespace {
@@ -59,7 +64,9 @@ private slots:
     void overfullFileReportsLeftOverLines();
     void loadTellsWhatIsNotTaken_data();
     void loadTellsWhatIsNotTaken();
+    void saveThenLoadGivesEveryArticleBack_data();
     void saveThenLoadGivesEveryArticleBack();
+    void saveAsXlsxWritesAWorkbook();
     void unwritableSaveIsNamedInLog();
     void fileDialogs_data();
     void fileDialogs();
@@ -67,6 +74,9 @@ private slots:
     void openFiltersTakeCsvFirst();
     void openDialogExcelTypeLoadsWorkbook();
     void unreadableWorkbookIsNamedAndWindowGoesOn();
+    void saveDialogExcelTypeGivesXlsxName();
+    void filterSuffix_data();
+    void filterSuffix();
 };
 
 void TestFiles::sampleLoadsIntoGridAndCancelKeepsIt() {
@@ -222,7 +232,15 @@ void TestFiles::loadTellsWhatIsNotTaken() {
     }
 }
 
+void TestFiles::saveThenLoadGivesEveryArticleBack_data() {
+    QTest::addColumn<QString>("name");
+    QTest::newRow("text") << QStringLiteral("register.txt");
+    // Needs "Ucitaj" to open workbooks.
+    QTest::newRow("xlsx") << QStringLiteral("register.xlsx");
+}
+
 void TestFiles::saveThenLoadGivesEveryArticleBack() {
+    QFETCH(QString, name);
     const char* const lines[] = {
         "\"Prvi\"\t101\t12.5\t1\t2\t3\t1\t0\t1\t4\t2.5\t-7.9",
         "\"Drugi\"\t102\t3.14\t2\t1\t0\t0\t1\t0\t0\t0.125\t1234.56",
@@ -236,7 +254,7 @@ void TestFiles::saveThenLoadGivesEveryArticleBack() {
     QVERIFY(window.ConnectAndList());
     TFormMain& form = window.Form();
     QTemporaryDir dir;
-    const QString path = dir.filePath("register.txt");
+    const QString path = dir.filePath(name);
     window.SaveFile(path);
     window.LoadFile(path);
 
@@ -248,6 +266,20 @@ void TestFiles::saveThenLoadGivesEveryArticleBack() {
         QCOMPARE(ArticleFields(form.ArticlesPC[2 + i]), ArticleFields(form.ArticlesECR[listed[i]]));
         QCOMPARE(ArticleFields(form.ArticlesPC[2 + i]), ArticleFields(ArticleFromLine(lines[i])));
     }
+}
+
+void TestFiles::saveAsXlsxWritesAWorkbook() {
+    TestWindow window;
+    window.Register().SetArticle(4, MakeArticle("Jedan", "0100", 1.5));
+    QVERIFY(window.ConnectAndList());
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("kasa.XLSX"));
+    window.SaveFile(path);
+    QVERIFY(window.LogLines().isEmpty());
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QCOMPARE(file.read(4), QByteArray("PK\x03\x04")); // a zip, as every .xlsx is
+    QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{QStringLiteral("kasa.XLSX")});
 }
 
 void TestFiles::unwritableSaveIsNamedInLog() {
@@ -274,7 +306,8 @@ void TestFiles::fileDialogs_data() {
                                  QStringLiteral("UNICODE (*.txt)"),
                                  QStringLiteral("Svi fajlovi (*)")};
     QTest::newRow("save") << false << QStringLiteral("SaveDialog") << QStringLiteral("Save As")
-                          << QStringList{QStringLiteral("UNICODE (*.txt)")};
+                          << QStringList{QStringLiteral("UNICODE (*.txt)"),
+                                         QStringLiteral("Excel (*.xlsx)")};
 }
 
 void TestFiles::fileDialogs() {
@@ -388,6 +421,53 @@ void TestFiles::unreadableWorkbookIsNamedAndWindowGoesOn() {
     window.LoadFile(QStringLiteral(TALON_SAMPLES_DIR "/cenovnik-libreoffice.ods"));
     QVERIFY(PageReady(form));
     QCOMPARE(TestWindow::Rows(form.StringGridPC), 8);
+}
+
+// Picking the Excel type and typing a bare name gives an .xlsx name; the text type
+// stays the default.
+void TestFiles::saveDialogExcelTypeGivesXlsxName() {
+    TestWindow window;
+    QTemporaryDir dir;
+    QStringList suffixes;
+    QTimer::singleShot(0, [&suffixes, &dir] {
+        auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+        auto* types = dialog == nullptr ? nullptr : dialog->findChild<QComboBox*>("fileTypeCombo");
+        auto* name = dialog == nullptr ? nullptr : dialog->findChild<QLineEdit*>("fileNameEdit");
+        if (types == nullptr || name == nullptr) {
+            if (dialog != nullptr) {
+                dialog->reject();
+            }
+            return;
+        }
+        suffixes << dialog->defaultSuffix();
+        QTest::keyClick(types, Qt::Key_Down); // as the user picks the next type
+        suffixes << types->currentText() << dialog->defaultSuffix();
+        dialog->setDirectory(dir.path());
+        name->setText(QStringLiteral("cenovnik"));
+        QTest::keyClick(name, Qt::Key_Return); // the dialog's default button: Save
+    });
+    const QString chosen = window.Form().ChooseSaveFile();
+    QCOMPARE(suffixes, (QStringList{QStringLiteral("txt"), QStringLiteral("Excel (*.xlsx)"),
+                                    QStringLiteral("xlsx")}));
+    QCOMPARE(QFileInfo(chosen).fileName(), QStringLiteral("cenovnik.xlsx"));
+}
+
+void TestFiles::filterSuffix_data() {
+    QTest::addColumn<QString>("filter");
+    QTest::addColumn<QString>("suffix");
+    QTest::newRow("text") << QStringLiteral("UNICODE (*.txt)") << QStringLiteral("txt");
+    QTest::newRow("excel") << QStringLiteral("Excel (*.xlsx)") << QStringLiteral("xlsx");
+    QTest::newRow("first of two") << QStringLiteral("Tekst i CSV (*.txt *.csv)")
+                                  << QStringLiteral("txt");
+    QTest::newRow("any file") << QStringLiteral("Svi fajlovi (*)") << QString();
+    QTest::newRow("wildcard in it") << QStringLiteral("Stari (*.xl?)") << QString();
+    QTest::newRow("no patterns") << QStringLiteral("Excel") << QString();
+}
+
+void TestFiles::filterSuffix() {
+    QFETCH(QString, filter);
+    QFETCH(QString, suffix);
+    QCOMPARE(FilterSuffix(filter), suffix);
 }
 
 QTEST_MAIN(TestFiles)

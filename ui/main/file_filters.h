@@ -6,5 +6,5 @@
 // then each kind alone, the Unicode text files the program saves among them; then any
 // file at all.
 extern const char* const OpenFileFilters;
-// Save: the program writes Unicode text files only.
+// Save: the Unicode text file first, as before; then the Excel workbook.
 extern const char* const SaveFileFilter;

@@ -29,6 +29,7 @@
 #include "ui/edit/edit_plu.h"
 #include "ui/main/emulator_process.h"
 #include "ui/main/file_filters.h"
+#include "ui/main/filter_suffix.h"
 #include "ui/main/port_combo_box.h"
 #include "ui/main/port_list.h"
 #include "ui/progress/progress_box.h"
@@ -326,6 +327,17 @@ QString ChooseFile(QWidget* parent, const char* name, const char* title, const c
     dialog.setAcceptMode(mode);
     dialog.setFileMode(mode == QFileDialog::AcceptOpen ? QFileDialog::ExistingFile
                                                        : QFileDialog::AnyFile);
+    if (mode == QFileDialog::AcceptSave) {
+        // A name typed without extension gets that of the file type picked, which
+        // decides how the file is written.
+        QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog,
+                         [&dialog](const QString& filter) {
+                             const QString suffix = FilterSuffix(filter);
+                             if (!suffix.isEmpty()) {
+                                 dialog.setDefaultSuffix(suffix);
+                             }
+                         });
+    }
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
         return QString();
     }

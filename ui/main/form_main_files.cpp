@@ -4,7 +4,7 @@
 #include <QPushButton>
 #include <QTableWidget>
 
-#include "articles/article_file.h"
+#include "articles/save_by_name.h"
 #include "operations/load_article_file.h"
 #include "ui/common/native_path.h"
 #include "ui/common/text_convert.h"
@@ -59,7 +59,7 @@ bool TFormMain::LoadArticleFile(const QString& path) {
 }
 
 bool TFormMain::SaveArticleFile(const QString& path) {
-    const bool saved = SaveArticles(NativePath(path), ArticlesECR);
+    const bool saved = SaveArticleList(NativePath(path), ArticlesECR);
     if (!saved) {
         Log(CannotSave.arg(path));
     }
