@@ -48,7 +48,7 @@ TEST(SaveArticles, SavedFileLoadsBackWhole) {
     ArticleTable loaded;
     ASSERT_EQ(LoadArticles(dir.File("a.txt"), loaded).Taken, 3);
     // Every field comes back: flags in their own places, counters with their decimals.
-    EXPECT_EQ(Fields(loaded[FirstLoadedLocation], false), "Prvi A|111|3.14|2|3|4|1|0|0|5|0|0");
+    EXPECT_EQ(Fields(loaded[FirstLoadedLocation], false), "Prvi \"A\"|111|3.14|2|3|4|1|0|0|5|0|0");
     EXPECT_EQ(Fields(loaded[FirstLoadedLocation + 1], false),
               "Drugi|222|12.5|1|1|1|0|1|0|6|2.5|-7.9");
     EXPECT_EQ(Fields(loaded[FirstLoadedLocation + 2], false),
