@@ -49,10 +49,6 @@ std::string FaultPlan::SpoilBody(std::string body) {
 }
 
 std::string FaultPlan::Spoil(std::string reply) {
-    if (Noise) {
-        reply.insert(0, *Noise);
-        Noise.reset();
-    }
     if (Garbage) {
         reply = *Garbage;
         Garbage.reset();
@@ -65,6 +61,10 @@ std::string FaultPlan::Spoil(std::string reply) {
     if (CutAt) {
         reply.resize(std::min<std::string::size_type>(std::max(*CutAt, 0), reply.size()));
         CutAt.reset();
+    }
+    if (Noise) {
+        reply.insert(0, *Noise); // before whatever goes out, so the other faults' positions hold
+        Noise.reset();
     }
     return reply;
 }
