@@ -1,11 +1,12 @@
 #include "articles/file_fields.h"
 
+#include "plu/quoted_name.h"
+
 namespace {
 
 constexpr char Quote = '"';
 constexpr char Semicolon = ';';
 constexpr char Comma = ',';
-const ECRString QuoteText = "\"";
 
 bool IsBlank(char c) {
     return c == ' ' || c == '\t';
@@ -64,7 +65,7 @@ LineFields SplitFields(const ECRString& line, char separator) {
     LineFields fields;
     ECRString rest(line);
     if (separator == TabSeparator) {
-        fields.Name = rest.CutField(separator, Quote);
+        fields.Name = CutNameField(rest, separator);
         fields.Texts[0] = fields.Name;
         for (std::size_t k = 1; k < fields.Texts.size(); ++k) {
             fields.Texts[k] = rest.CutField(separator);
@@ -74,6 +75,6 @@ LineFields SplitFields(const ECRString& line, char separator) {
     for (ECRString& text : fields.Texts) {
         text = CutQuoted(rest, separator);
     }
-    fields.Name = fields.Texts[0].ReplaceAll(QuoteText, ECRString());
+    fields.Name = NameFromField(fields.Texts[0]);
     return fields;
 }

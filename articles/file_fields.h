@@ -13,7 +13,7 @@ constexpr char TabSeparator = '\t';
 char SeparatorFor(const ECRString& heading);
 
 struct LineFields {
-    ECRString Name; // field 1 with every double quote removed
+    ECRString Name; // field 1 as a name: see NameFromField
     // Fields 1 to 12 as they stand in the line (Texts[k - 1] is field k); missing ones
     // are empty. Field 1 is given as Name.
     std::array<ECRString, FieldsPerLine> Texts;

@@ -3,6 +3,8 @@
 #include "ecr/control_bytes.h"
 #include "text/c_numbers.h"
 
+#include <cctype>
+
 namespace {
 constexpr unsigned char ChecksumSeed = 0xFF;
 constexpr char HexDigits[] = "0123456789ABCDEF";
@@ -10,6 +12,16 @@ constexpr char HexDigits[] = "0123456789ABCDEF";
 constexpr std::uint32_t EnvelopeSide = 4;
 // The register's code follows two characters of the payload that are not examined.
 constexpr std::uint32_t CodeOffset = 2;
+// ESC "P", the two head bytes, the checksum and ESC "\".
+constexpr std::uint32_t ShortestFrame = 2 * EnvelopeSide;
+constexpr std::uint32_t PairLength = 2;
+
+bool IsDigit(unsigned char c) {
+    return std::isdigit(c) != 0;
+}
+bool IsSign(unsigned char c) {
+    return c == '+' || c == '-';
+}
 } // namespace
 
 ECRString FrameChecksum(const ECRString& text) {
@@ -36,4 +48,35 @@ ECRString UnframeReply(const ECRString& reply) {
 
 std::int32_t PayloadCode(const ECRString& payload) {
     return ReadLong(payload.Tail(CodeOffset).Text());
+}
+
+bool EndsFrame(const ECRString& reply) {
+    const std::uint32_t length = reply.GetLength();
+    return length >= PairLength &&
+           reply.At(length - 2) == static_cast<unsigned char>(ControlByte::ESC) &&
+           reply.At(length - 1) == static_cast<unsigned char>(ControlByte::FrameTerminator);
+}
+
+ECRString FrameFromOpening(const ECRString& reply) {
+    if (!EndsFrame(reply)) {
+        return ECRString();
+    }
+    // The opening of the frame itself is the last one: noise before it may hold one too.
+    const std::uint32_t closing = reply.GetLength() - PairLength;
+    for (std::uint32_t at = closing; at-- > 0;) {
+        if (reply.At(at) == static_cast<unsigned char>(ControlByte::ESC) && at + 1 < closing &&
+            reply.At(at + 1) == static_cast<unsigned char>(ControlByte::FrameOpen)) {
+            return reply.GetLength() - at >= ShortestFrame ? reply.Tail(at) : ECRString();
+        }
+    }
+    return ECRString();
+}
+
+bool PayloadHasCode(const ECRString& payload) {
+    const ECRString field = payload.Tail(CodeOffset);
+    const std::uint32_t length = field.GetLength();
+    if (length > 0 && IsDigit(field.At(0))) {
+        return true;
+    }
+    return length > 1 && IsSign(field.At(0)) && IsDigit(field.At(1));
 }

@@ -13,3 +13,13 @@ ECRString FrameCommand(const ECRString& command);
 ECRString UnframeReply(const ECRString& reply);
 // The number after the payload's first two characters, read as atol does.
 std::int32_t PayloadCode(const ECRString& payload);
+
+// The register closes every reply with ESC "\"; a "\" byte alone is data.
+bool EndsFrame(const ECRString& reply);
+// The reply from its last ESC "P" on, which drops noise that came before the frame; empty
+// when no opening comes before the closing pair or the frame is too short to hold the
+// envelope.
+ECRString FrameFromOpening(const ECRString& reply);
+// True when a code stands after the payload's first two characters: a digit, or a sign
+// and a digit. A reply that answers with a code and holds none is not the register's.
+bool PayloadHasCode(const ECRString& payload);

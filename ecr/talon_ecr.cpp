@@ -7,6 +7,9 @@
 
 namespace {
 constexpr int SingleByte = 1;
+// Far above the longest reply the register sends (about a hundred bytes): a line that
+// keeps sending "\" bytes without the closing pair must not hold the program for ever.
+constexpr std::uint32_t LongestReply = 8192;
 } // namespace
 
 void TalonECR::DropStaleInput() {
@@ -47,21 +50,40 @@ void TalonECR::NotAcknowledge() {
 ECRString TalonECR::Transact(const ECRString& command) {
     DropStaleInput();
     if (!Link.Write(Frame(command))) {
-        // Nothing went out, so no reply can come; WindowsSerial throws code 8 instead.
-        return ECRString();
+        // Nothing went out, so no reply can come: an exchange that did not happen.
+        throw ECRError(ErrorWritingPort);
     }
+    const ECRString frame = FrameFromOpening(ReadReply());
+    if (frame.GetLength() == 0) {
+        throw ECRError(ErrorBadReply);
+    }
+    return Unframe(frame);
+}
+
+ECRString TalonECR::ReadReply() {
     const char terminator[2] = {ControlByte::FrameTerminator, '\0'};
-    const ECRString reply = Link.ReadUntil(terminator, ReplyTimeoutMs);
-    const std::uint32_t length = reply.GetLength();
-    // Silence, a line gone quiet mid-reply or a NUL byte all leave the reply without its
-    // terminator; taking such a fragment as an answer would count a lost command as done.
-    if (length == 0 || reply.At(length - 1) != static_cast<unsigned char>(terminator[0])) {
-        throw ECRError(ErrorTimeout);
+    ECRString reply;
+    for (;;) {
+        const ECRString piece = Link.ReadUntil(terminator, ReplyTimeoutMs);
+        reply += piece;
+        if (EndsFrame(reply)) {
+            return reply;
+        }
+        // Silence, a line gone quiet mid-reply or a NUL byte all end a piece without its
+        // terminator; taking such a fragment as an answer would count a lost command as
+        // done. A piece that ends in a "\" of the payload is followed by the rest.
+        const std::uint32_t length = piece.GetLength();
+        if (length == 0 || piece.At(length - 1) != static_cast<unsigned char>(terminator[0]) ||
+            reply.GetLength() > LongestReply) {
+            throw ECRError(ErrorTimeout);
+        }
     }
-    return Unframe(reply);
 }
 
 std::int32_t TalonECR::ReplyCode(const ECRString& payload) {
+    if (!PayloadHasCode(payload)) {
+        throw ECRError(ErrorBadReply);
+    }
     const std::int32_t code = PayloadCode(payload);
     SetErrorCode(code);
     return code;

@@ -28,8 +28,11 @@ public:
     ECRString Enquire() override;
     void Acknowledge() override;
     void NotAcknowledge() override;
-    // Throws ECRError 10 when the reply does not end with the terminator byte.
+    // Only a whole reply counts: ECRError 10 when the line goes quiet before ESC "\",
+    // 15 when no frame opens before it, 8 when the link reports the write as failed.
+    // Noise before the frame is dropped.
     ECRString Transact(const ECRString& command) override;
+    // ECRError 15 when no code stands where the register puts it.
     std::int32_t ReplyCode(const ECRString& payload) override;
     bool IsOk(const ECRString& payload) override;
 
@@ -43,6 +46,8 @@ public:
 private:
     // Throws ECRError 9 when the link cannot drop the bytes waiting unread.
     void DropStaleInput();
+    // Reads up to the closing ESC "\" across any "\" bytes of the payload.
+    ECRString ReadReply();
 
     SerialComm& Link;
 };

@@ -19,6 +19,7 @@ using ControlByte::TAB;
 constexpr std::string::size_type OpeningLength = 2; // ESC "P"
 constexpr std::string::size_type ChecksumLength = 2;
 constexpr std::string::size_type ClosingLength = 2; // ESC "\"
+constexpr char WriteLetters[] = "#r5";
 constexpr std::string::size_type EnvelopeLength = OpeningLength + ChecksumLength + ClosingLength;
 
 using Handler =
@@ -79,13 +80,30 @@ std::string Status(const std::string&, RegisterState& state, const FaultPlan&) {
     return StatusText(state);
 }
 
+// The location of a write command's parameters, nullopt for a malformed one; rest is
+// left at the programming text.
+std::optional<int> TakeWriteLocation(std::string& rest) {
+    if (!TakePrefix(rest, std::string(1, SEP) + "1" + SEP)) {
+        return std::nullopt;
+    }
+    return TakeNumber(rest);
+}
+
+// What replaces the whole reply to a write of a location given garbage; nullopt otherwise.
+std::optional<std::string> WriteGarbage(const std::string& command, const FaultPlan& faults) {
+    const std::string letters = WriteLetters;
+    if (command.compare(0, letters.size(), letters) != 0) {
+        return std::nullopt;
+    }
+    std::string rest = command.substr(letters.size());
+    const std::optional<int> location = TakeWriteLocation(rest);
+    return location ? faults.WriteGarbageFor(*location) : std::nullopt;
+}
+
 std::string WriteArticle(const std::string& parameters, RegisterState& state,
                          const FaultPlan& faults) {
     std::string rest = parameters;
-    if (!TakePrefix(rest, std::string(1, SEP) + "1" + SEP)) {
-        return Code(RegisterCode::WrongParameterCount);
-    }
-    const std::optional<int> location = TakeNumber(rest);
+    const std::optional<int> location = TakeWriteLocation(rest);
     if (!location) {
         return Code(RegisterCode::WrongParameterCount);
     }
@@ -125,8 +143,12 @@ std::string DeleteArticle(const std::string& parameters, RegisterState& state, c
 }
 
 const CommandEntry Commands[] = {
-    {"*q", true, LogOut},          {"*i", true, LogIn},          {"$s", true, Status},
-    {"#y1", false, Printing},      {"#r5", false, WriteArticle}, {"$b", false, ReadArticle},
+    {"*q", true, LogOut},
+    {"*i", true, LogIn},
+    {"$s", true, Status},
+    {"#y1", false, Printing},
+    {WriteLetters, false, WriteArticle},
+    {"$b", false, ReadArticle},
     {"#d5", false, DeleteArticle},
 };
 
@@ -175,5 +197,8 @@ std::string AnswerFrame(const std::string& frame, RegisterState& state, FaultPla
     } else {
         body = AnswerCommand(command, state, faults);
     }
-    return faults.Spoil(BuildReply(command, body));
+    if (const std::optional<std::string> garbage = WriteGarbage(command, faults)) {
+        return *garbage;
+    }
+    return faults.Spoil(BuildReply(command, faults.SpoilBody(body), faults.KeepsBackslashes()));
 }

@@ -59,6 +59,21 @@ void TalonEmulator::GarbageNextReply(const std::string& bytes) {
     S->Faults.GarbageNextReply(bytes);
 }
 
+void TalonEmulator::NoiseBeforeNextReply(const std::string& bytes) {
+    const Hold hold(S->Lock);
+    S->Faults.NoiseBeforeNextReply(bytes);
+}
+
+void TalonEmulator::NoDigitsInNextReply() {
+    const Hold hold(S->Lock);
+    S->Faults.NoDigitsInNextReply();
+}
+
+void TalonEmulator::KeepBackslashesInReplies() {
+    const Hold hold(S->Lock);
+    S->Faults.KeepBackslashesInReplies();
+}
+
 void TalonEmulator::RefuseNextCommand(int code) {
     const Hold hold(S->Lock);
     S->Faults.RefuseNextCommand(code);
@@ -67,6 +82,11 @@ void TalonEmulator::RefuseNextCommand(int code) {
 void TalonEmulator::RefuseWrites(int location, int code) {
     const Hold hold(S->Lock);
     S->Faults.RefuseWrites(location, code);
+}
+
+void TalonEmulator::GarbageForWrites(int location, const std::string& bytes) {
+    const Hold hold(S->Lock);
+    S->Faults.GarbageForWrites(location, bytes);
 }
 
 void TalonEmulator::SetNextIDFault(NextIDFault fault) {

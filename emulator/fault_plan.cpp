@@ -2,6 +2,11 @@
 
 #include <algorithm>
 
+namespace {
+// Where a code reply carries its digits: letters only.
+constexpr char NoDigitsBody[] = "RCOK";
+} // namespace
+
 bool FaultPlan::MayAnswer() {
     if (AnswersLeft == Never) {
         return true;
@@ -27,6 +32,22 @@ std::optional<int> FaultPlan::WriteRefusal(int location) const {
     return found->second;
 }
 
+std::optional<std::string> FaultPlan::WriteGarbageFor(int location) const {
+    const auto found = WriteGarbage.find(location);
+    if (found == WriteGarbage.end()) {
+        return std::nullopt;
+    }
+    return found->second;
+}
+
+std::string FaultPlan::SpoilBody(std::string body) {
+    if (NoDigits) {
+        body = NoDigitsBody;
+        NoDigits = false;
+    }
+    return body;
+}
+
 std::string FaultPlan::Spoil(std::string reply) {
     if (Garbage) {
         reply = *Garbage;
@@ -40,6 +61,10 @@ std::string FaultPlan::Spoil(std::string reply) {
     if (CutAt) {
         reply.resize(std::min<std::string::size_type>(std::max(*CutAt, 0), reply.size()));
         CutAt.reset();
+    }
+    if (Noise) {
+        reply.insert(0, *Noise); // before whatever goes out, so the other faults' positions hold
+        Noise.reset();
     }
     return reply;
 }

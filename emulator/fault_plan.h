@@ -14,8 +14,14 @@ public:
     void CutNextReply(int keepBytes) { CutAt = keepBytes; }
     void NulInNextReply(int position) { NulAt = position; }
     void GarbageNextReply(const std::string& bytes) { Garbage = bytes; }
+    void NoiseBeforeNextReply(const std::string& bytes) { Noise = bytes; }
+    void NoDigitsInNextReply() { NoDigits = true; }
+    void KeepBackslashesInReplies() { KeepBackslashes = true; }
     void RefuseNextCommand(int code) { Refusal = code; }
     void RefuseWrites(int location, int code) { WriteRefusals[location] = code; }
+    void GarbageForWrites(int location, const std::string& bytes) {
+        WriteGarbage[location] = bytes;
+    }
     void SetNextIDFault(NextIDFault fault) { NextID = fault; }
     void Clear() { *this = FaultPlan(); }
 
@@ -24,7 +30,11 @@ public:
     // The code for the next framed command, taken once.
     std::optional<int> TakeRefusal();
     std::optional<int> WriteRefusal(int location) const;
+    std::optional<std::string> WriteGarbageFor(int location) const;
     NextIDFault GetNextIDFault() const { return NextID; }
+    // The body of the next framed reply, the one-reply body faults taken.
+    std::string SpoilBody(std::string body);
+    bool KeepsBackslashes() const { return KeepBackslashes; }
     // The next framed reply as it goes out, the one-reply faults taken.
     std::string Spoil(std::string reply);
 
@@ -34,8 +44,12 @@ private:
     std::optional<int> CutAt;
     std::optional<int> NulAt;
     std::optional<std::string> Garbage;
+    std::optional<std::string> Noise;
+    bool NoDigits = false;
+    bool KeepBackslashes = false;
     std::optional<int> Refusal;
     std::map<int, int> WriteRefusals;
+    std::map<int, std::string> WriteGarbage;
     NextIDFault NextID = NextIDFault::None;
 };
 

@@ -8,12 +8,13 @@ constexpr std::string::size_type HeadLength = 2;
 constexpr char HeadFiller = '?';
 // Precedes the code in a code reply; the program skips these two characters unread.
 constexpr char CodePrefix[] = "RC";
-// The program reads a reply up to the first "\"; a NUL would end it as silence does.
+// A NUL would end the program's read as silence does. A "\" is data inside a reply, but
+// unless a test asks for it the line gets a "?" instead, so that only those tests meet one.
 constexpr char Replacement = '?';
 
-std::string Clean(std::string text) {
+std::string Clean(std::string text, bool keepBackslashes = false) {
     for (char& c : text) {
-        if (c == ControlByte::FrameTerminator || c == '\0') {
+        if ((c == ControlByte::FrameTerminator && !keepBackslashes) || c == '\0') {
             c = Replacement;
         }
     }
@@ -31,8 +32,8 @@ std::string CodeBody(int code) {
     return CodePrefix + std::to_string(code);
 }
 
-std::string BuildReply(const std::string& command, const std::string& body) {
-    const std::string covered = ReplyHead(command) + Clean(body);
+std::string BuildReply(const std::string& command, const std::string& body, bool keepBackslashes) {
+    const std::string covered = ReplyHead(command) + Clean(body, keepBackslashes);
     const ECRString checksum = FrameChecksum(ECRString(covered.c_str()));
     std::string reply;
     reply += ControlByte::ESC;

@@ -55,9 +55,15 @@ public:
     void GoSilentAfter(int commands);  // answers nothing once this many more have been answered
     void CutNextReply(int keepBytes);  // sends only the first bytes of the next reply
     void NulInNextReply(int position); // a 0x00 byte replaces the byte at this position
-    void GarbageNextReply(const std::string& bytes); // these bytes instead of the next reply
+    void GarbageNextReply(const std::string& bytes);     // these bytes instead of the next reply
+    void NoiseBeforeNextReply(const std::string& bytes); // these bytes before the next reply
+    void NoDigitsInNextReply(); // the next reply is whole, letters where its code stands
+    // Replies carry the "\" bytes of stored names as they are (else each is sent as "?").
+    void KeepBackslashesInReplies();
     void RefuseNextCommand(int code);          // the next framed command is answered with this code
     void RefuseWrites(int location, int code); // writes of this location get the code
+    // Writes of this location are carried out and answered with these bytes instead.
+    void GarbageForWrites(int location, const std::string& bytes);
     void SetNextIDFault(NextIDFault fault);
     void Resume(); // clears every fault
     // The device vanishes: the master side is closed. Start() serves a new one.

@@ -11,6 +11,7 @@ const char* const LinkErrorPrefix = "Greska u komunikaciji: ";
 const char* const UnknownText = "???";
 // The failures a user meets, said with what to do about them.
 const char* const SilentRegisterText = "kasa ne odgovara. Proverite kabl i pokusajte ponovo.";
+const char* const BadReplyText = "kasa je poslala neispravan odgovor. Pokusajte ponovo.";
 const char* const PortGoneText =
     "port nije dostupan. Pritisnite Zatvori, proverite kabl ili USB adapter, pa Otvori.";
 
@@ -18,6 +19,8 @@ ECRString LinkErrorText(std::int32_t code) {
     switch (code) {
     case ErrorTimeout:
         return SilentRegisterText;
+    case ErrorBadReply:
+        return BadReplyText;
     case ErrorWritingPort:
     case ErrorReadingPort:
         return PortGoneText; // the device went away under the open port

@@ -3,12 +3,12 @@
 
 #include "plu/file_decimals.h"
 #include "plu/finite_value.h"
+#include "plu/quoted_name.h"
 #include "text/c_numbers.h"
 #include "text/field_cut.h"
 
 namespace {
 
-constexpr char Quote = '"';
 
 ECRString Fixed(double value, int decimals) {
     return ECRString(FormatFixed(FiniteOrZero(value), decimals).c_str());
@@ -18,12 +18,10 @@ ECRString Fixed(double value, int decimals) {
 
 ECRString TalonPLUItem::ToFileText(char separator) const {
     const char sepText[] = {separator, '\0'};
-    const char quoteText[] = {Quote, '\0'};
     const ECRString sep(sepText);
-    const ECRString quote(quoteText);
     // The flags go MaxPrice then MinPrice, the order in which FromFileText reads them, and
     // the counters keep their decimals, so that a saved file loads back unchanged.
-    return quote + Description + quote + sep + Code + sep + Fixed(Price, PriceDecimals) + sep +
+    return QuotedName(Description) + sep + Code + sep + Fixed(Price, PriceDecimals) + sep +
            ECRString(TaxRate) + sep + ECRString(Department) + sep + ECRString(Container) + sep +
            ECRString(PriceFixed) + sep + ECRString(MaxPrice) + sep + ECRString(MinPrice) + sep +
            ECRString(Measurement) + sep + Fixed(QuantitySold, QuantityDecimals) + sep +
@@ -31,7 +29,7 @@ ECRString TalonPLUItem::ToFileText(char separator) const {
 }
 
 void TalonPLUItem::FromFileText(ECRString line, char separator) {
-    Description = line.CutField(separator, Quote);
+    Description = CutNameField(line, separator);
     Code = line.CutField(separator);
     Price = CutDouble(line, separator);
     TaxRate = CutLong(line, separator);

@@ -20,6 +20,7 @@ const ECRString ErrorMessages[ErrorMessageCount] = {
     "Name is not globally unique",
     "Invalid system parameter",
     "Could not create thread",
+    "Invalid reply from ECR",
 };
 
 const char* ECRError::what() const noexcept {

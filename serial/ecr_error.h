@@ -15,9 +15,11 @@ enum ECRErrorCode : std::int32_t {
     ErrorWritingPort = 8,
     ErrorReadingPort = 9,
     ErrorTimeout = 10,
+    // A whole reply that does not hold what every reply of the register holds.
+    ErrorBadReply = 15,
 };
 
-constexpr int ErrorMessageCount = 15;
+constexpr int ErrorMessageCount = 16;
 extern const ECRString ErrorMessages[ErrorMessageCount];
 
 // Why a port would not open, where the system said.

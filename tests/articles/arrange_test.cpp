@@ -168,7 +168,7 @@ TEST(ArrangeByBarcode, SpreadsheetExport) {
     ArticleTable small = table;
     ArrangeByBarcode(table, LocationLimit);
     const std::pair<int, const char*> where[] = {{3, "Mleko 2.8% 1l"},
-                                                 {4, "Sok Jabuka 1l"},
+                                                 {4, "Sok \"Jabuka\" 1l"},
                                                  {6, ""},
                                                  {7, "Zvake"},
                                                  {9, "Sljivovica 0.7l"},

@@ -27,7 +27,7 @@ const std::vector<Row> SameRows = {
 const std::string SameTable[] = {
     "\xD5\xEB\xE5\xE1 \xE1\xE5\xEB\xE8 500\xE3|0100|45.5|2|1|0|1|0|1|3|1.5|12.25",
     "Pivo, limenka; 0.5l|2399|95|2|4|0|0|0|0|0|0|0",
-    "Sok Jabuka 1l|8600043000017|120|1|0|0|0|1|0|0|0|0",
+    "Sok \"Jabuka\" 1l|8600043000017|120|1|0|0|0|1|0|0|0|0",
     "Cokolada|7|1.5|1|2|0|0|0|0|0|0|0",
 };
 

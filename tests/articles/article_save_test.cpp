@@ -1,7 +1,10 @@
 #include <gtest/gtest.h>
 
+#include <iterator>
+
 #include "article_test_files.h"
 #include "articles/article_file.h"
+#include "quoted_names.h"
 
 namespace {
 
@@ -48,7 +51,7 @@ TEST(SaveArticles, SavedFileLoadsBackWhole) {
     ArticleTable loaded;
     ASSERT_EQ(LoadArticles(dir.File("a.txt"), loaded).Taken, 3);
     // Every field comes back: flags in their own places, counters with their decimals.
-    EXPECT_EQ(Fields(loaded[FirstLoadedLocation], false), "Prvi A|111|3.14|2|3|4|1|0|0|5|0|0");
+    EXPECT_EQ(Fields(loaded[FirstLoadedLocation], false), "Prvi \"A\"|111|3.14|2|3|4|1|0|0|5|0|0");
     EXPECT_EQ(Fields(loaded[FirstLoadedLocation + 1], false),
               "Drugi|222|12.5|1|1|1|0|1|0|6|2.5|-7.9");
     EXPECT_EQ(Fields(loaded[FirstLoadedLocation + 2], false),
@@ -134,5 +137,37 @@ TEST(SaveArticles, LongLineWrittenWhole) {
     EXPECT_EQ(bytes,
               Utf16Bytes(HeadingLine) + Utf16Bytes(std::u16string(line.begin(), line.end())));
 }
+
+TEST(SaveArticles, QuoteInsideANameIsDoubled) {
+    TempDir dir;
+    ArticleTable table;
+    table[4] = RegisterArticle("\"Sok\" A\"", "4", 4);
+    ASSERT_TRUE(SaveArticles(dir.File("a.txt"), table));
+    const std::u16string line =
+        u"\"\"\"Sok\"\" A\"\"\"\t4\t0.00\t0\t0\t0\t0\t0\t0\t0\t0.000\t0.00\r\n";
+    EXPECT_EQ(ReadBytes(dir.File("a.txt")), Utf16Bytes(HeadingLine + line));
+}
+
+class SavedNameLoadsBack : public ::testing::TestWithParam<NameCase> {};
+
+TEST_P(SavedNameLoadsBack, ExactlyAsItWas) {
+    TempDir dir;
+    ArticleTable saved;
+    saved[2] = RegisterArticle(GetParam().Name, "2", 2);
+    saved[2].SetPrice(10);
+    saved[3] = RegisterArticle("Posle", "3", 3); // the name did not run into the next line
+    saved[3].SetPrice(20);
+    ASSERT_TRUE(SaveArticles(dir.File("a.txt"), saved));
+    ArticleTable loaded;
+    ASSERT_EQ(LoadArticles(dir.File("a.txt"), loaded).Taken, 2);
+    EXPECT_EQ(Fields(loaded[FirstLoadedLocation], false),
+              std::string(GetParam().Name) + "|2|10|0|0|0|0|0|0|0|0|0");
+    EXPECT_EQ(Fields(loaded[FirstLoadedLocation + 1], false), "Posle|3|20|0|0|0|0|0|0|0|0|0");
+}
+
+INSTANTIATE_TEST_SUITE_P(Names, SavedNameLoadsBack, ::testing::ValuesIn(QuotedNames),
+                         [](const ::testing::TestParamInfo<NameCase>& info) {
+                             return std::string(info.param.Title);
+                         });
 
 } // namespace

@@ -71,8 +71,11 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(
         LineCase{"QuotedNameHoldsTab", "\"Mleko\t1l\"\t55\t10",
                  "Mleko\t1l|55|10|0|0|0|0|0|0|0|0|0"},
-        LineCase{"DoubledQuotesAreDropped", "\"Sok \"\"Jabuka\"\" 1l\"\t4\t120",
-                 "Sok Jabuka 1l|4|120|0|0|0|0|0|0|0|0|0"},
+        LineCase{"DoubledQuotesStandForOne", "\"Sok \"\"Jabuka\"\" 1l\"\t4\t120",
+                 "Sok \"Jabuka\" 1l|4|120|0|0|0|0|0|0|0|0|0"},
+        // A quote inside a name written without doubling, as files saved before did it.
+        LineCase{"LoneQuoteInsideIsDropped", "\"Sok \"A\" 1l\"\t4\t120",
+                 "Sok A 1l|4|120|0|0|0|0|0|0|0|0|0"},
         LineCase{"UnquotedNameReadUnchanged", "Pivo, 0.5l\t2399\t95",
                  "Pivo, 0.5l|2399|95|0|0|0|0|0|0|0|0|0"},
         // The name's one quote pairs with the quote in the code field: everything up to

@@ -55,9 +55,9 @@ INSTANTIATE_TEST_SUITE_P(
                       0},
         ErrorCodeCase{"PrintRefused", [](TalonECR& e) { return e.SetPrinting(false); },
                       CodeReply(9), 9, 9},
-        // A complete reply with an empty payload reads as success.
-        ErrorCodeCase{"EmptyPayload", [](TalonECR& e) { return e.DeleteArticle(5); },
-                      ReplyFrame(""), 0, 0},
+        // A refusal written with a sign still carries its code.
+        ErrorCodeCase{"SignedCode", [](TalonECR& e) { return e.DeleteArticle(5); },
+                      ReplyFrame("R:-7"), -7, -7},
         ErrorCodeCase{"ReadRefused", [](TalonECR& e) { return ReadAny(e, 3); }, CodeReply(20), -1,
                       20},
         ErrorCodeCase{"Status",

@@ -77,3 +77,64 @@ INSTANTIATE_TEST_SUITE_P(Values, PayloadCodeTest,
                                            CodeCase{"12", 0}, CodeCase{"99104", 104},
                                            CodeCase{"ab-5", -5}, CodeCase{"ab 42", 42},
                                            CodeCase{"abX9", 0}, CodeCase{"ab255", 255}));
+
+struct WholeFrameCase {
+    const char* Name;
+    std::string Reply;
+    const char* Frame; // what FrameFromOpening keeps, "" for no frame
+};
+
+void PrintTo(const WholeFrameCase& c, std::ostream* os) {
+    *os << c.Name;
+}
+
+class FrameFromOpeningTest : public ::testing::TestWithParam<WholeFrameCase> {};
+
+TEST_P(FrameFromOpeningTest, KeepsTheLastFrameBeforeTheClosingPair) {
+    const ECRString reply(GetParam().Reply.c_str());
+    EXPECT_EQ(Bytes(FrameFromOpening(reply)), GetParam().Frame);
+    EXPECT_EQ(EndsFrame(reply),
+              GetParam().Reply.size() >= 2 &&
+                  GetParam().Reply.compare(GetParam().Reply.size() - 2, 2, "\x1B\\") == 0);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Replies, FrameFromOpeningTest,
+    ::testing::Values(
+        WholeFrameCase{"Whole", "\x1BPxxR:0CC\x1B\\", "\x1BPxxR:0CC\x1B\\"},
+        WholeFrameCase{"NoiseBefore", "ab\\\x1BPq\x1BPxxR:0CC\x1B\\", "\x1BPxxR:0CC\x1B\\"},
+        WholeFrameCase{"BackslashInside", "\x1BPxxA\\BCC\x1B\\", "\x1BPxxA\\BCC\x1B\\"},
+        WholeFrameCase{"ShortestFrame", "\x1BPxxCC\x1B\\", "\x1BPxxCC\x1B\\"},
+        WholeFrameCase{"TooShort", "\x1BPxC\x1B\\", ""},
+        WholeFrameCase{"NoOpening", "noise\x1B\\", ""},
+        WholeFrameCase{"LoneBackslashAtTheEnd", "\x1BPxxR:0CC\\", ""},
+        WholeFrameCase{"OpeningIsTheClosingEsc", "x\x1B\\", ""}, WholeFrameCase{"Empty", "", ""}),
+    [](const ::testing::TestParamInfo<WholeFrameCase>& info) {
+        return std::string(info.param.Name);
+    });
+
+struct HasCodeCase {
+    const char* Name;
+    const char* Payload;
+    bool HasCode;
+};
+
+void PrintTo(const HasCodeCase& c, std::ostream* os) {
+    *os << c.Name;
+}
+
+class PayloadHasCodeTest : public ::testing::TestWithParam<HasCodeCase> {};
+
+TEST_P(PayloadHasCodeTest, DigitOrSignAndDigitAfterTwoCharacters) {
+    EXPECT_EQ(PayloadHasCode(GetParam().Payload), GetParam().HasCode);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Payloads, PayloadHasCodeTest,
+    ::testing::Values(
+        HasCodeCase{"Digits", "RC0", true}, HasCodeCase{"DigitsThenText", "RC7xy", true},
+        HasCodeCase{"Minus", "RC-5", true}, HasCodeCase{"Plus", "RC+5", true},
+        HasCodeCase{"Empty", "", false}, HasCodeCase{"TwoCharactersOnly", "RC", false},
+        HasCodeCase{"Letters", "RCOK", false}, HasCodeCase{"SignAlone", "RC-", false},
+        HasCodeCase{"SignThenLetter", "RC-x", false}, HasCodeCase{"LeadingBlank", "RC 5", false}),
+    [](const ::testing::TestParamInfo<HasCodeCase>& info) { return std::string(info.param.Name); });

@@ -46,9 +46,29 @@ TEST_F(TransactTest, ReplyCutShortThrowsTimeout) {
     EXPECT_EQ(Ecr->GetErrorCode(), 99);
 }
 
-TEST_F(TransactTest, TerminatorByteInsideThePayloadEndsTheReply) {
+TEST_F(TransactTest, TerminatorByteInsideThePayloadIsData) {
+    // Only ESC "\" closes the reply; the whole of it is read, nothing stays on the line.
     AnswerNextFrame("\x1BPRRR:12345\\6789\x1B\\");
-    EXPECT_EQ(Bytes(Ecr->Transact("*q")), "R:12");
+    EXPECT_EQ(Bytes(Ecr->Transact("*q")), "R:12345\\67");
+    ReceivedFrame();
+    AnswerNextFrame(CodeReply(5));
+    EXPECT_EQ(Ecr->DeleteArticle(6), 5);
+    ReceivedFrame();
+}
+
+TEST_F(TransactTest, EmptyPayloadIsACommunicationErrorAndStoresNoCode) {
+    // A whole frame without a code where one must stand is no answer, never success.
+    AnswerNextFrame(ReplyFrame(""));
+    Ecr->SetErrorCode(99);
+    EXPECT_EQ(LinkErrorOf([&] { Ecr->DeleteArticle(5); }), ErrorBadReply);
+    ReceivedFrame();
+    EXPECT_EQ(Ecr->GetErrorCode(), 99);
+}
+
+TEST_F(TransactTest, BackslashesWithoutTheClosingPairWaitForIt) {
+    // A line that keeps sending lone "\" bytes ends in the time-out, not in a reply.
+    AnswerNextFrame(std::string("\x1BPRRR:0") + std::string(40, '\\'));
+    EXPECT_EQ(LinkErrorOf([&] { Ecr->LogOut(); }), ErrorTimeout);
     ReceivedFrame();
 }
 

@@ -70,6 +70,45 @@ TEST_F(EmulatorFaults, GarbageReplacesTheNextReply) {
     EXPECT_EQ(Line->Exchange("$s"), StatusReply);
 }
 
+TEST_F(EmulatorFaults, NoiseGoesOutBeforeTheNextReplyOnly) {
+    Emulator.NoiseBeforeNextReply("\x01z\\");
+    Line->Send(Framed("$s"));
+    EXPECT_EQ(Line->ReadCount(3 + StatusReply.size()), "\x01z\\" + StatusReply);
+    EXPECT_EQ(Line->Exchange("$s"), StatusReply);
+}
+
+TEST_F(EmulatorFaults, NextReplyWithoutDigitsIsWholeAndTheCommandIsCarriedOut) {
+    Emulator.NoDigitsInNextReply();
+    const std::string reply = Line->Exchange(DeleteCommand(2));
+    EXPECT_EQ(Body(reply), "RCOK");
+    EXPECT_EQ(reply.substr(reply.size() - 2), "\x1B\\");
+    EXPECT_EQ(Emulator.Articles().count(2), 0u);
+    EXPECT_EQ(CodeOf(DeleteCommand(4)), 0);
+}
+
+TEST_F(EmulatorFaults, GarbageAnswersEveryWriteOfItsLocationUntilResume) {
+    Emulator.GarbageForWrites(8, "\x01xyz\\");
+    Line->Send(Framed(WriteCommand(8, "N8", "B8", 100)));
+    EXPECT_EQ(Line->ReadReply(), "\x01xyz\\");
+    EXPECT_EQ(Emulator.Articles().count(8), 1u); // carried out, only the reply is spoilt
+    EXPECT_EQ(CodeOf(WriteCommand(9, "N9", "B9", 100)), 0);
+    Line->Send(Framed(WriteCommand(8, "N8", "B8", 200)));
+    EXPECT_EQ(Line->ReadReply(), "\x01xyz\\");
+    Emulator.Resume();
+    EXPECT_EQ(CodeOf(WriteCommand(8, "N8", "B8", 300)), 0);
+}
+
+TEST_F(EmulatorFaults, KeptBackslashesReachTheLineUntilResume) {
+    ASSERT_EQ(CodeOf(WriteCommand(8, "A\\B", "B8", 100)), 0);
+    Emulator.KeepBackslashesInReplies();
+    Line->Send(Framed(ReadCommand(8)));
+    const std::string first = Line->ReadReply(); // up to the "\" of the name
+    const std::string rest = Line->ReadReply();
+    EXPECT_EQ(Body(first + rest).substr(0, 4), "A\\B\n");
+    Emulator.Resume();
+    EXPECT_EQ(Body(Line->Exchange(ReadCommand(8))).substr(0, 4), "A?B\n");
+}
+
 TEST_F(EmulatorFaults, RefusalAnswersTheNextCommandOnlyAndChangesNothing) {
     Emulator.RefuseNextCommand(13);
     EXPECT_EQ(CodeOf(WriteCommand(8, "N8", "B8", 100)), 13);

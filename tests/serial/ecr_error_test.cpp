@@ -27,7 +27,10 @@ INSTANTIATE_TEST_SUITE_P(
         MessageCase{9, "Error reading from port"}, MessageCase{10, "Timeout error"},
         MessageCase{11, "Invalid parameter for ECR"},
         MessageCase{12, "Name is not globally unique"}, MessageCase{13, "Invalid system parameter"},
-        MessageCase{14, "Could not create thread"}));
+        MessageCase{14, "Could not create thread"}, MessageCase{15, "Invalid reply from ECR"}),
+    [](const ::testing::TestParamInfo<MessageCase>& info) {
+        return "Code" + std::to_string(info.param.Code);
+    });
 
 TEST(ECRErrorValue, CodeOutsideTheTable) {
     EXPECT_STREQ(ECRError(-1).what(), "???");

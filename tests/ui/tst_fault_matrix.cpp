@@ -41,6 +41,9 @@ constexpr int RefusalCode = 122;
 constexpr std::size_t FloodBytes = 192 * 1024; // a reply is a few hundred bytes at most
 const QString RefusalLine = QStringLiteral("Greska 122: Nije jedinstven bar kod");
 const QString& TimeoutLine = LinkTimeoutLine;
+// A whole reply that is not the register's.
+const QString BadReplyLine =
+    QStringLiteral("Greska u komunikaciji: kasa je poslala neispravan odgovor. Pokusajte ponovo.");
 // The link meets the vanished device first when it drops stale input before a command.
 const QString& VanishedLine = PortGoneLine;
 constexpr int StatusLineCount = 16;
@@ -446,8 +449,10 @@ private slots:
     void operationUnderFault();
     void refusedLogInLeavesThePortFree();
     void garbageFloodEndsAfterOneTimeOut();
-    void terminatedGarbageIsReadAsAReply_data();
-    void terminatedGarbageIsReadAsAReply();
+    void terminatedGarbageIsACommunicationError_data();
+    void terminatedGarbageIsACommunicationError();
+    void wholeFrameWithoutDigitsIsACommunicationError();
+    void garbageForAWriteStopsTheSendAndClaimsNothing();
 };
 
 void TestFaultMatrix::operationUnderFault_data() {
@@ -521,30 +526,61 @@ void TestFaultMatrix::garbageFloodEndsAfterOneTimeOut() {
     QVERIFY(WindowUsable(c));
 }
 
-void TestFaultMatrix::terminatedGarbageIsReadAsAReply_data() {
+void TestFaultMatrix::terminatedGarbageIsACommunicationError_data() {
     QTest::addColumn<QByteArray>("reply");
-    QTest::newRow("terminator alone") << QByteArray("\\");
-    QTest::newRow("shorter than the envelope") << QByteArray("ab\\");
-    QTest::newRow("long text") << QByteArray(5000, 'Z') + '\\';
+    QTest::addColumn<QString>("line");
+    // A "\\" alone is data: the read goes on past it and the line falls silent.
+    QTest::newRow("terminator alone") << QByteArray("\\") << TimeoutLine;
+    QTest::newRow("shorter than the envelope") << QByteArray("ab\\") << TimeoutLine;
+    QTest::newRow("long text") << QByteArray(5000, 'Z') + '\\' << TimeoutLine;
+    // The closing pair without a frame opened before it.
+    QTest::newRow("closing pair alone") << QByteArray("\x1B\\") << BadReplyLine;
+    QTest::newRow("closing pair after noise") << QByteArray("ab\x1B\\") << BadReplyLine;
+    QTest::newRow("opening and closing only") << QByteArray("\x1BP\x1B\\") << BadReplyLine;
 }
 
-void TestFaultMatrix::terminatedGarbageIsReadAsAReply() {
-    // With its terminator, garbage is a reply: the code read out of it is 0 (no digits
-    // where the code stands), so the print switch reports success and the status report
-    // shows zeros. Nothing reads outside the reply.
+void TestFaultMatrix::terminatedGarbageIsACommunicationError() {
+    // Garbage that ends in the terminator is no reply: the print switch does not report
+    // success and the status report shows no zeros, the link error is logged instead.
     QFETCH(QByteArray, reply);
+    QFETCH(QString, line);
     Case c;
     QVERIFY(c.Window.ConnectFresh());
     c.Window.Register().GarbageNextReply(reply.toStdString());
     c.Form().CheckBoxPrint->click();
-    QCOMPARE(c.Window.LogLines(), QStringList{QStringLiteral("OK")});
+    QCOMPARE(c.Window.LogLines(), QStringList{line});
     c.Window.ClearLog();
     c.Window.Register().GarbageNextReply(reply.toStdString());
     c.Form().BitBtnStatus->click();
-    const QStringList lines = c.Window.LogLines();
-    QCOMPARE(lines.size(), StatusLineCount);
-    QCOMPARE(lines.first(), QStringLiteral("Model: 0"));
-    QCOMPARE(lines[13], QStringLiteral("Artikala: 0"));
+    QCOMPARE(c.Window.LogLines(), QStringList{line});
+    QVERIFY(WindowUsable(c));
+    QCOMPARE(c.Errors.Texts, QStringList{});
+    c.Window.ClearLog();
+    c.Form().BitBtnStatus->click(); // the next reply is read whole, nothing left before it
+    QCOMPARE(c.Window.LogLines().size(), StatusLineCount);
+}
+
+void TestFaultMatrix::wholeFrameWithoutDigitsIsACommunicationError() {
+    Case c;
+    QVERIFY(c.Window.ConnectFresh());
+    c.Window.Register().NoDigitsInNextReply();
+    c.Form().CheckBoxPrint->click();
+    QCOMPARE(c.Window.LogLines(), QStringList{BadReplyLine});
+    QVERIFY(WindowUsable(c));
+    QCOMPARE(c.Errors.Texts, QStringList{});
+}
+
+void TestFaultMatrix::garbageForAWriteStopsTheSendAndClaimsNothing() {
+    // The write of location 3 is carried out, but its reply is noise: the send stops with
+    // the link error and does not count the article as written.
+    Case c;
+    QVERIFY(c.Window.ConnectFresh());
+    LoadFile(c);
+    c.Window.Register().GarbageForWrites(3, "\x01GARBAGE\\");
+    c.Window.ClearLog();
+    c.Form().BitBtnSend->click();
+    QCOMPARE(c.Window.LogLines(), (QStringList{QStringLiteral("DVA"), TimeoutLine}));
+    QCOMPARE(CommandNumbers(c.Window.Commands(), WritePrefix), (std::vector<int>{2, 3}));
     QVERIFY(WindowUsable(c));
     QCOMPARE(c.Errors.Texts, QStringList{});
 }

@@ -90,7 +90,7 @@ void TestFiles::sampleLoadsIntoGridAndCancelKeepsIt() {
     const QStringList expected = {
         QStringLiteral("2|Хлеб бели 500г|5|45.50|1"),
         QStringLiteral("3|Mleko 2.8% 1l|3|89.99|1"),
-        QStringLiteral("4|Sok Jabuka 1l|4|120.00|2"),
+        QStringLiteral("4|Sok \"Jabuka\" 1l|4|120.00|2"),
         QStringLiteral("5|Јогурт 180г|8600043000017|75.20|1"),
         QStringLiteral("6|Cokolada mlecna 100g|100|150.00|1"),
         QStringLiteral("7|Sljivovica 0.7l|100|1450.00|2"),

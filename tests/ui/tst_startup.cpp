@@ -338,16 +338,18 @@ void TestStartup::RegisterTextAndLinkErrorLines() {
     TestWindow window;
     window.ClearLog();
     window.Form().Log(ECRString("\xCA\xE0\xF4\xE0 i \x8A\x9A"));
-    for (const std::int32_t code :
-         std::initializer_list<std::int32_t>{ErrorTimeout, ErrorWritingPort, ErrorReadingPort,
-                                             ErrorApplyingSettings, -1, ErrorMessageCount}) {
+    for (const std::int32_t code : std::initializer_list<std::int32_t>{
+             ErrorTimeout, ErrorWritingPort, ErrorReadingPort, ErrorApplyingSettings, -1,
+             ErrorMessageCount, ErrorBadReply}) {
         window.Form().LogLinkError(ECRError(code));
     }
     QCOMPARE(window.LogLines(),
              (QStringList{QStringLiteral("Кафа i Љљ"), LinkTimeoutLine, PortGoneLine, PortGoneLine,
                           QStringLiteral("Greska u komunikaciji: Error aplying port settings"),
                           QStringLiteral("Greska u komunikaciji: ???"),
-                          QStringLiteral("Greska u komunikaciji: ???")}));
+                          QStringLiteral("Greska u komunikaciji: ???"),
+                          QStringLiteral("Greska u komunikaciji: kasa je poslala neispravan "
+                                         "odgovor. Pokusajte ponovo.")}));
 }
 
 QTEST_MAIN(TestStartup)
