@@ -69,6 +69,11 @@ void TalonEmulator::RefuseWrites(int location, int code) {
     S->Faults.RefuseWrites(location, code);
 }
 
+void TalonEmulator::AlterWrites(int location, const TalonPLUItem& stored) {
+    const Hold hold(S->Lock);
+    S->Faults.AlterWrites(location, FromPLUItem(stored));
+}
+
 void TalonEmulator::SetNextIDFault(NextIDFault fault) {
     const Hold hold(S->Lock);
     S->Faults.SetNextIDFault(fault);

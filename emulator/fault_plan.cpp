@@ -27,6 +27,14 @@ std::optional<int> FaultPlan::WriteRefusal(int location) const {
     return found->second;
 }
 
+std::optional<StoredArticle> FaultPlan::WriteAlteration(int location) const {
+    const auto found = Alterations.find(location);
+    if (found == Alterations.end()) {
+        return std::nullopt;
+    }
+    return found->second;
+}
+
 std::string FaultPlan::Spoil(std::string reply) {
     if (Garbage) {
         reply = *Garbage;

@@ -4,6 +4,7 @@
 #include <optional>
 #include <string>
 
+#include "emulator/article_text.h"
 #include "emulator/talon_emulator.h"
 
 // The faults the emulator is asked to play. Spoiling faults apply to the next framed
@@ -16,6 +17,7 @@ public:
     void GarbageNextReply(const std::string& bytes) { Garbage = bytes; }
     void RefuseNextCommand(int code) { Refusal = code; }
     void RefuseWrites(int location, int code) { WriteRefusals[location] = code; }
+    void AlterWrites(int location, const StoredArticle& stored) { Alterations[location] = stored; }
     void SetNextIDFault(NextIDFault fault) { NextID = fault; }
     void Clear() { *this = FaultPlan(); }
 
@@ -24,6 +26,8 @@ public:
     // The code for the next framed command, taken once.
     std::optional<int> TakeRefusal();
     std::optional<int> WriteRefusal(int location) const;
+    // What an accepted write of this location leaves in the register instead.
+    std::optional<StoredArticle> WriteAlteration(int location) const;
     NextIDFault GetNextIDFault() const { return NextID; }
     // The next framed reply as it goes out, the one-reply faults taken.
     std::string Spoil(std::string reply);
@@ -36,6 +40,7 @@ private:
     std::optional<std::string> Garbage;
     std::optional<int> Refusal;
     std::map<int, int> WriteRefusals;
+    std::map<int, StoredArticle> Alterations;
     NextIDFault NextID = NextIDFault::None;
 };
 

@@ -17,8 +17,11 @@ bool EraseArticle(TalonECR& ecr, const EraseTarget& target, LogSink& log, ImageK
     if (!erased) {
         log.Line(target.Name);
         log.Line(RegisterErrorLine(ecr));
-    } else if (image != nullptr) {
+    }
+    if (image != nullptr && erased) {
         image->Erased(target.Number);
+    } else if (image != nullptr) {
+        image->Refused(target.Number);
     }
     return erased;
 }
@@ -29,7 +32,7 @@ EraseOutcome EraseArticles(TalonECR& ecr, const std::vector<EraseTarget>& target
     EraseOutcome outcome;
     progress.Begin(0, static_cast<int>(targets.size()));
     for (const EraseTarget& target : targets) {
-        if (progress.StopRequested()) {
+        if (progress.StopRequested() || (image != nullptr && image->JournalFailed())) {
             outcome.Stopped = true;
             break;
         }
@@ -44,6 +47,36 @@ EraseOutcome EraseArticles(TalonECR& ecr, const std::vector<EraseTarget>& target
     }
     progress.End();
     return outcome;
+}
+
+EraseOutcome EraseArticleList(TalonECR& ecr, ImageKeeper& image,
+                              const std::vector<EraseTarget>& targets, ProgressSink& progress,
+                              LogSink& log, const ErasedTarget& erased) {
+    ImageWriting writing(image, ecr, ImageKeeper::Writing::Patch, ErasePlan(targets), log);
+    if (!writing.Ready()) {
+        EraseOutcome blocked;
+        blocked.Blocked = true;
+        return blocked;
+    }
+    const EraseOutcome outcome = EraseArticles(ecr, targets, progress, log, &image, erased);
+    writing.Ended(outcome.Stopped);
+    return outcome;
+}
+
+EraseOutcome EraseOneArticle(TalonECR& ecr, ImageKeeper& image, const EraseTarget& target,
+                             LogSink& log) {
+    NoProgress progress;
+    return EraseArticleList(ecr, image, {target}, progress, log);
+}
+
+std::vector<PlannedStep> ErasePlan(const std::vector<EraseTarget>& targets) {
+    std::vector<PlannedStep> plan;
+    for (const EraseTarget& target : targets) {
+        if (target.Number != ProtectedLocation) {
+            plan.push_back({JournalStep::Erase, target.Number, TalonPLUItem()});
+        }
+    }
+    return plan;
 }
 
 std::vector<EraseTarget> ListedTargets(const ArticleTable& table) {
