@@ -1,4 +1,5 @@
 // "Posalji izmene": only what differs from the register's image is written.
+#include <QCheckBox>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -24,6 +25,7 @@ private slots:
     void init();
     void writesOnlyTheChangedArticle();
     void untrustedImageWritesNothing();
+    void verifyReadsBackWhatItWrote();
 
 private:
     QTemporaryDir Data;
@@ -78,6 +80,31 @@ void TestSync::untrustedImageWritesNothing() {
     QCOMPARE(window.LogLines(),
              QStringList{QStringLiteral(
                  "Slika kase nije pouzdana (broj artikala): potrebno je Prikazi ili Posalji")});
+}
+
+void TestSync::verifyReadsBackWhatItWrote() {
+    TestWindow window;
+    QVERIFY(window.ConnectFresh());
+    TFormMain& form = window.Form();
+    QCOMPARE(form.CheckBoxVerify->objectName(), QStringLiteral("CheckBoxVerify"));
+    QCOMPARE(form.CheckBoxVerify->text(), QStringLiteral("Proveri posle slanja"));
+    QVERIFY(!form.CheckBoxVerify->isChecked());
+    Load(window, QStringLiteral("1.00"));
+    form.BitBtnSend->click();
+    Load(window, QStringLiteral("2.50"));
+    form.CheckBoxVerify->setChecked(true);
+    window.Register().AlterWrites(3, MakeArticle("DVA", "3", 9.99)); // changed right after
+    window.ClearLog();
+    form.BitBtnSendChanges->click();
+
+    QCOMPARE(window.LogLines(),
+             (QStringList{QStringLiteral("Artikal 3 se razlikuje posle upisa"),
+                          QStringLiteral("Izmene: upisano 1, odbijeno 0, nepromenjeno 2")}));
+    window.ClearLog();
+    form.BitBtnSendChanges->click(); // the image stays untrusted
+    QCOMPARE(window.LogLines(),
+             QStringList{QStringLiteral("Slika kase nije pouzdana (artikal 3 se razlikuje): "
+                                        "potrebno je Prikazi ili Posalji")});
 }
 
 QTEST_MAIN(TestSync)
