@@ -3,13 +3,13 @@
 #include <chrono>
 #include <csignal>
 #include <cstdio>
-#include <fstream>
-#include <thread>
 #include <cstdlib>
 #include <filesystem>
+#include <fstream>
 #include <memory>
 #include <stdexcept>
 #include <string>
+#include <thread>
 
 #include "bench/bench_articles.h"
 #include "bench/cli_run.h"

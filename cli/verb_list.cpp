@@ -25,8 +25,8 @@ std::string Utf8Listing(const ArticleTable& table) {
 } // namespace
 
 ExitStatus RunList(VerbContext& context) {
-    const ListOutcome listed = ListArticles(context.ECR, context.Image, context.Articles,
-                                            context.Progress, context.Log);
+    const ListOutcome listed =
+        ListArticles(context.ECR, context.Image, context.Articles, context.Progress, context.Log);
     if (listed.Stopped) {
         context.Log.Line(ListStoppedSummary(listed));
         return ExitInterrupted;

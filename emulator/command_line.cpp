@@ -5,8 +5,8 @@
 #include <cstdlib>
 #include <functional>
 
-#include "text/utf8_text.h"
 #include "text/code_page.h"
+#include "text/utf8_text.h"
 
 const char EmulatorUsage[] =
     "Usage: talon-emulator [options]\n"

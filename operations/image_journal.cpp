@@ -1,6 +1,5 @@
 #include "operations/image_journal.h"
 
-
 #include "articles/replace_file.h"
 #include "text/code_page.h"
 #include "text/file_path.h"
@@ -196,8 +195,8 @@ bool JournalWriter::Add(const JournalReply& reply) {
     const char tag = reply.What == JournalReply::Written  ? RepliedWrite
                      : reply.What == JournalReply::Erased ? RepliedErase
                                                           : RepliedRefusal;
-    const std::string line = StepLine(tag, reply.Location,
-                                      reply.What == JournalReply::Written ? &reply.Item : nullptr);
+    const std::string line =
+        StepLine(tag, reply.Location, reply.What == JournalReply::Written ? &reply.Item : nullptr);
     return std::fwrite(line.data(), 1, line.size(), File) == line.size() && FlushToDisk(File);
 }
 

@@ -29,7 +29,7 @@ struct JournalReply {
 };
 
 struct JournalReading {
-    bool Usable = false;      // a whole heading and plan, of an image trusted when it began
+    bool Usable = false; // a whole heading and plan, of an image trusted when it began
     std::vector<JournalReply> Replies;
     std::optional<int> InFlight; // the planned step after the last reply, if any
 };

@@ -236,8 +236,7 @@ void ImageKeeper::EndWriting(Ending ending, LogSink& log) {
     Trusted = clean;
 }
 
-ImageHold::ImageHold(ImageKeeper& keeper, LogSink& log)
-    : Keeper(keeper), Took(!keeper.Holding()) {
+ImageHold::ImageHold(ImageKeeper& keeper, LogSink& log) : Keeper(keeper), Took(!keeper.Holding()) {
     Ok = Keeper.Hold(log);
 }
 

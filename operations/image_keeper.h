@@ -124,7 +124,9 @@ public:
     ImageWriting& operator=(const ImageWriting&) = delete;
     // False: the image is held elsewhere or its journal cannot be written; write nothing.
     bool Ready() const { return Began; }
-    void Ended(bool stopped) { End = stopped ? ImageKeeper::Ending::Stopped : ImageKeeper::Ending::Completed; }
+    void Ended(bool stopped) {
+        End = stopped ? ImageKeeper::Ending::Stopped : ImageKeeper::Ending::Completed;
+    }
 
 private:
     ImageKeeper& Keeper;

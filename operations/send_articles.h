@@ -13,8 +13,8 @@ class TalonECR;
 struct SendOutcome {
     int Written = 0;
     int Refused = 0;
-    bool Stopped = false; // asked to stop before every location was sent
-    bool Blocked = false; // the image is held elsewhere or cannot be written: nothing sent
+    bool Stopped = false;      // asked to stop before every location was sent
+    bool Blocked = false;      // the image is held elsewhere or cannot be written: nothing sent
     std::vector<int> Accepted; // the locations the register accepted, in order
 };
 

@@ -37,8 +37,7 @@ std::vector<int> SampleLocations(const RegisterImage& image) {
     }
     std::vector<int> sample{all.front(), all.back()};
     std::mt19937 random(std::random_device{}());
-    std::sample(all.begin() + 1, all.end() - 1, std::back_inserter(sample), SampleSize - 2,
-                random);
+    std::sample(all.begin() + 1, all.end() - 1, std::back_inserter(sample), SampleSize - 2, random);
     return sample;
 }
 

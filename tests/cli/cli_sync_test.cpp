@@ -204,8 +204,7 @@ TEST_F(CliSync, VerifyFindsAnArticleChangedRightAfterItsWrite) {
     Register.Resume();
     const CliResult next = Run({"sync", file});
     EXPECT_EQ(next.Status, 1);
-    EXPECT_NE(next.Err.find(std::string(Untrusted) + "artikal 4 se razlikuje)"),
-              std::string::npos)
+    EXPECT_NE(next.Err.find(std::string(Untrusted) + "artikal 4 se razlikuje)"), std::string::npos)
         << next.Err;
 }
 
@@ -237,7 +236,8 @@ protected:
         CliProcess cli(all, {"XDG_DATA_HOME=" + Data.Dir()});
         const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(20);
         while (Writes() - before < writes && std::chrono::steady_clock::now() < deadline) {
-            std::this_thread::sleep_for(std::chrono::milliseconds(1)); // leave the register its core
+            std::this_thread::sleep_for(
+                std::chrono::milliseconds(1)); // leave the register its core
         }
         cli.Signal(SIGKILL);
         cli.Finish();
@@ -248,10 +248,10 @@ protected:
         int lacking = 0;
         for (std::size_t i = 0; i < prices.size(); ++i) {
             const auto found = articles.find(static_cast<int>(i) + 2);
-            lacking += found == articles.end() ||
-                               std::lround(found->second.GetPrice() * 100) != prices[i]
-                           ? 1
-                           : 0;
+            lacking +=
+                found == articles.end() || std::lround(found->second.GetPrice() * 100) != prices[i]
+                    ? 1
+                    : 0;
         }
         return lacking;
     }
@@ -303,10 +303,17 @@ TEST_F(CliKilled, KilledAnywhereTheNextSyncStillLeavesTheFileInTheRegister) {
                 2 * Moments, Moments, Moments, FullSends, counts.c_str());
 }
 
+// Registers slow enough that one program is still writing when the other starts.
+EmulatorOptions Slower() {
+    EmulatorOptions options;
+    options.CommandDelayMs = 20;
+    return options;
+}
+
 // Two programs, or two threads of one, on registers that share an image name.
 class CliOneWriter : public CliSync {
 protected:
-    CliOneWriter() : CliSync(Slow()), Other(Slow()) {}
+    CliOneWriter() : CliSync(Slower()), Other(Slower()) {}
     void SetUp() override {
         CliSync::SetUp();
         Other.Start();
@@ -361,9 +368,9 @@ TEST_F(CliSync, RegistersOfTheirOwnImagesAreWrittenTogether) {
     TalonEmulator other(second);
     other.Start();
     const std::string file = WriteArticleFile(Files, Prices(6, 100));
-    const CliResult both = RunCli({"send", file, "--port", Register.DevicePath(), "--port",
-                                   other.DevicePath()},
-                                  {"XDG_DATA_HOME=" + Data.Dir()});
+    const CliResult both =
+        RunCli({"send", file, "--port", Register.DevicePath(), "--port", other.DevicePath()},
+               {"XDG_DATA_HOME=" + Data.Dir()});
     EXPECT_EQ(both.Status, 0) << both.Err;
     EXPECT_EQ(other.Articles().size(), 6u);
     ExpectRegisterHolds(Prices(6, 100));

@@ -132,8 +132,9 @@ void TFormMain::BitBtnEraseAllClick() {
         WindowLog log(*this);
         const std::vector<EraseTarget> targets = GridTargets(StringGridECR);
         const EraseOutcome outcome =
-            EraseArticleList(*ECR, *Image, targets, progress, log,
-                             [this](const EraseTarget& gone) { ForgetArticle(*this, gone.Number); });
+            EraseArticleList(*ECR, *Image, targets, progress, log, [this](const EraseTarget& gone) {
+                ForgetArticle(*this, gone.Number);
+            });
         stopped = outcome.Stopped || outcome.Blocked;
         if (outcome.Stopped) {
             Log(EraseStoppedSummary(outcome, static_cast<int>(targets.size())));
