@@ -27,6 +27,7 @@ const std::string ImageData = "/tmp/talon-bench-sync-data";
 const std::string Journal = ImageData + "/talonsendplu/registers/TE000001.in-progress";
 constexpr int KilledAfter = 1500;
 constexpr int JournalPollMs = 20;
+constexpr int QuietMs = 300;
 
 double Now() {
     using namespace std::chrono;
@@ -99,6 +100,12 @@ void ResumeRow(std::vector<BenchRow>& rows) {
     }
     kill(send, SIGKILL);
     WaitCli(send);
+    // The register still takes in and answers the command the killed program had sent; a
+    // program started meanwhile would read that answer as its own.
+    for (long long seen = -1; seen != paced->LineBytes();) {
+        seen = paced->LineBytes();
+        std::this_thread::sleep_for(std::chrono::milliseconds(QuietMs));
+    }
     const int written = JournalWrites();
     const double writeLine = (paced->LineBytes() - before) * 10.0 / Baud / written;
     const int left = FullList - written;
