@@ -32,8 +32,12 @@ EraseOutcome EraseArticles(TalonECR& ecr, const std::vector<EraseTarget>& target
     EraseOutcome outcome;
     progress.Begin(0, static_cast<int>(targets.size()));
     for (const EraseTarget& target : targets) {
-        if (progress.StopRequested() || (image != nullptr && image->JournalFailed())) {
+        if (progress.StopRequested()) {
             outcome.Stopped = true;
+            break;
+        }
+        if (image != nullptr && image->JournalFailed()) {
+            outcome.Blocked = true; // the log has said why
             break;
         }
         if (target.Number != ProtectedLocation) {
@@ -59,7 +63,7 @@ EraseOutcome EraseArticleList(TalonECR& ecr, ImageKeeper& image,
         return blocked;
     }
     const EraseOutcome outcome = EraseArticles(ecr, targets, progress, log, &image, erased);
-    writing.Ended(outcome.Stopped);
+    writing.Ended(outcome.Stopped || outcome.Blocked);
     return outcome;
 }
 

@@ -22,7 +22,8 @@ struct EraseOutcome {
     int Erased = 0;
     int Refused = 0;
     bool Stopped = false;
-    bool Blocked = false; // the image is held elsewhere or cannot be written: nothing sent
+    // The image is held elsewhere or its journal cannot be written: nothing (more) sent.
+    bool Blocked = false;
 };
 
 // Erases one article. A refusal is logged under its name with the register's error line;

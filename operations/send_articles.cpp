@@ -18,8 +18,12 @@ SendOutcome SendArticles(TalonECR& ecr, const ArticleTable& table,
     SendOutcome outcome;
     progress.Begin(0, static_cast<int>(locations.size()));
     for (int location : locations) {
-        if (progress.StopRequested() || (image != nullptr && image->JournalFailed())) {
+        if (progress.StopRequested()) {
             outcome.Stopped = true;
+            break;
+        }
+        if (image != nullptr && image->JournalFailed()) {
+            outcome.Blocked = true; // the log has said why
             break;
         }
         if (IsTableIndex(location)) {
@@ -46,7 +50,7 @@ SendOutcome SendArticleList(TalonECR& ecr, ImageKeeper& image, const ArticleTabl
         return blocked;
     }
     const SendOutcome outcome = SendArticles(ecr, table, locations, progress, log, &image);
-    writing.Ended(outcome.Stopped);
+    writing.Ended(outcome.Stopped || outcome.Blocked);
     return outcome;
 }
 

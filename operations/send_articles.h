@@ -13,8 +13,9 @@ class TalonECR;
 struct SendOutcome {
     int Written = 0;
     int Refused = 0;
-    bool Stopped = false;      // asked to stop before every location was sent
-    bool Blocked = false;      // the image is held elsewhere or cannot be written: nothing sent
+    bool Stopped = false; // asked to stop before every location was sent
+    // The image is held elsewhere or its journal cannot be written: nothing (more) sent.
+    bool Blocked = false;
     std::vector<int> Accepted; // the locations the register accepted, in order
 };
 
@@ -22,7 +23,7 @@ struct SendOutcome {
 // location. A refusal is logged under the article's name with the register's error line
 // and the sending goes on; a broken link is logged under the name and thrown on.
 // Locations outside the table are passed over (a step all the same). The image, when
-// given, learns every reply; one whose journal fails stops the sending.
+// given, learns every reply; one whose journal fails stops the sending (Blocked).
 SendOutcome SendArticles(TalonECR& ecr, const ArticleTable& table,
                          const std::vector<int>& locations, ProgressSink& progress, LogSink& log,
                          ImageKeeper* image = nullptr);

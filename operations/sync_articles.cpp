@@ -141,13 +141,15 @@ std::vector<int> WriteChanges(TalonECR& ecr, ImageKeeper& image, const ArticleTa
     outcome.Written = sent.Written;
     outcome.Refused = sent.Refused;
     outcome.Stopped = sent.Stopped;
-    if (prune && !outcome.Stopped) {
+    outcome.Blocked = sent.Blocked;
+    if (prune && !outcome.Stopped && !outcome.Blocked) {
         const EraseOutcome erased = EraseArticles(ecr, targets, progress, log, &image);
         outcome.Erased = erased.Erased;
         outcome.Refused += erased.Refused;
         outcome.Stopped = erased.Stopped;
+        outcome.Blocked = erased.Blocked;
     }
-    writing.Ended(outcome.Stopped);
+    writing.Ended(outcome.Stopped || outcome.Blocked);
     return sent.Accepted;
 }
 

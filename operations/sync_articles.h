@@ -17,7 +17,8 @@ struct SyncOptions {
 
 struct SyncOutcome {
     bool Trusted = false; // false: the image failed its checks and nothing was written
-    bool Blocked = false; // the image is held elsewhere or cannot be written: nothing sent
+    // The image is held elsewhere or its journal cannot be written: nothing (more) sent.
+    bool Blocked = false;
     std::vector<int> ToWrite;
     std::vector<int> ToErase;
     int Written = 0;
