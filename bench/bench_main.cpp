@@ -213,8 +213,8 @@ int main(int argc, char** argv) {
     PrintHeading();
     std::vector<BenchRow> rows;
     const bool quick = mode == "--quick"; // the local rows only
-    if (mode == "--cli" || mode == "--sync") {
-        (mode == "--cli" ? CommandLineRows : SyncRows)(rows);
+    if (mode == "--cli" || mode == "--sync" || mode == "--resume") {
+        (mode == "--cli" ? CommandLineRows : mode == "--sync" ? SyncRows : ResumeRows)(rows);
         PrintBenchTable(rows);
         return 0;
     }

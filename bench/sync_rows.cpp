@@ -1,12 +1,15 @@
 #include "bench/sync_rows.h"
 
 #include <chrono>
+#include <csignal>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
+#include <fstream>
 #include <memory>
 #include <stdexcept>
 #include <string>
+#include <thread>
 
 #include "bench/bench_articles.h"
 #include "bench/cli_run.h"
@@ -21,6 +24,10 @@ constexpr int Runs = 3;
 const std::string Original = "/tmp/talon-bench-sync-original.txt";
 const std::string Update = "/tmp/talon-bench-sync-update.txt";
 const std::string ImageData = "/tmp/talon-bench-sync-data";
+const std::string Journal = ImageData + "/talonsendplu/registers/TE000001.in-progress";
+constexpr int KilledAfter = 1500;
+constexpr int JournalPollMs = 20;
+constexpr int QuietMs = 300;
 
 double Now() {
     using namespace std::chrono;
@@ -60,6 +67,57 @@ void MakeImage() {
     Timed({"send", Original}, *fast, ignored);
 }
 
+// The writes the register accepted, as the journal of the running send tells them.
+int JournalWrites() {
+    std::ifstream file(Journal);
+    std::string line;
+    int writes = 0;
+    while (std::getline(file, line)) {
+        writes += line.rfind("W\t", 0) == 0 ? 1 : 0;
+    }
+    return writes;
+}
+
+// A full send killed after KilledAfter writes, then the sync that takes it up: its time
+// against the line time of the writes that were left.
+void ResumeRow(std::vector<BenchRow>& rows) {
+    BenchRow resumed{"sync after a full send of 2998 killed at 1500, at 9600: time / line time "
+                     "of the writes left",
+                     "(ratio)",
+                     {},
+                     1.05};
+    std::filesystem::remove_all(ImageData);
+    setenv("XDG_DATA_HOME", ImageData.c_str(), 1);
+    WriteArticleFile(Original, FullList);
+    auto paced = Emulator(true, "");
+    double line = 0;
+    Timed({"list"}, *paced, line); // the empty register's clean image
+    const long long before = paced->LineBytes();
+    const pid_t send = StartCli({"send", Original, "--quiet", "--port", paced->DevicePath()});
+    const double giveUp = Now() + 600; // a send that failed early never gets there
+    while (JournalWrites() < KilledAfter && Now() < giveUp) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(JournalPollMs));
+    }
+    kill(send, SIGKILL);
+    WaitCli(send);
+    // The register still takes in and answers the command the killed program had sent; a
+    // program started meanwhile would read that answer as its own.
+    for (long long seen = -1; seen != paced->LineBytes();) {
+        seen = paced->LineBytes();
+        std::this_thread::sleep_for(std::chrono::milliseconds(QuietMs));
+    }
+    const int written = JournalWrites();
+    const double writeLine = (paced->LineBytes() - before) * 10.0 / Baud / written;
+    const int left = FullList - written;
+    const double seconds = Timed({"sync", Original}, *paced, line);
+    resumed.Samples.push_back(seconds / (left * writeLine));
+    std::fprintf(stderr,
+                 "  killed after %d writes; sync %.2f s for %d writes left (their line time "
+                 "%.2f s; all its exchanges %.2f s)\n",
+                 written, seconds, left, left * writeLine, line);
+    rows.push_back(resumed);
+}
+
 } // namespace
 
 void SyncRows(std::vector<BenchRow>& rows) {
@@ -89,4 +147,9 @@ void SyncRows(std::vector<BenchRow>& rows) {
                      run + 1, sync, sync / versusLine.Samples.back(), again);
     }
     rows.insert(rows.end(), {versusFull, versusLine, unchanged});
+    ResumeRow(rows);
+}
+
+void ResumeRows(std::vector<BenchRow>& rows) {
+    ResumeRow(rows);
 }

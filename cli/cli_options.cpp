@@ -74,6 +74,11 @@ const OptionEntry Options[] = {
          o.Prune = true;
          return std::string();
      }},
+    {"--verify", nullptr, false,
+     [](CliOptions& o, const std::string&) {
+         o.Verify = true;
+         return std::string();
+     }},
     {"--all", nullptr, false,
      [](CliOptions& o, const std::string&) {
          o.EraseAll = true;
@@ -156,8 +161,8 @@ std::string CheckVerb(const CliOptions& o, const std::vector<std::string>& rest)
     if (o.Arrange && o.Command != Verb::Send && o.Command != Verb::Sync) {
         return "--arrange ide samo uz send i sync";
     }
-    if ((o.DryRun || o.Prune) && o.Command != Verb::Sync) {
-        return "--dry-run i --prune idu samo uz sync";
+    if ((o.DryRun || o.Prune || o.Verify) && o.Command != Verb::Sync) {
+        return "--dry-run, --prune i --verify idu samo uz sync";
     }
     if (!o.Output.empty() && o.Command != Verb::List) {
         return "--output ide samo uz list";

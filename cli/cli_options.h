@@ -17,6 +17,7 @@ struct CliOptions {
     bool EraseAll = false;
     bool DryRun = false;
     bool Prune = false;
+    bool Verify = false;
     std::string File;         // send, sync and examine
     std::string Output;       // list: "-" for standard output
     std::vector<int> Numbers; // erase

@@ -5,7 +5,6 @@
 #include "cli/verbs.h"
 #include "ecr/talon_ecr.h"
 #include "operations/erase_articles.h"
-#include "operations/image_keeper.h"
 #include "operations/list_articles.h"
 #include "operations/operation_summaries.h"
 
@@ -25,22 +24,22 @@ std::vector<EraseTarget> NumberTargets(const std::vector<int>& numbers) {
 ExitStatus RunErase(VerbContext& context) {
     std::vector<EraseTarget> targets = NumberTargets(context.Options.Numbers);
     if (context.Options.EraseAll) {
-        const ListOutcome listed = ListArticles(context.ECR, context.Articles, context.Progress);
+        const ListOutcome listed = ListArticles(context.ECR, context.Image, context.Articles,
+                                                context.Progress, context.Log);
         if (listed.Stopped) {
             context.Log.Line(ListStoppedSummary(listed));
             return ExitInterrupted;
         }
-        context.Image.Listed(context.ECR.GetStatusItem(), context.Articles, context.Log);
         targets = ListedTargets(context.Articles);
     }
-    ImageWriting writing(&context.Image, context.ECR, ImageKeeper::Writing::Patch, context.Log,
-                         HistoryOperation::Erase);
     const EraseOutcome erased =
-        EraseArticles(context.ECR, targets, context.Progress, context.Log, &context.Image);
+        EraseArticleList(context.ECR, context.Image, targets, context.Progress, context.Log);
+    if (erased.Blocked) {
+        return ExitUsage;
+    }
     if (erased.Stopped) {
         context.Log.Line(EraseStoppedSummary(erased, static_cast<int>(targets.size())));
         return ExitInterrupted;
     }
-    writing.EndedNormally();
     return erased.Refused > 0 ? ExitRefused : ExitDone;
 }

@@ -7,7 +7,6 @@
 #include "cli/terminal_output.h"
 #include "cli/verbs.h"
 #include "ecr/talon_ecr.h"
-#include "operations/image_keeper.h"
 #include "operations/list_articles.h"
 #include "operations/operation_summaries.h"
 #include "text/utf8_text.h"
@@ -27,12 +26,12 @@ std::string Utf8Listing(const ArticleTable& table) {
 } // namespace
 
 ExitStatus RunList(VerbContext& context) {
-    const ListOutcome listed = ListArticles(context.ECR, context.Articles, context.Progress);
+    const ListOutcome listed =
+        ListArticles(context.ECR, context.Image, context.Articles, context.Progress, context.Log);
     if (listed.Stopped) {
         context.Log.Line(ListStoppedSummary(listed));
         return ExitInterrupted;
     }
-    context.Image.Listed(context.ECR.GetStatusItem(), context.Articles, context.Log);
     const std::string& output = context.Options.Output;
     if (output.empty() || output == StandardOutput) {
         context.Out.Result(Utf8Listing(context.Articles));

@@ -2,7 +2,6 @@
 #include "cli/port_sinks.h"
 #include "cli/verbs.h"
 #include "operations/arrange_for_register.h"
-#include "operations/image_keeper.h"
 #include "operations/operation_summaries.h"
 #include "operations/send_articles.h"
 
@@ -11,13 +10,14 @@ ExitStatus RunSend(VerbContext& context) {
         ArrangeForRegister(context.ECR, context.Articles);
     }
     const std::vector<int> locations = PresentLocations(context.Articles);
-    ImageWriting writing(&context.Image, context.ECR, ImageKeeper::Writing::FullSend, context.Log);
-    const SendOutcome sent = SendArticles(context.ECR, context.Articles, locations,
-                                          context.Progress, context.Log, &context.Image);
+    const SendOutcome sent = SendArticleList(context.ECR, context.Image, context.Articles,
+                                             locations, context.Progress, context.Log);
+    if (sent.Blocked) {
+        return ExitUsage;
+    }
     if (sent.Stopped) {
         context.Log.Line(SendStoppedSummary(sent, static_cast<int>(locations.size())));
         return ExitInterrupted;
     }
-    writing.EndedNormally();
     return sent.Refused > 0 ? ExitRefused : ExitDone;
 }

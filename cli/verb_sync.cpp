@@ -35,8 +35,12 @@ ExitStatus RunSync(VerbContext& context) {
     SyncOptions options;
     options.DryRun = context.Options.DryRun;
     options.Prune = context.Options.Prune;
+    options.Verify = context.Options.Verify;
     const SyncOutcome outcome = SyncArticles(context.ECR, context.Image, context.Articles, options,
                                              context.Progress, context.Log);
+    if (outcome.Blocked) {
+        return ExitUsage;
+    }
     if (!outcome.Trusted) {
         return ExitRefused;
     }
@@ -48,5 +52,5 @@ ExitStatus RunSync(VerbContext& context) {
         context.Log.Line(SyncStoppedSummary(outcome));
         return ExitInterrupted;
     }
-    return outcome.Refused > 0 ? ExitRefused : ExitDone;
+    return outcome.Refused > 0 || outcome.Differing > 0 ? ExitRefused : ExitDone;
 }

@@ -110,7 +110,12 @@ std::string WriteArticle(const std::string& parameters, RegisterState& state,
     if (const std::optional<int> refusal = faults.WriteRefusal(*location)) {
         return Code(*refusal);
     }
-    return Code(state.Write(*location, ParseProgrammingText(rest)));
+    const int code = state.Write(*location, ParseProgrammingText(rest));
+    if (const std::optional<StoredArticle> altered = faults.WriteAlteration(*location);
+        altered && code == RegisterCode::Ok) {
+        state.Put(*location, *altered);
+    }
+    return Code(code);
 }
 
 std::string ReadArticle(const std::string& parameters, RegisterState& state,

@@ -5,8 +5,8 @@
 #include <cstdlib>
 #include <functional>
 
-#include "text/utf8_text.h"
 #include "text/code_page.h"
+#include "text/utf8_text.h"
 
 const char EmulatorUsage[] =
     "Usage: talon-emulator [options]\n"
@@ -21,6 +21,8 @@ const char EmulatorUsage[] =
     "  --delay MS       processing time before each reply\n"
     "  --demo           start with a few demo articles at locations 1 to 8\n"
     "  --articles FILE  start with the articles of this article text file\n"
+    "  --ibfm TEXT      the fiscal module id of the status reply (default TE000001);\n"
+    "                   the program names a register's image after it\n"
     "  --link PATH      also make PATH a symbolic link to the device\n"
     "  --help           show this text\n";
 
@@ -72,6 +74,11 @@ const OptionEntry Entries[] = {
     {"--articles", true,
      [](EmulatorCommandLine& c, const std::string& v) {
          c.Options.ArticleFile = v;
+         return !v.empty();
+     }},
+    {"--ibfm", true,
+     [](EmulatorCommandLine& c, const std::string& v) {
+         c.Options.FiscalModule = Utf16ToCp1251(Utf8ToUtf16(v));
          return !v.empty();
      }},
     {"--link", true,

@@ -89,6 +89,11 @@ void TalonEmulator::GarbageForWrites(int location, const std::string& bytes) {
     S->Faults.GarbageForWrites(location, bytes);
 }
 
+void TalonEmulator::AlterWrites(int location, const TalonPLUItem& stored) {
+    const Hold hold(S->Lock);
+    S->Faults.AlterWrites(location, FromPLUItem(stored));
+}
+
 void TalonEmulator::SetNextIDFault(NextIDFault fault) {
     const Hold hold(S->Lock);
     S->Faults.SetNextIDFault(fault);

@@ -40,6 +40,14 @@ std::optional<std::string> FaultPlan::WriteGarbageFor(int location) const {
     return found->second;
 }
 
+std::optional<StoredArticle> FaultPlan::WriteAlteration(int location) const {
+    const auto found = Alterations.find(location);
+    if (found == Alterations.end()) {
+        return std::nullopt;
+    }
+    return found->second;
+}
+
 std::string FaultPlan::SpoilBody(std::string body) {
     if (NoDigits) {
         body = NoDigitsBody;

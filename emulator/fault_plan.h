@@ -4,6 +4,7 @@
 #include <optional>
 #include <string>
 
+#include "emulator/article_text.h"
 #include "emulator/talon_emulator.h"
 
 // The faults the emulator is asked to play. Spoiling faults apply to the next framed
@@ -22,6 +23,7 @@ public:
     void GarbageForWrites(int location, const std::string& bytes) {
         WriteGarbage[location] = bytes;
     }
+    void AlterWrites(int location, const StoredArticle& stored) { Alterations[location] = stored; }
     void SetNextIDFault(NextIDFault fault) { NextID = fault; }
     void Clear() { *this = FaultPlan(); }
 
@@ -31,6 +33,8 @@ public:
     std::optional<int> TakeRefusal();
     std::optional<int> WriteRefusal(int location) const;
     std::optional<std::string> WriteGarbageFor(int location) const;
+    // What an accepted write of this location leaves in the register instead.
+    std::optional<StoredArticle> WriteAlteration(int location) const;
     NextIDFault GetNextIDFault() const { return NextID; }
     // The body of the next framed reply, the one-reply body faults taken.
     std::string SpoilBody(std::string body);
@@ -50,6 +54,7 @@ private:
     std::optional<int> Refusal;
     std::map<int, int> WriteRefusals;
     std::map<int, std::string> WriteGarbage;
+    std::map<int, StoredArticle> Alterations;
     NextIDFault NextID = NextIDFault::None;
 };
 

@@ -10,7 +10,8 @@ constexpr char KorvalVersion[] = "\xCA\xCE\xD0\xC2\xC0\xCB \xD2\xC0\xCB\xCE\xCD 
 } // namespace
 
 RegisterState::RegisterState(const EmulatorOptions& options)
-    : Password(options.Password), Version(options.Version), ArticleLimit(options.ArticleLimit) {}
+    : Password(options.Password), Version(options.Version), FiscalModule(options.FiscalModule),
+      ArticleLimit(options.ArticleLimit) {}
 
 int RegisterState::LogIn(const std::string& password) {
     Logged = password == Password;

@@ -18,6 +18,7 @@ public:
     bool PrintingOn() const { return Printing; }
     void SetVersion(const std::string& version) { Version = version; }
     const std::string& GetVersion() const { return Version; }
+    const std::string& GetFiscalModule() const { return FiscalModule; }
     // Locations 1 to Limit()-1 can be programmed.
     int Limit() const;
 
@@ -38,6 +39,7 @@ private:
 
     std::string Password;
     std::string Version;
+    std::string FiscalModule;
     int ArticleLimit;
     bool Logged = false;
     bool Printing = false;

@@ -10,7 +10,6 @@ constexpr int Model = 12;
 constexpr int Fiscalized = 1;
 constexpr int Totalizers = 6;
 constexpr char TaxId[] = "100200300";
-constexpr char FiscalModuleId[] = "TE000001";
 constexpr int Departments = 16;
 constexpr int ProgrammableKeys = 60;
 constexpr int Cashiers = 8;
@@ -43,7 +42,7 @@ std::string StatusText(const RegisterState& state) {
     Put(out, today.tm_mon + FirstMonth, SEP);
     Put(out, today.tm_mday, SEP);
     Put(out, TaxId, LF);
-    Put(out, FiscalModuleId, LF);
+    Put(out, state.GetFiscalModule(), LF);
     Put(out, state.GetVersion(), LF);
     Put(out, Departments, TAB);
     Put(out, ProgrammableKeys, TAB);

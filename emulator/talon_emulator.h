@@ -17,6 +17,7 @@ struct EmulatorOptions {
     int CommandDelayMs = 0;    // processing delay before each reply
     bool DemoArticles = false; // start with the small built-in demo set
     std::string ArticleFile;   // article text file to start with (UTF-16 article file format)
+    std::string FiscalModule = "TE000001"; // the status's fiscal module id, which names the image
     // Keep every frame received for ReceivedFrames/ReceivedCommands. The record grows with
     // every command, so a long-running emulator that nobody asks for it keeps none.
     bool KeepRecord = true;
@@ -64,6 +65,9 @@ public:
     void RefuseWrites(int location, int code); // writes of this location get the code
     // Writes of this location are carried out and answered with these bytes instead.
     void GarbageForWrites(int location, const std::string& bytes);
+    // Writes of this location are accepted, and the register then holds `stored` there (as
+    // if someone changed it on the keyboard right after).
+    void AlterWrites(int location, const TalonPLUItem& stored);
     void SetNextIDFault(NextIDFault fault);
     void Resume(); // clears every fault
     // The device vanishes: the master side is closed. Start() serves a new one.

@@ -17,8 +17,11 @@ bool EraseArticle(TalonECR& ecr, const EraseTarget& target, LogSink& log, ImageK
     if (!erased) {
         log.Line(target.Name);
         log.Line(RegisterErrorLine(ecr));
-    } else if (image != nullptr) {
+    }
+    if (image != nullptr && erased) {
         image->Erased(target.Number);
+    } else if (image != nullptr) {
+        image->Refused(target.Number);
     }
     return erased;
 }
@@ -33,6 +36,10 @@ EraseOutcome EraseArticles(TalonECR& ecr, const std::vector<EraseTarget>& target
             outcome.Stopped = true;
             break;
         }
+        if (image != nullptr && image->JournalFailed()) {
+            outcome.Blocked = true; // the log has said why
+            break;
+        }
         if (target.Number != ProtectedLocation) {
             const bool gone = EraseArticle(ecr, target, log, image);
             ++(gone ? outcome.Erased : outcome.Refused);
@@ -44,6 +51,37 @@ EraseOutcome EraseArticles(TalonECR& ecr, const std::vector<EraseTarget>& target
     }
     progress.End();
     return outcome;
+}
+
+EraseOutcome EraseArticleList(TalonECR& ecr, ImageKeeper& image,
+                              const std::vector<EraseTarget>& targets, ProgressSink& progress,
+                              LogSink& log, const ErasedTarget& erased) {
+    ImageWriting writing(image, ecr, ImageKeeper::Writing::Patch, ErasePlan(targets), log,
+                         HistoryOperation::Erase);
+    if (!writing.Ready()) {
+        EraseOutcome blocked;
+        blocked.Blocked = true;
+        return blocked;
+    }
+    const EraseOutcome outcome = EraseArticles(ecr, targets, progress, log, &image, erased);
+    writing.Ended(outcome.Stopped || outcome.Blocked);
+    return outcome;
+}
+
+EraseOutcome EraseOneArticle(TalonECR& ecr, ImageKeeper& image, const EraseTarget& target,
+                             LogSink& log) {
+    NoProgress progress;
+    return EraseArticleList(ecr, image, {target}, progress, log);
+}
+
+std::vector<PlannedStep> ErasePlan(const std::vector<EraseTarget>& targets) {
+    std::vector<PlannedStep> plan;
+    for (const EraseTarget& target : targets) {
+        if (target.Number != ProtectedLocation) {
+            plan.push_back({JournalStep::Erase, target.Number, TalonPLUItem()});
+        }
+    }
+    return plan;
 }
 
 std::vector<EraseTarget> ListedTargets(const ArticleTable& table) {

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "articles/article_table.h"
+#include "operations/image_journal.h"
 #include "text/ecr_string.h"
 
 class ImageKeeper;
@@ -21,10 +22,13 @@ struct EraseOutcome {
     int Erased = 0;
     int Refused = 0;
     bool Stopped = false;
+    // The image is held elsewhere or its journal cannot be written: nothing (more) sent.
+    bool Blocked = false;
 };
 
 // Erases one article. A refusal is logged under its name with the register's error line;
 // a broken link is logged under the name and thrown on. True when the register erased it.
+// The image, when given, learns the reply.
 bool EraseArticle(TalonECR& ecr, const EraseTarget& target, LogSink& log,
                   ImageKeeper* image = nullptr);
 
@@ -37,6 +41,16 @@ using ErasedTarget = std::function<void(const EraseTarget& target)>;
 EraseOutcome EraseArticles(TalonECR& ecr, const std::vector<EraseTarget>& targets,
                            ProgressSink& progress, LogSink& log, ImageKeeper* image = nullptr,
                            const ErasedTarget& erased = {});
+
+// The erases above, or one erase, with the image's bookkeeping.
+EraseOutcome EraseArticleList(TalonECR& ecr, ImageKeeper& image,
+                              const std::vector<EraseTarget>& targets, ProgressSink& progress,
+                              LogSink& log, const ErasedTarget& erased = {});
+EraseOutcome EraseOneArticle(TalonECR& ecr, ImageKeeper& image, const EraseTarget& target,
+                             LogSink& log);
+
+// The erases of these targets as a journal's plan (location 1 left out).
+std::vector<PlannedStep> ErasePlan(const std::vector<EraseTarget>& targets);
 
 // The articles of a listed table as erase targets, under their register numbers.
 std::vector<EraseTarget> ListedTargets(const ArticleTable& table);

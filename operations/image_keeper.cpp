@@ -1,15 +1,17 @@
 #include "operations/image_keeper.h"
 
+#include <filesystem>
+
 #include "ecr/talon_ecr.h"
 #include "operations/operation_sinks.h"
 #include "text/code_page.h"
+#include "text/file_path.h"
 #include "text/utf8_text.h"
 
 namespace {
 
 const char* const NoImage = "nema slike";
 const char* const CutShort = "prekinut rad";
-const char* const WrongCount = "broj artikala";
 
 // The folder's path is UTF-8 (as Windows paths are kept, and as other systems name files
 // nowadays); the log's lines are in the register's code page.
@@ -24,31 +26,136 @@ ECRString HistoryNotSavedLine(const std::string& path, int lines) {
            " nije moguce upisati (izostalo redova: " + ECRString(lines) + ")";
 }
 
+ECRString BusyLine(const std::string& name) {
+    return ECRString("Slika kase ") + name.c_str() +
+           " je zauzeta: sa ovom kasom vec radi drugi program";
+}
+
+void TakeReply(RegisterImage& image, const JournalReply& reply) {
+    switch (reply.What) {
+    case JournalReply::Written:
+        image.Articles[reply.Location] = reply.Item;
+        break;
+    case JournalReply::Erased:
+        image.Articles.erase(reply.Location);
+        break;
+    case JournalReply::Refused:
+        break;
+    }
+}
+
 } // namespace
 
 ImageKeeper::ImageKeeper(std::string folder) : Folder(std::move(folder)) {}
 
 void ImageKeeper::Identify(const TalonStatusItem& status) {
-    Name = ImageName(status);
-    Store = std::make_unique<ImageStore>(Folder, Name);
-    Trusted = false;
+    const std::string name = ImageName(status);
+    if (Store && name == Name) {
+        return;
+    }
+    Release();
+    Name = name;
+    Store = std::make_unique<ImageStore>(Folder, name);
 }
 
-std::string ImageKeeper::Check(int registerArticles) {
+void ImageKeeper::IdentifyFrom(TalonECR& ecr) {
+    if (!Store) {
+        ecr.RequestStatus();
+        Identify(ecr.GetStatusItem());
+    }
+}
+
+bool ImageKeeper::Hold(LogSink& log) {
+    if (Lock.Held()) {
+        return true;
+    }
+    std::error_code failed;
+    std::filesystem::create_directories(FileSystemPath(Folder), failed);
+    switch (Store ? Lock.Take(Store->LockPath()) : ImageLock::Outcome::Failed) {
+    case ImageLock::Outcome::Held:
+        return true;
+    case ImageLock::Outcome::Busy:
+        log.Line(BusyLine(Name));
+        return false;
+    case ImageLock::Outcome::Failed:
+        break;
+    }
+    log.Line(NotSavedLine(Folder));
+    return false;
+}
+
+void ImageKeeper::Release() {
+    Lock.Drop();
+    // What this program knew of the image may change as soon as another can write it.
     Trusted = false;
+    Loaded = false;
+}
+
+std::string ImageKeeper::Load() {
+    Trusted = false;
+    Loaded = false;
+    Taken = false;
+    Unknown.reset();
     if (!Store || !Store->Exists() || !Store->Load(Current)) {
         Current = RegisterImage();
         return NoImage;
     }
-    if (Store->InProgress()) {
-        return CutShort;
+    const std::string kept = Store->KeptReason();
+    if (!kept.empty()) {
+        return kept;
     }
+    if (Store->InProgress()) {
+        const JournalReading journal = ReadJournal(Store->MarkPath());
+        if (!journal.Usable) {
+            return CutShort;
+        }
+        for (const JournalReply& reply : journal.Replies) {
+            TakeReply(Current, reply);
+        }
+        Unknown = journal.InFlight;
+        Taken = true;
+    }
+    Loaded = true;
+    return {};
+}
+
+void ImageKeeper::Resolve(int location, const TalonPLUItem* held) {
+    if (held != nullptr) {
+        Current.Articles[location] = *held;
+    } else {
+        Current.Articles.erase(location);
+    }
+    Unknown.reset();
+}
+
+bool ImageKeeper::Settle(LogSink& log) {
+    if (!Loaded || Unknown) {
+        log.Line(ECRString("Slika kase nije pouzdana (") + CutShort + ")");
+        return false;
+    }
+    if (Taken && (!Store->Save(Current) || !Store->MarkClean())) {
+        log.Line(NotSavedLine(Folder));
+        return false;
+    }
+    Taken = false;
     Trusted = true;
-    return static_cast<int>(Current.Articles.size()) == registerArticles ? "" : WrongCount;
+    return true;
+}
+
+void ImageKeeper::Distrust(const std::string& reason, LogSink& log) {
+    Trusted = false;
+    Loaded = false;
+    if (Store && Store->Exists() && Store->KeptReason() != reason && !Store->KeepReason(reason)) {
+        log.Line(NotSavedLine(Folder));
+    }
 }
 
 void ImageKeeper::Listed(const TalonStatusItem& status, const ArticleTable& table, LogSink& log) {
     Identify(status);
+    const ImageHold hold(*this, log);
+    if (!hold.Held()) {
+        return;
+    }
     Trusted = false;
     Current = RegisterImage();
     for (const TalonPLUItem& item : table) {
@@ -56,31 +163,49 @@ void ImageKeeper::Listed(const TalonStatusItem& status, const ArticleTable& tabl
             Current.Articles[item.GetThisID()] = item;
         }
     }
-    Save(true, log);
+    if (!Store->Save(Current) || !Store->ForgetReason() || !Store->MarkClean()) {
+        log.Line(NotSavedLine(Folder));
+    }
 }
 
-void ImageKeeper::BeginWriting(TalonECR& ecr, Writing kind, HistoryOperation operation) {
-    if (!Store) {
-        ecr.RequestStatus();
-        Identify(ecr.GetStatusItem());
-    }
+bool ImageKeeper::BeginWriting(TalonECR& ecr, Writing kind, const std::vector<PlannedStep>& plan,
+                               LogSink& log, HistoryOperation operation) {
+    IdentifyFrom(ecr);
     // An image just checked need not be read again.
-    const bool trusted = (Trusted && !Store->InProgress()) ||
-                         (Store->Exists() && !Store->InProgress() && Store->Load(Current));
+    const bool trusted = Trusted || (Store->Exists() && !Store->InProgress() &&
+                                     Store->KeptReason().empty() && Store->Load(Current));
     if (!trusted) {
         Current = RegisterImage();
     }
     Trusted = false;
-    CleanAtEnd = trusted || kind == Writing::FullSend;
+    Loaded = false;
+    Kind = kind;
+    BaseTrusted = trusted;
+    JournalBroken = false;
+    if (!Journal.Start(Store->MarkPath(), trusted, plan)) {
+        log.Line(NotSavedLine(Folder));
+        return false;
+    }
+    WritingLog = &log;
     Writing_ = true;
     History.Begin(HistoryPath(Folder, Name), operation, trusted);
-    Store->MarkInProgress();
+    return true;
+}
+
+void ImageKeeper::Record(const JournalReply& reply) {
+    if (!JournalBroken && !Journal.Add(reply)) {
+        JournalBroken = true;
+        if (WritingLog != nullptr) {
+            WritingLog->Line(NotSavedLine(Folder));
+        }
+    }
 }
 
 void ImageKeeper::Written(int location, const TalonPLUItem& item) {
     if (Writing_) {
         History.Record(location, Current, &item);
         Current.Articles[location] = item;
+        Record({JournalReply::Written, location, item});
     }
 }
 
@@ -88,39 +213,63 @@ void ImageKeeper::Erased(int location) {
     if (Writing_) {
         History.Record(location, Current, nullptr);
         Current.Articles.erase(location);
+        Record({JournalReply::Erased, location, TalonPLUItem()});
     }
 }
 
-void ImageKeeper::EndWriting(bool normally, LogSink& log) {
+void ImageKeeper::Refused(int location) {
     if (Writing_) {
-        Writing_ = false;
-        if (History.Failures() > 0) {
-            log.Line(HistoryNotSavedLine(History.Path(), History.Failures()));
-        }
-        Save(normally && CleanAtEnd, log);
+        Record({JournalReply::Refused, location, TalonPLUItem()});
     }
 }
 
-void ImageKeeper::Save(bool clean, LogSink& log) {
+void ImageKeeper::EndWriting(Ending ending, LogSink& log) {
+    if (!Writing_) {
+        return;
+    }
+    Writing_ = false;
+    WritingLog = nullptr;
+    Journal.Close();
+    if (History.Failures() > 0) {
+        log.Line(HistoryNotSavedLine(History.Path(), History.Failures()));
+    }
+    const bool rebuilt = Kind == Writing::FullSend && ending == Ending::Completed;
+    const bool clean = ending != Ending::Broken && (BaseTrusted || rebuilt);
+    // Without a clean end the journal stays: the next sync takes the register's state
+    // from it, or refuses the image when it was not trusted to begin with.
     if (!Store->Save(Current)) {
         log.Line(NotSavedLine(Folder));
         return;
     }
-    if (clean && !Store->MarkClean()) {
+    if (clean && ((rebuilt && !Store->ForgetReason()) || !Store->MarkClean())) {
         log.Line(NotSavedLine(Folder));
+        return;
+    }
+    Trusted = clean;
+}
+
+ImageHold::ImageHold(ImageKeeper& keeper, LogSink& log) : Keeper(keeper), Took(!keeper.Holding()) {
+    Ok = Keeper.Hold(log);
+}
+
+ImageHold::~ImageHold() {
+    if (Took && Ok) {
+        Keeper.Release();
     }
 }
 
-ImageWriting::ImageWriting(ImageKeeper* keeper, TalonECR& ecr, ImageKeeper::Writing kind,
-                           LogSink& log, HistoryOperation operation)
+ImageWriting::ImageWriting(ImageKeeper& keeper, TalonECR& ecr, ImageKeeper::Writing kind,
+                           const std::vector<PlannedStep>& plan, LogSink& log,
+                           HistoryOperation operation)
     : Keeper(keeper), Log(log) {
-    if (Keeper != nullptr) {
-        Keeper->BeginWriting(ecr, kind, operation);
-    }
+    Keeper.IdentifyFrom(ecr);
+    Hold = std::make_unique<ImageHold>(Keeper, Log);
+    Began = Hold->Held() && Keeper.BeginWriting(ecr, kind, plan, Log, operation);
 }
 
 ImageWriting::~ImageWriting() {
-    if (Keeper != nullptr) {
-        Keeper->EndWriting(Normally, Log);
+    if (Began) {
+        Keeper.EndWriting(End, Log);
     }
+    Hold.reset();
 }

@@ -1,6 +1,7 @@
 #include "operations/list_articles.h"
 
 #include "ecr/talon_ecr.h"
+#include "operations/image_keeper.h"
 #include "operations/operation_sinks.h"
 
 namespace {
@@ -44,5 +45,15 @@ ListOutcome ListArticles(TalonECR& ecr, ArticleTable& table, ProgressSink& progr
         asked = next;
     }
     progress.End();
+    return outcome;
+}
+
+ListOutcome ListArticles(TalonECR& ecr, ImageKeeper& image, ArticleTable& table,
+                         ProgressSink& progress, LogSink& log, const ListedEntry& listed) {
+    const ListOutcome outcome = ListArticles(ecr, table, progress, listed);
+    // One cut short is not the register's whole list: the image keeps what it had.
+    if (!outcome.Stopped) {
+        image.Listed(ecr.GetStatusItem(), table, log);
+    }
     return outcome;
 }

@@ -4,6 +4,8 @@
 
 #include "articles/article_table.h"
 
+class ImageKeeper;
+class LogSink;
 class ProgressSink;
 class TalonECR;
 
@@ -22,3 +24,7 @@ using ListedEntry = std::function<void(int place, const TalonPLUItem& entry)>;
 // the location it was asked for. A broken link is thrown on.
 ListOutcome ListArticles(TalonECR& ecr, ArticleTable& table, ProgressSink& progress,
                          const ListedEntry& listed = {});
+
+// The listing, and a complete one replaces the register's image.
+ListOutcome ListArticles(TalonECR& ecr, ImageKeeper& image, ArticleTable& table,
+                         ProgressSink& progress, LogSink& log, const ListedEntry& listed = {});

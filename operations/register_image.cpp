@@ -18,6 +18,9 @@ namespace {
 constexpr char Tab = '\t';
 const char* const ImageSuffix = ".txt";
 const char* const MarkSuffix = ".in-progress";
+const char* const ReasonSuffix = ".untrusted";
+const char* const LockSuffix = ".lock";
+constexpr std::size_t MaxReasonLength = 200;
 const char* const AppFolder = "talonsendplu";
 const char* const ImagesFolder = "registers";
 
@@ -109,6 +112,14 @@ std::string ImageStore::MarkPath() const {
     return Folder + "/" + Name + MarkSuffix;
 }
 
+std::string ImageStore::ReasonPath() const {
+    return Folder + "/" + Name + ReasonSuffix;
+}
+
+std::string ImageStore::LockPath() const {
+    return Folder + "/" + Name + LockSuffix;
+}
+
 bool ImageStore::Exists() const {
     std::error_code ignored;
     return std::filesystem::exists(FileSystemPath(ImagePath()), ignored);
@@ -160,4 +171,30 @@ bool ImageStore::MarkInProgress() const {
 bool ImageStore::MarkClean() const {
     std::error_code failed;
     return std::filesystem::remove(FileSystemPath(MarkPath()), failed) || !failed;
+}
+
+std::string ImageStore::KeptReason() const {
+    std::unique_ptr<std::FILE, FileCloser> file(OpenFile(ReasonPath(), "rb"));
+    if (!file) {
+        return {};
+    }
+    char text[MaxReasonLength + 1] = {};
+    const std::size_t n = std::fread(text, 1, MaxReasonLength, file.get());
+    std::string reason(text, n);
+    while (!reason.empty() && (reason.back() == '\n' || reason.back() == '\r')) {
+        reason.pop_back();
+    }
+    // A reason file left empty (a full disk) still says the image failed.
+    return reason.empty() ? std::string("?") : reason;
+}
+
+bool ImageStore::KeepReason(const std::string& reason) const {
+    std::error_code failed;
+    std::filesystem::create_directories(FileSystemPath(Folder), failed);
+    return ReplaceFileContent(ReasonPath(), reason + "\n");
+}
+
+bool ImageStore::ForgetReason() const {
+    std::error_code failed;
+    return std::filesystem::remove(FileSystemPath(ReasonPath()), failed) || !failed;
 }

@@ -28,7 +28,9 @@ std::string ImageNameOf(const std::string& text);
 // own data folder).
 std::string DefaultImageFolder();
 
-// An image file and its "in progress" mark, in one folder.
+// An image file, its "in progress" mark (the journal of the operation writing it), the
+// reason it failed a check (kept until a complete listing or a full send) and its lock
+// file, in one folder.
 class ImageStore {
 public:
     ImageStore(std::string folder, std::string name);
@@ -41,10 +43,17 @@ public:
     bool Save(const RegisterImage& image) const;
     bool MarkInProgress() const;
     bool MarkClean() const;
+    // The reason the image failed a check; "" when none is kept.
+    std::string KeptReason() const;
+    bool KeepReason(const std::string& reason) const;
+    bool ForgetReason() const;
+
+    std::string MarkPath() const;
+    std::string LockPath() const;
 
 private:
     std::string ImagePath() const;
-    std::string MarkPath() const;
+    std::string ReasonPath() const;
 
     std::string Folder;
     std::string Name;

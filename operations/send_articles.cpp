@@ -1,31 +1,13 @@
 #include "operations/send_articles.h"
 
-#include "ecr/talon_ecr.h"
 #include "operations/image_keeper.h"
 #include "operations/operation_sinks.h"
-#include "operations/register_log.h"
-#include "serial/ecr_error.h"
+#include "operations/write_article.h"
 
 namespace {
 
 bool IsTableIndex(int location) {
     return location >= 0 && location < ArticleTableSize;
-}
-
-// The register's code for one write; the name goes to the log before any failure line.
-std::int32_t WriteOne(TalonECR& ecr, const TalonPLUItem& item, int location, LogSink& log) {
-    std::int32_t code = 0;
-    try {
-        code = ecr.WriteArticle(item, location);
-    } catch (const ECRError&) {
-        log.Line(item.GetDescription());
-        throw;
-    }
-    if (code != 0) {
-        log.Line(item.GetDescription());
-        log.Line(RegisterErrorLine(ecr));
-    }
-    return code;
 }
 
 } // namespace
@@ -40,17 +22,46 @@ SendOutcome SendArticles(TalonECR& ecr, const ArticleTable& table,
             outcome.Stopped = true;
             break;
         }
+        if (image != nullptr && image->JournalFailed()) {
+            outcome.Blocked = true; // the log has said why
+            break;
+        }
         if (IsTableIndex(location)) {
-            const bool written = WriteOne(ecr, table[location], location, log) == 0;
+            const bool written = WriteArticle(ecr, table[location], location, log, image) == 0;
             ++(written ? outcome.Written : outcome.Refused);
-            if (written && image != nullptr) {
-                image->Written(location, table[location]);
+            if (written) {
+                outcome.Accepted.push_back(location);
             }
         }
         progress.Step(1);
     }
     progress.End();
     return outcome;
+}
+
+SendOutcome SendArticleList(TalonECR& ecr, ImageKeeper& image, const ArticleTable& table,
+                            const std::vector<int>& locations, ProgressSink& progress,
+                            LogSink& log) {
+    ImageWriting writing(image, ecr, ImageKeeper::Writing::FullSend, WritePlan(table, locations),
+                         log);
+    if (!writing.Ready()) {
+        SendOutcome blocked;
+        blocked.Blocked = true;
+        return blocked;
+    }
+    const SendOutcome outcome = SendArticles(ecr, table, locations, progress, log, &image);
+    writing.Ended(outcome.Stopped || outcome.Blocked);
+    return outcome;
+}
+
+std::vector<PlannedStep> WritePlan(const ArticleTable& table, const std::vector<int>& locations) {
+    std::vector<PlannedStep> plan;
+    for (int location : locations) {
+        if (IsTableIndex(location)) {
+            plan.push_back({JournalStep::Write, location, table[location]});
+        }
+    }
+    return plan;
 }
 
 std::vector<int> PresentLocations(const ArticleTable& table) {

@@ -1,5 +1,8 @@
 #include "operations/sync_articles.h"
 
+#include <algorithm>
+#include <iterator>
+#include <random>
 #include <string>
 
 #include "ecr/talon_ecr.h"
@@ -11,41 +14,66 @@
 namespace {
 
 constexpr int SampleSize = 8;
+const char* const WrongCount = "broj artikala";
 
 ECRString UntrustedLine(const std::string& reason) {
     return ECRString("Slika kase nije pouzdana (") + reason.c_str() +
            "): potrebno je Prikazi ili Posalji";
 }
 
-// Up to SampleSize locations spread evenly over the image, first and last included.
+std::string DifferingReason(int location) {
+    return "artikal " + std::to_string(location) + " se razlikuje";
+}
+
+// Up to SampleSize locations drawn at random, the lowest and the highest always among
+// them: syncs day after day cover the whole table.
 std::vector<int> SampleLocations(const RegisterImage& image) {
-    const std::vector<int> all = [&] {
-        std::vector<int> locations;
-        for (const auto& entry : image.Articles) {
-            locations.push_back(entry.first);
-        }
-        return locations;
-    }();
+    std::vector<int> all;
+    for (const auto& entry : image.Articles) {
+        all.push_back(entry.first);
+    }
     if (all.size() <= static_cast<std::size_t>(SampleSize)) {
         return all;
     }
-    std::vector<int> sample;
-    for (int i = 0; i < SampleSize; ++i) {
-        sample.push_back(all[i * (all.size() - 1) / (SampleSize - 1)]);
-    }
+    std::vector<int> sample{all.front(), all.back()};
+    std::mt19937 random(std::random_device{}());
+    std::sample(all.begin() + 1, all.end() - 1, std::back_inserter(sample), SampleSize - 2, random);
     return sample;
+}
+
+// The article the register holds at a location; false when it holds none.
+bool ReadBack(TalonECR& ecr, int location, TalonPLUItem& read) {
+    read = TalonPLUItem();
+    ecr.ReadArticle(location, read);
+    return read.GetThisID() == location && IsPresent(read);
 }
 
 // "" when every sampled article reads back as the image has it.
 std::string CheckSample(TalonECR& ecr, const RegisterImage& image) {
     for (int location : SampleLocations(image)) {
         TalonPLUItem read;
-        ecr.ReadArticle(location, read);
-        if (read.GetThisID() != location || !SameProgramming(read, image.Articles.at(location))) {
-            return "artikal " + std::to_string(location) + " se razlikuje";
+        if (!ReadBack(ecr, location, read) || !SameProgramming(read, image.Articles.at(location))) {
+            return DifferingReason(location);
         }
     }
     return {};
+}
+
+// The image against the register; "" when it can be trusted.
+std::string CheckImage(TalonECR& ecr, ImageKeeper& image, int registerArticles) {
+    const std::string reason = image.Load();
+    if (!reason.empty()) {
+        return reason;
+    }
+    if (const std::optional<int> location = image.InFlight()) {
+        TalonPLUItem read;
+        const bool held = ReadBack(ecr, *location, read);
+        image.Resolve(*location, held ? &read : nullptr);
+    }
+    if (static_cast<int>(image.Image().Articles.size()) != registerArticles) {
+        return WrongCount;
+    }
+    return CheckSample(ecr, image.Image());
 }
 
 void FindChanges(const RegisterImage& image, const ArticleTable& table, bool prune,
@@ -79,23 +107,51 @@ ECRString SummaryLine(const SyncOutcome& o, bool prune) {
     return prune ? line + ", obrisano " + ECRString(o.Erased) : line;
 }
 
-void WriteChanges(TalonECR& ecr, ImageKeeper& image, const ArticleTable& table, bool prune,
-                  ProgressSink& progress, LogSink& log, SyncOutcome& outcome) {
-    ImageWriting writing(&image, ecr, ImageKeeper::Writing::Patch, log, HistoryOperation::Sync);
+// Every written location read back; one that differs makes the image untrusted.
+void VerifyWritten(TalonECR& ecr, ImageKeeper& image, const ArticleTable& table,
+                   const std::vector<int>& written, LogSink& log, SyncOutcome& outcome) {
+    std::string reason;
+    for (int location : written) {
+        TalonPLUItem read;
+        if (!ReadBack(ecr, location, read) || !SameProgramming(read, table[location])) {
+            log.Line(ECRString("Artikal ") + ECRString(location) + " se razlikuje posle upisa");
+            ++outcome.Differing;
+            reason = reason.empty() ? DifferingReason(location) : reason;
+        }
+    }
+    if (!reason.empty()) {
+        image.Distrust(reason, log);
+    }
+}
+
+// The writes, then the erases, under one journal.
+std::vector<int> WriteChanges(TalonECR& ecr, ImageKeeper& image, const ArticleTable& table,
+                              bool prune, ProgressSink& progress, LogSink& log,
+                              SyncOutcome& outcome) {
     const std::vector<EraseTarget> targets = PruneTargets(image.Image(), outcome.ToErase);
+    std::vector<PlannedStep> plan = WritePlan(table, outcome.ToWrite);
+    const std::vector<PlannedStep> erases = ErasePlan(targets);
+    plan.insert(plan.end(), erases.begin(), erases.end());
+    ImageWriting writing(image, ecr, ImageKeeper::Writing::Patch, plan, log,
+                         HistoryOperation::Sync);
+    if (!writing.Ready()) {
+        outcome.Blocked = true;
+        return {};
+    }
     const SendOutcome sent = SendArticles(ecr, table, outcome.ToWrite, progress, log, &image);
     outcome.Written = sent.Written;
     outcome.Refused = sent.Refused;
     outcome.Stopped = sent.Stopped;
-    if (prune && !outcome.Stopped) {
+    outcome.Blocked = sent.Blocked;
+    if (prune && !outcome.Stopped && !outcome.Blocked) {
         const EraseOutcome erased = EraseArticles(ecr, targets, progress, log, &image);
         outcome.Erased = erased.Erased;
         outcome.Refused += erased.Refused;
         outcome.Stopped = erased.Stopped;
+        outcome.Blocked = erased.Blocked;
     }
-    if (!outcome.Stopped) {
-        writing.EndedNormally();
-    }
+    writing.Ended(outcome.Stopped || outcome.Blocked);
+    return sent.Accepted;
 }
 
 } // namespace
@@ -105,18 +161,32 @@ SyncOutcome SyncArticles(TalonECR& ecr, ImageKeeper& image, const ArticleTable& 
     SyncOutcome outcome;
     ecr.RequestStatus();
     image.Identify(ecr.GetStatusItem());
-    std::string reason = image.Check(ecr.GetStatusItem().GetArticles());
-    if (reason.empty()) {
-        reason = CheckSample(ecr, image.Image());
+    const ImageHold hold(image, log);
+    if (!hold.Held()) {
+        outcome.Blocked = true;
+        return outcome;
     }
+    const std::string reason = CheckImage(ecr, image, ecr.GetStatusItem().GetArticles());
     if (!reason.empty()) {
+        image.Distrust(reason, log);
         log.Line(UntrustedLine(reason));
+        return outcome;
+    }
+    if (!image.Settle(log)) {
+        outcome.Blocked = true;
         return outcome;
     }
     outcome.Trusted = true;
     FindChanges(image.Image(), table, options.Prune, outcome);
     if (!options.DryRun && (!outcome.ToWrite.empty() || !outcome.ToErase.empty())) {
-        WriteChanges(ecr, image, table, options.Prune, progress, log, outcome);
+        const std::vector<int> written =
+            WriteChanges(ecr, image, table, options.Prune, progress, log, outcome);
+        if (outcome.Blocked) {
+            return outcome;
+        }
+        if (options.Verify && !outcome.Stopped) {
+            VerifyWritten(ecr, image, table, written, log, outcome);
+        }
     }
     log.Line(SummaryLine(outcome, options.Prune));
     return outcome;

@@ -12,22 +12,29 @@ class TalonECR;
 struct SyncOptions {
     bool DryRun = false; // work out the changes, write nothing
     bool Prune = false;  // also erase what the image has and the list has not
+    bool Verify = false; // read back every location written and compare it
 };
 
 struct SyncOutcome {
     bool Trusted = false; // false: the image failed its checks and nothing was written
+    // The image is held elsewhere or its journal cannot be written: nothing (more) sent.
+    bool Blocked = false;
     std::vector<int> ToWrite;
     std::vector<int> ToErase;
     int Written = 0;
     int Refused = 0;
     int Unchanged = 0;
     int Erased = 0;
+    int Differing = 0; // written, but read back otherwise (--verify)
     bool Stopped = false;
 };
 
 // Writes only the locations whose programmed fields differ from the register's image, or
-// that it lacks, after checking the image against the register: clean, the same article
-// count as the status, and a sample of articles read back alike. Ends with the line
+// that it lacks, after checking the image against the register: no failed check kept, the
+// same article count as the status, and a random sample of articles read back alike
+// (the lowest and the highest location always among them). An operation cut short is
+// taken up from its journal: only the location then on the line is read back. A failed
+// check is kept with the image. Ends with the line
 // "Izmene: upisano W, odbijeno R, nepromenjeno U".
 SyncOutcome SyncArticles(TalonECR& ecr, ImageKeeper& image, const ArticleTable& table,
                          const SyncOptions& options, ProgressSink& progress, LogSink& log);

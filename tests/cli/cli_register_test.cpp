@@ -217,8 +217,10 @@ TEST_F(CliOnRegister, TwoRegistersAtOnceOneFailingDoesNotStopTheOther) {
 }
 
 TEST(CliOnTwoRegisters, SendWritesBoth) {
+    EmulatorOptions another;
+    another.FiscalModule = "TE000002"; // a register of its own image: not held by the first
     TalonEmulator first;
-    TalonEmulator second;
+    TalonEmulator second(another);
     first.Start();
     second.Start();
     TempDir dir;

@@ -1,11 +1,14 @@
 // Sending only what changed, against the register's image kept on disk.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <chrono>
+#include <cmath>
 #include <csignal>
 #include <filesystem>
 #include <functional>
 #include <random>
+#include <set>
 #include <thread>
 
 #include "emulator/talon_emulator.h"
@@ -143,6 +146,77 @@ TEST_F(CliSync, AListingCutShortWritesNoImage) {
     EXPECT_FALSE(std::filesystem::exists(Data.Dir() + "/" + ImageFile));
 }
 
+TEST_F(CliSync, AFailedCheckStaysFailedUntilAListing) {
+    const std::string file = WriteArticleFile(Files, Prices(5, 300));
+    ASSERT_EQ(Run({"send", file}).Status, 0);
+    const TalonPLUItem original = Register.Articles().at(4);
+    Register.SetArticle(4, Article("Artikal 3", "1003", "1.99"));
+    const std::string refused =
+        std::string(Untrusted) + "artikal 4 se razlikuje): potrebno je Prikazi ili Posalji";
+    EXPECT_NE(Run({"sync", file}).Err.find(refused), std::string::npos);
+    // A write in between and the article put back on the keyboard: still refused.
+    ASSERT_EQ(Run({"erase", "6"}).Status, 0);
+    Register.SetArticle(4, original);
+    Register.ClearReceived();
+    const CliResult again = Run({"sync", file});
+    EXPECT_EQ(again.Status, 1);
+    EXPECT_NE(again.Err.find(refused), std::string::npos) << again.Err;
+    EXPECT_EQ(Writes(), 0);
+    ASSERT_EQ(Run({"list"}).Status, 0);
+    const CliResult listed = Run({"sync", file});
+    EXPECT_EQ(listed.Status, 0) << listed.Err;
+    ExpectRegisterHolds(Prices(5, 300));
+}
+
+TEST_F(CliSync, TheSampleIsDrawnAfreshWithTheEndsAlwaysIn) {
+    const std::string file = WriteArticleFile(Files, Prices(30, 100));
+    ASSERT_EQ(Run({"send", file}).Status, 0);
+    std::set<std::string> everRead;
+    for (int run = 0; run < 6; ++run) {
+        Register.ClearReceived();
+        ASSERT_EQ(Run({"sync", file, "--dry-run"}).Status, 0);
+        std::set<std::string> read;
+        for (const std::string& command : Register.ReceivedCommands()) {
+            if (command.rfind("$b", 0) == 0) {
+                read.insert(command);
+            }
+        }
+        EXPECT_EQ(read.size(), 8u);
+        EXPECT_EQ(read.count("$b2\t"), 1u);
+        EXPECT_EQ(read.count("$b31\t"), 1u);
+        everRead.insert(read.begin(), read.end());
+    }
+    EXPECT_GT(everRead.size(), 8u); // six draws of 6 among 28 never all alike
+}
+
+TEST_F(CliSync, VerifyFindsAnArticleChangedRightAfterItsWrite) {
+    std::vector<long> prices = Prices(5, 300);
+    ASSERT_EQ(Run({"send", WriteArticleFile(Files, prices)}).Status, 0);
+    prices[2] = 999; // location 4
+    prices[3] = 888; // location 5
+    const std::string file = WriteArticleFile(Files, prices);
+    Register.AlterWrites(4, Article("Artikal 3", "1003", "1.11"));
+    const CliResult verified = Run({"sync", file, "--verify"});
+    EXPECT_EQ(verified.Status, 1);
+    EXPECT_NE(verified.Err.find("Artikal 4 se razlikuje posle upisa"), std::string::npos)
+        << verified.Err;
+    EXPECT_EQ(verified.Err.find("Artikal 5 se razlikuje"), std::string::npos) << verified.Err;
+    Register.Resume();
+    const CliResult next = Run({"sync", file});
+    EXPECT_EQ(next.Status, 1);
+    EXPECT_NE(next.Err.find(std::string(Untrusted) + "artikal 4 se razlikuje)"), std::string::npos)
+        << next.Err;
+}
+
+TEST_F(CliSync, AJournalThatCannotBeWrittenSendsNothing) {
+    std::filesystem::create_directories(Data.Dir() + "/" + ImageMark); // a folder in its way
+    const CliResult sent = Run({"send", WriteArticleFile(Files, Prices(3, 100))});
+    EXPECT_EQ(sent.Status, 2);
+    EXPECT_NE(sent.Err.find("/talonsendplu/registers nije moguce snimiti"), std::string::npos)
+        << sent.Err;
+    EXPECT_EQ(Writes(), 0);
+}
+
 // A register that takes a few milliseconds a command, so that a kill lands mid-way.
 EmulatorOptions Slow() {
     EmulatorOptions options;
@@ -162,22 +236,42 @@ protected:
         CliProcess cli(all, {"XDG_DATA_HOME=" + Data.Dir()});
         const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(20);
         while (Writes() - before < writes && std::chrono::steady_clock::now() < deadline) {
-            std::this_thread::sleep_for(std::chrono::milliseconds(1)); // leave the register its core
+            std::this_thread::sleep_for(
+                std::chrono::milliseconds(1)); // leave the register its core
         }
         cli.Signal(SIGKILL);
         cli.Finish();
     }
-    // Sync, and a full send when the sync will not trust the image.
-    void Recover(const std::string& file) {
+    // Locations whose price the register does not yet have.
+    int Lacking(const std::vector<long>& prices) {
+        const auto articles = Register.Articles();
+        int lacking = 0;
+        for (std::size_t i = 0; i < prices.size(); ++i) {
+            const auto found = articles.find(static_cast<int>(i) + 2);
+            lacking +=
+                found == articles.end() || std::lround(found->second.GetPrice() * 100) != prices[i]
+                    ? 1
+                    : 0;
+        }
+        return lacking;
+    }
+    // One sync, which must write exactly what the register lacks (a full send when it
+    // will not trust the image, counted); its exchanges are kept.
+    void Recover(const std::string& file, const std::vector<long>& prices) {
+        const int lacking = Lacking(prices);
+        Register.ClearReceived();
         const CliResult sync = Run({"sync", file});
+        Exchanges.push_back(static_cast<int>(Register.ReceivedCommands().size()));
         if (sync.Err.find(Untrusted) != std::string::npos) {
             ++FullSends;
             ASSERT_EQ(Run({"send", file}).Status, 0);
-        } else {
-            ASSERT_EQ(sync.Status, 0) << sync.Err;
+            return;
         }
+        ASSERT_EQ(sync.Status, 0) << sync.Err;
+        EXPECT_EQ(Writes(), lacking);
     }
     int FullSends = 0;
+    std::vector<int> Exchanges;
 };
 
 TEST_F(CliKilled, KilledAnywhereTheNextSyncStillLeavesTheFileInTheRegister) {
@@ -194,12 +288,93 @@ TEST_F(CliKilled, KilledAnywhereTheNextSyncStillLeavesTheFileInTheRegister) {
             const std::string file = WriteArticleFile(Files, prices);
             const int writes = static_cast<int>(random() % (full ? Articles : 8));
             KillAfter({full ? "send" : "sync", file}, writes);
-            Recover(file);
+            Recover(file, prices);
             ExpectRegisterHolds(prices);
         }
     }
+    EXPECT_EQ(FullSends, 0);
     RecordProperty("FullSends", FullSends);
-    std::printf("kill test: %d kills, %d recovered by a full send\n", 2 * Moments, FullSends);
+    std::string counts;
+    for (int n : Exchanges) {
+        counts += " " + std::to_string(n);
+    }
+    std::printf("kill test: %d kills (%d of sync, %d of a full send), %d recovered by a full "
+                "send; exchanges of each recovery:%s\n",
+                2 * Moments, Moments, Moments, FullSends, counts.c_str());
+}
+
+// Registers slow enough that one program is still writing when the other starts.
+EmulatorOptions Slower() {
+    EmulatorOptions options;
+    options.CommandDelayMs = 20;
+    return options;
+}
+
+// Two programs, or two threads of one, on registers that share an image name.
+class CliOneWriter : public CliSync {
+protected:
+    CliOneWriter() : CliSync(Slower()), Other(Slower()) {}
+    void SetUp() override {
+        CliSync::SetUp();
+        Other.Start();
+    }
+    static int WritesTo(const TalonEmulator& r) {
+        int n = 0;
+        for (const std::string& command : r.ReceivedCommands()) {
+            n += command.rfind("#r", 0) == 0 ? 1 : 0;
+        }
+        return n;
+    }
+    TalonEmulator Other;
+};
+
+const char* const Busy = "Slika kase TE000001 je zauzeta: sa ovom kasom vec radi drugi program";
+
+TEST_F(CliOneWriter, ASecondProgramOnTheImageWritesNothing) {
+    constexpr int Articles = 60;
+    const std::string file = WriteArticleFile(Files, Prices(Articles, 100));
+    CliProcess first({"send", file, "--port", Register.DevicePath(), "--quiet"},
+                     {"XDG_DATA_HOME=" + Data.Dir()});
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(20);
+    while (Writes() == 0 && std::chrono::steady_clock::now() < deadline) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(1)); // leave the register its core
+    }
+    const CliResult second =
+        RunCli({"send", file, "--port", Other.DevicePath()}, {"XDG_DATA_HOME=" + Data.Dir()});
+    EXPECT_EQ(second.Status, 2);
+    EXPECT_NE(second.Err.find(Busy), std::string::npos) << second.Err;
+    EXPECT_EQ(WritesTo(Other), 0);
+    EXPECT_EQ(first.Finish().Status, 0);
+    ExpectRegisterHolds(Prices(Articles, 100));
+}
+
+TEST_F(CliOneWriter, TwoThreadsOfOneProgram) {
+    constexpr int Articles = 40;
+    const std::string file = WriteArticleFile(Files, Prices(Articles, 100));
+    const CliResult both = RunCli(
+        {"send", file, "--port", Register.DevicePath(), "--port", Other.DevicePath(), "--quiet"},
+        {"XDG_DATA_HOME=" + Data.Dir()});
+    EXPECT_EQ(both.Status, 2);
+    const std::size_t told = both.Err.find(Busy);
+    ASSERT_NE(told, std::string::npos) << both.Err;
+    EXPECT_EQ(both.Err.find(Busy, told + 1), std::string::npos) << both.Err;
+    EXPECT_EQ(std::min(Writes(), WritesTo(Other)), 0);
+    EXPECT_EQ(std::max(Writes(), WritesTo(Other)), Articles);
+}
+
+TEST_F(CliSync, RegistersOfTheirOwnImagesAreWrittenTogether) {
+    EmulatorOptions second;
+    second.FiscalModule = "TE000002";
+    TalonEmulator other(second);
+    other.Start();
+    const std::string file = WriteArticleFile(Files, Prices(6, 100));
+    const CliResult both =
+        RunCli({"send", file, "--port", Register.DevicePath(), "--port", other.DevicePath()},
+               {"XDG_DATA_HOME=" + Data.Dir()});
+    EXPECT_EQ(both.Status, 0) << both.Err;
+    EXPECT_EQ(other.Articles().size(), 6u);
+    ExpectRegisterHolds(Prices(6, 100));
+    EXPECT_TRUE(std::filesystem::exists(Data.Dir() + "/talonsendplu/registers/TE000002.txt"));
 }
 
 } // namespace

@@ -16,7 +16,7 @@ TEST(EmulatorCommandLine, EveryOptionLandsInItsField) {
     const EmulatorCommandLine c = ParseCommandLine(
         {"--password", "1234", "--version=\xD0\x9A\xD0\x9E\xD0\xA0\xD0\x92\xD0\x90\xD0\x9B",
          "--limit", "300", "--baud", "9600", "--delay=20", "--demo", "--articles", "a.txt",
-         "--link", "/tmp/talon"});
+         "--link", "/tmp/talon", "--ibfm", "AB000042"});
     EXPECT_EQ(c.Error, "");
     EXPECT_EQ(c.Options.Password, "1234");
     EXPECT_EQ(c.Options.Version, "\xCA\xCE\xD0\xC2\xC0\xCB"); // КОРВАЛ in Windows-1251
@@ -26,6 +26,7 @@ TEST(EmulatorCommandLine, EveryOptionLandsInItsField) {
     EXPECT_TRUE(c.Options.DemoArticles);
     EXPECT_EQ(c.Options.ArticleFile, "a.txt");
     EXPECT_EQ(c.LinkPath, "/tmp/talon");
+    EXPECT_EQ(c.Options.FiscalModule, "AB000042");
     EXPECT_FALSE(c.ShowHelp);
 }
 

@@ -26,4 +26,17 @@ TEST(ImageStore, FolderNamedOutsideAscii) {
     EXPECT_FALSE(store.InProgress());
 }
 
+// A failed check is kept beside the image until a listing or a full send forgets it.
+TEST(ImageStore, AKeptReasonStaysUntilForgotten) {
+    TempDir dir;
+    const ImageStore store(dir.Dir(), "AB123");
+    EXPECT_EQ(store.KeptReason(), "");
+    ASSERT_TRUE(store.KeepReason("artikal 4 se razlikuje"));
+    EXPECT_EQ(ImageStore(dir.Dir(), "AB123").KeptReason(), "artikal 4 se razlikuje");
+    EXPECT_EQ(ImageStore(dir.Dir(), "CD456").KeptReason(), "");
+    EXPECT_TRUE(store.ForgetReason());
+    EXPECT_EQ(store.KeptReason(), "");
+    EXPECT_TRUE(store.ForgetReason()); // nothing to forget is no failure
+}
+
 } // namespace

@@ -245,7 +245,8 @@ QStringList ExpectedLog(Op op, Fault fault) {
         return {fault == Fault::Silence ? QStringLiteral("GAMA") : QStringLiteral("BETA"), link,
                 ListIncompleteLine};
     case Op::Edit:
-        return refused ? QStringList{NewName, RefusalLine} : QStringList{link};
+        // Named before the link's line too, as a send names the article on the line.
+        return refused ? QStringList{NewName, RefusalLine} : QStringList{NewName, link};
     }
     return {};
 }

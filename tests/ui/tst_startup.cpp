@@ -300,6 +300,10 @@ void TestStartup::PageButtonsShareTheirColumnWidth() {
         for (const QPushButton* button : buttons) {
             column = qMax(column, button->sizeHint().width());
         }
+        // A check box in the column (the PC page's "Proveri posle slanja") widens it too.
+        for (const QCheckBox* box : page->findChildren<QCheckBox*>()) {
+            column = qMax(column, box->sizeHint().width());
+        }
         QTableWidget* grid = page->findChild<QTableWidget*>();
         for (const bool shown : {false, true}) {
             grid->setVisible(shown);

@@ -265,6 +265,13 @@ void BuildPCPage(TFormMain& f) {
           QStyle::SP_FileDialogListView},
          Separator},
         f.StringGridPC);
+    // Under "Posalji izmene", which it goes with.
+    f.CheckBoxVerify = new QCheckBox(Text("Proveri posle slanja"), f.PC);
+    f.CheckBoxVerify->setObjectName(Text("CheckBoxVerify"));
+    f.CheckBoxVerify->setToolTip(
+        Text("Posle slanja izmena cita iz kase svaki upisan artikal i poredi ga"));
+    auto* buttons = static_cast<QBoxLayout*>(f.PC->layout()->itemAt(0)->layout());
+    buttons->insertWidget(buttons->indexOf(f.BitBtnSendChanges) + 1, f.CheckBoxVerify);
     f.PageControl->addTab(f.PC, Text("PC"));
 }
 

@@ -81,7 +81,6 @@ public:
     void BitBtnEraseClick();
     void StringGridECRKeyUp(int key, Qt::KeyboardModifiers modifiers);
     void BitBtnEraseAllClick();
-    bool EraseArticle(int number);
     void BitBtnStatusClick();
 
     // --- PC list and files (form_main_files.cpp, form_main_arrange.cpp) ---
@@ -91,7 +90,6 @@ public:
     bool SaveArticleFile(const QString& path);
     void BitBtnSortClick();
     void ArrangeByBarcode();
-    void ExchangeArticles(int a, int b);
     void BitBtnExamineClick();
 
     // --- tables and grids (form_main_grids.cpp) ---
@@ -144,6 +142,7 @@ public:
     QPushButton* BitBtnConnect = nullptr;
     QPushButton* BitBtnDisconnect = nullptr;
     QCheckBox* CheckBoxPrint = nullptr;
+    QCheckBox* CheckBoxVerify = nullptr; // PC page: "Posalji izmene" reads back what it wrote
     QGroupBox* GroupBoxInfo = nullptr;
     QPlainTextEdit* MemoLog = nullptr;
     QPushButton* BitBtnClearLog = nullptr;

@@ -30,10 +30,6 @@ void TFormMain::ArrangeByBarcode() {
     ArrangeForRegister(*ECR, ArticlesPC);
 }
 
-void TFormMain::ExchangeArticles(int a, int b) {
-    ::ExchangeArticles(ArticlesPC, a, b);
-}
-
 void TFormMain::BitBtnExamineClick() {
     BeginProgress(0, ExamineSteps);
     ExamineDuplicates(

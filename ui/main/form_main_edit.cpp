@@ -5,7 +5,7 @@
 #include <QTableWidget>
 
 #include "ecr/talon_ecr.h"
-#include "operations/image_keeper.h"
+#include "operations/write_article.h"
 #include "ui/common/error_display.h"
 #include "ui/edit/edit_plu.h"
 #include "ui/main/article_row.h"
@@ -31,21 +31,12 @@ int EditableEntry(const TFormMain& form, int gridRow) {
 
 void WriteEdited(TFormMain& form, const TalonPLUItem& edited, int index, int gridRow) {
     WindowLog log(form);
-    ImageWriting writing(form.Image.get(), *form.ECR, ImageKeeper::Writing::Patch, log,
-                         HistoryOperation::Edit);
     form.BeginProgress(0, 1);
-    const std::int32_t code = form.ECR->WriteArticle(edited, edited.GetThisID());
-    if (code == 0 && form.Image) {
-        form.Image->Written(edited.GetThisID(), edited);
-    }
-    writing.EndedNormally();
-    if (code == 0) {
+    const EditOutcome outcome = WriteEditedArticle(*form.ECR, *form.Image, edited, log);
+    if (!outcome.Blocked && outcome.Code == 0) {
         form.ArticlesECR[index] = edited;
         form.StepProgress(1);
         WriteArticleRow(form.StringGridECR, gridRow, edited.GetThisID(), edited);
-    } else {
-        form.Log(edited.GetDescription());
-        form.LogError();
     }
     form.EndProgress();
 }
@@ -55,7 +46,7 @@ void WriteEdited(TFormMain& form, const TalonPLUItem& edited, int index, int gri
 void TFormMain::StringGridECRDblClick() {
     const int row = SelectedGridRow(StringGridECR);
     const int index = EditableEntry(*this, row);
-    if (index < 0 || EditPLU == nullptr) {
+    if (index < 0 || EditPLU == nullptr || !Image) {
         return;
     }
     EditPLU->FillFrom(ArticlesECR[index]);

@@ -9,7 +9,6 @@
 
 #include "ecr/talon_ecr.h"
 #include "operations/erase_articles.h"
-#include "operations/image_keeper.h"
 #include "operations/list_articles.h"
 #include "operations/operation_summaries.h"
 #include "ui/common/text_convert.h"
@@ -51,22 +50,14 @@ void ForgetArticle(TFormMain& form, int number) {
     }
 }
 
-// One erase, with the register's image told when it is accepted.
-bool EraseKept(TFormMain& form, const EraseTarget& target, WindowLog& log) {
-    ImageWriting writing(form.Image.get(), *form.ECR, ImageKeeper::Writing::Patch, log,
-                         HistoryOperation::Erase);
-    const bool erased = EraseArticle(*form.ECR, target, log, form.Image.get());
-    writing.EndedNormally();
-    return erased;
-}
-
 void EraseSelected(TFormMain& form) {
     form.BeginProgress(0, 1);
     const int row = SelectedGridRow(form.StringGridECR);
     if (row > 0) {
         const EraseTarget target = RowTarget(form.StringGridECR, row);
         WindowLog log(form);
-        if (target.Number != ProtectedLocation && EraseKept(form, target, log)) {
+        if (target.Number != ProtectedLocation &&
+            EraseOneArticle(*form.ECR, *form.Image, target, log).Erased == 1) {
             ForgetArticle(form, target.Number);
             form.StepProgress(1);
             form.ShowTableECR();
@@ -101,20 +92,15 @@ void TFormMain::BitBtnListClick() {
 
 ListOutcome TFormMain::ListArticles() {
     WindowProgress progress(*this);
-    const ListOutcome outcome =
-        ::ListArticles(*ECR, ArticlesECR, progress, [this](int row, const TalonPLUItem& entry) {
+    WindowLog log(*this);
+    const ListOutcome outcome = ::ListArticles(
+        *ECR, *Image, ArticlesECR, progress, log, [this](int row, const TalonPLUItem& entry) {
             SetGridRowCount(StringGridECR, row + HeadingRows);
             WriteArticleRow(StringGridECR, row, entry.GetThisID(), entry);
         });
     if (outcome.Stopped) {
-        // Not the register's whole list: the image keeps what it had, as after a link
-        // failure.
         Log(ListStoppedSummary(outcome));
         return outcome;
-    }
-    if (Image) {
-        WindowLog log(*this);
-        Image->Listed(ECR->GetStatusItem(), ArticlesECR, log);
     }
     ListIncomplete = false;
     Log(ListSummary(outcome));
@@ -144,20 +130,19 @@ void TFormMain::BitBtnEraseAllClick() {
     const bool linkHeld = GuardLink([this, &stopped] {
         WindowProgress progress(*this, HeadingRows);
         WindowLog log(*this);
-        ImageWriting writing(Image.get(), *ECR, ImageKeeper::Writing::Patch, log,
-                             HistoryOperation::Erase);
         const std::vector<EraseTarget> targets = GridTargets(StringGridECR);
         const EraseOutcome outcome =
-            EraseArticles(*ECR, targets, progress, log, Image.get(),
-                          [this](const EraseTarget& gone) { ForgetArticle(*this, gone.Number); });
-        stopped = outcome.Stopped;
-        if (stopped) {
-            // The image stays marked in progress, as a link failure at this point leaves it.
+            EraseArticleList(*ECR, *Image, targets, progress, log, [this](const EraseTarget& gone) {
+                ForgetArticle(*this, gone.Number);
+            });
+        stopped = outcome.Stopped || outcome.Blocked;
+        if (outcome.Stopped) {
             Log(EraseStoppedSummary(outcome, static_cast<int>(targets.size())));
             return;
         }
-        writing.EndedNormally();
-        Log(EraseSummary(outcome));
+        if (!outcome.Blocked) {
+            Log(EraseSummary(outcome));
+        }
     });
     if (linkHeld && !stopped) {
         BitBtnListClick();
@@ -182,8 +167,4 @@ void TFormMain::ShowPartialList() {
     ListIncomplete = true;
     ShowTableECR();
     Log(QString::fromLatin1(ListIncompleteLine));
-}
-
-bool TFormMain::EraseArticle(int number) {
-    return ECR->DeleteArticle(number) == 0;
 }

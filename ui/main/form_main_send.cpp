@@ -5,7 +5,6 @@
 
 #include <vector>
 
-#include "operations/image_keeper.h"
 #include "operations/operation_summaries.h"
 #include "operations/send_articles.h"
 #include "ui/main/grid_rows.h"
@@ -27,20 +26,23 @@ std::vector<int> GridLocations(const QTableWidget* grid) {
 } // namespace
 
 void TFormMain::BitBtnSendClick() {
+    if (!ECR || !Image) {
+        return;
+    }
     GuardLink([this] {
         WindowProgress progress(*this);
         WindowLog log(*this);
-        ImageWriting writing(Image.get(), *ECR, ImageKeeper::Writing::FullSend, log);
         const std::vector<int> locations = GridLocations(StringGridPC);
         const int articles = static_cast<int>(locations.size());
         const SendOutcome outcome =
-            SendArticles(*ECR, ArticlesPC, locations, progress, log, Image.get());
+            SendArticleList(*ECR, *Image, ArticlesPC, locations, progress, log);
+        if (outcome.Blocked) {
+            return;
+        }
         if (outcome.Stopped) {
-            // The image stays marked in progress, as a link failure at this point leaves it.
             Log(SendStoppedSummary(outcome, articles));
             return;
         }
-        writing.EndedNormally();
         Log(SendSummary(outcome, articles));
     });
 }

@@ -1,7 +1,8 @@
 // Sending only the articles that differ from what the register's image says it holds.
 #include "ui/main/form_main.h"
 
-#include "operations/image_keeper.h"
+#include <QCheckBox>
+
 #include "operations/operation_summaries.h"
 #include "operations/sync_articles.h"
 #include "ui/main/window_sinks.h"
@@ -13,8 +14,9 @@ void TFormMain::BitBtnSendChangesClick() {
     GuardLink([this] {
         WindowProgress progress(*this);
         WindowLog log(*this);
-        const SyncOutcome outcome =
-            SyncArticles(*ECR, *Image, ArticlesPC, SyncOptions(), progress, log);
+        SyncOptions options;
+        options.Verify = CheckBoxVerify->isChecked();
+        const SyncOutcome outcome = SyncArticles(*ECR, *Image, ArticlesPC, options, progress, log);
         if (outcome.Stopped) {
             Log(SyncStoppedSummary(outcome));
         }
