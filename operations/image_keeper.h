@@ -85,7 +85,6 @@ private:
     std::string Folder;
     std::string Name;
     std::unique_ptr<ImageStore> Store;
-    std::string Name;
     ImageLock Lock;
     JournalWriter Journal;
     PriceHistory History;
