@@ -22,7 +22,7 @@ BUILD_PACKAGES=(build-essential cmake qt6-base-dev qt6-serialport-dev libgl-dev 
 BUILD_PACKAGES+=(libxlsxwriter-dev)
 FUZZ_PACKAGES=(clang-14 libclang-rt-14-dev)
 # The Windows cross build and its run under Wine (scripts/test-windows).
-WINDOWS_PACKAGES=(g++-mingw-w64-x86-64-posix wine64 googletest pkg-config)
+WINDOWS_PACKAGES=(g++-mingw-w64-x86-64-posix wine64 googletest)
 # Qt for Windows, cross-built from Debian's source package (scripts/build-qt-windows).
 QT_WINDOWS_PACKAGES=(g++-mingw-w64-x86-64-posix qt6-base-dev-tools dpkg-dev ninja-build xz-utils)
 # The libraries cross-built for Windows from the source packages of these host packages,
