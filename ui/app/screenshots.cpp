@@ -38,6 +38,16 @@ bool Save(const QString& path) {
     return saved;
 }
 
+// The PC page with the example file loaded: the buttons that send it and their options.
+bool SavePcPage(const QDir& folder) {
+    FormMain->PageControl->setCurrentWidget(FormMain->PC);
+    FormMain->ChooseOpenFile = [] {
+        return QStringLiteral(TALON_EXAMPLES_DIR "/artikli-primer.txt");
+    };
+    FormMain->BitBtnOpen->click();
+    return Save(folder.filePath(QStringLiteral("screenshot-pc.png")));
+}
+
 } // namespace
 
 int main(int argc, char* argv[]) {
@@ -59,6 +69,8 @@ int main(int argc, char* argv[]) {
         saved = Save(folder.filePath(QStringLiteral("screenshot-main.png")));
         FormMain->showMaximized();
         saved = Save(folder.filePath(QStringLiteral("screenshot-maximised.png"))) && saved;
+        FormMain->showNormal();
+        saved = SavePcPage(folder) && saved;
     }
     DestroyWindows();
     return saved ? 0 : 1;
