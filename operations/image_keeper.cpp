@@ -97,10 +97,8 @@ std::string ImageKeeper::Load() {
     Taken = false;
     Unknown.reset();
     Current = RegisterImage();
-    JournalReading journal;
-    if (Store && Store->InProgress()) {
-        journal = ReadJournal(Store->MarkPath());
-    }
+    const JournalReading journal =
+        Store && Store->InProgress() ? ReadJournal(Store->MarkPath()) : JournalReading();
     // A full send begun on an untrusted image makes the image afresh from its own
     // replies, so it needs no image file to build on.
     const bool afresh = journal.Usable && !journal.BaseTrusted;
@@ -112,21 +110,26 @@ std::string ImageKeeper::Load() {
     if (!kept.empty()) {
         return kept;
     }
-    if (Store->InProgress()) {
-        if (!journal.Usable) {
-            return CutShort;
-        }
-        if (afresh) {
-            Current = RegisterImage();
-        }
-        for (const JournalReply& reply : journal.Replies) {
-            TakeReply(Current, reply);
-        }
-        Unknown = journal.InFlight;
-        Taken = true;
+    if (Store->InProgress() && !TakeJournal(journal, afresh)) {
+        return CutShort;
     }
     Loaded = true;
     return {};
+}
+
+bool ImageKeeper::TakeJournal(const JournalReading& journal, bool afresh) {
+    if (!journal.Usable) {
+        return false;
+    }
+    if (afresh) {
+        Current = RegisterImage();
+    }
+    for (const JournalReply& reply : journal.Replies) {
+        TakeReply(Current, reply);
+    }
+    Unknown = journal.InFlight;
+    Taken = true;
+    return true;
 }
 
 void ImageKeeper::Resolve(int location, const TalonPLUItem* held) {
