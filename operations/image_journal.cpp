@@ -9,8 +9,11 @@ namespace {
 
 constexpr char Tab = '\t';
 constexpr char LineEnd = '\n';
-const char* const TrustedHeading = "talonsendplu journal 1\tbase trusted";
-const char* const UntrustedHeading = "talonsendplu journal 1\tbase untrusted";
+const char* const HeadingStart = "talonsendplu journal 1";
+const char* const TrustedBase = "base trusted";
+const char* const UntrustedBase = "base untrusted";
+const char* const PatchKind = "patch";
+const char* const FullSendKind = "full send";
 const char* const PlanEnd = "begin";
 constexpr char PlannedWrite = 'w';
 constexpr char PlannedErase = 'e';
@@ -138,13 +141,41 @@ void ReadReplies(const std::vector<std::string>& lines, std::size_t first,
     }
 }
 
+std::vector<std::string> Fields(const std::string& line) {
+    std::vector<std::string> fields;
+    std::size_t start = 0;
+    for (std::size_t end = line.find(Tab); end != std::string::npos; end = line.find(Tab, start)) {
+        fields.push_back(line.substr(start, end - start));
+        start = end + 1;
+    }
+    fields.push_back(line.substr(start));
+    return fields;
+}
+
+// "talonsendplu journal 1<TAB>base [un]trusted[<TAB>kind]"; journals written before the
+// kind was recorded were all patches.
+bool ReadHeading(const std::string& line, JournalReading& reading) {
+    const std::vector<std::string> fields = Fields(line);
+    if (fields.size() < 2 || fields.size() > 3 || fields[0] != HeadingStart ||
+        (fields[1] != TrustedBase && fields[1] != UntrustedBase)) {
+        return false;
+    }
+    reading.BaseTrusted = fields[1] == TrustedBase;
+    if (fields.size() == 3 && fields[2] != PatchKind && fields[2] != FullSendKind) {
+        return false;
+    }
+    reading.Kind = fields.size() == 3 && fields[2] == FullSendKind ? JournalKind::FullSend
+                                                                   : JournalKind::Patch;
+    return true;
+}
+
 } // namespace
 
 JournalReading ReadJournal(const std::string& path) {
     JournalReading reading;
     const std::vector<std::string> lines = WholeLines(path);
-    if (lines.empty() || lines[0] != TrustedHeading) {
-        return reading;
+    if (lines.empty() || !ReadHeading(lines[0], reading)) {
+        return JournalReading();
     }
     std::vector<PlannedStep> plan;
     std::size_t i = 1;
@@ -162,7 +193,11 @@ JournalReading ReadJournal(const std::string& path) {
     if (i == lines.size()) {
         return reading; // the plan is written whole or not at all; this is no journal
     }
-    reading.Usable = true;
+    // A patch of an untrusted image tells nothing of the locations it left alone.
+    reading.Usable = reading.BaseTrusted || reading.Kind == JournalKind::FullSend;
+    if (!reading.Usable) {
+        return reading;
+    }
     ReadReplies(lines, i + 1, plan, reading);
     return reading;
 }
@@ -171,10 +206,12 @@ JournalWriter::~JournalWriter() {
     Close();
 }
 
-bool JournalWriter::Start(const std::string& path, bool baseTrusted,
+bool JournalWriter::Start(const std::string& path, bool baseTrusted, JournalKind kind,
                           const std::vector<PlannedStep>& plan) {
     Close();
-    std::string text = std::string(baseTrusted ? TrustedHeading : UntrustedHeading) + LineEnd;
+    std::string text = std::string(HeadingStart) + Tab +
+                       (baseTrusted ? TrustedBase : UntrustedBase) + Tab +
+                       (kind == JournalKind::FullSend ? FullSendKind : PatchKind) + LineEnd;
     for (const PlannedStep& step : plan) {
         const bool write = step.Step == JournalStep::Write;
         text += StepLine(write ? PlannedWrite : PlannedErase, step.Location,

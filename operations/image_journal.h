@@ -14,6 +14,10 @@
 
 enum class JournalStep { Write, Erase };
 
+// What the operation set out to do: change some locations, or write a whole article list
+// (which, like a completed full send, makes the image afresh from its own writes).
+enum class JournalKind { Patch, FullSend };
+
 // A planned step; Item is the article a write sets out to program.
 struct PlannedStep {
     JournalStep Step = JournalStep::Write;
@@ -29,7 +33,10 @@ struct JournalReply {
 };
 
 struct JournalReading {
-    bool Usable = false; // a whole heading and plan, of an image trusted when it began
+    // A whole heading and plan, of an image trusted when it began or of a full send.
+    bool Usable = false;
+    bool BaseTrusted = false;
+    JournalKind Kind = JournalKind::Patch; // a heading without one is a patch's
     std::vector<JournalReply> Replies;
     std::optional<int> InFlight; // the planned step after the last reply, if any
 };
@@ -46,7 +53,8 @@ public:
     JournalWriter& operator=(const JournalWriter&) = delete;
 
     // Writes the heading and the plan as a whole new file, then opens it to append to.
-    bool Start(const std::string& path, bool baseTrusted, const std::vector<PlannedStep>& plan);
+    bool Start(const std::string& path, bool baseTrusted, JournalKind kind,
+               const std::vector<PlannedStep>& plan);
     // Appends one reply and flushes it to disk; false when it could not be written.
     bool Add(const JournalReply& reply);
     void Close();

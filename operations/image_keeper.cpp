@@ -96,7 +96,13 @@ std::string ImageKeeper::Load() {
     Loaded = false;
     Taken = false;
     Unknown.reset();
-    if (!Store || !Store->Exists() || !Store->Load(Current)) {
+    Current = RegisterImage();
+    const JournalReading journal =
+        Store && Store->InProgress() ? ReadJournal(Store->MarkPath()) : JournalReading();
+    // A full send begun on an untrusted image makes the image afresh from its own
+    // replies, so it needs no image file to build on.
+    const bool afresh = journal.Usable && !journal.BaseTrusted;
+    if (!Store || (!afresh && (!Store->Exists() || !Store->Load(Current)))) {
         Current = RegisterImage();
         return NoImage;
     }
@@ -104,19 +110,26 @@ std::string ImageKeeper::Load() {
     if (!kept.empty()) {
         return kept;
     }
-    if (Store->InProgress()) {
-        const JournalReading journal = ReadJournal(Store->MarkPath());
-        if (!journal.Usable) {
-            return CutShort;
-        }
-        for (const JournalReply& reply : journal.Replies) {
-            TakeReply(Current, reply);
-        }
-        Unknown = journal.InFlight;
-        Taken = true;
+    if (Store->InProgress() && !TakeJournal(journal, afresh)) {
+        return CutShort;
     }
     Loaded = true;
     return {};
+}
+
+bool ImageKeeper::TakeJournal(const JournalReading& journal, bool afresh) {
+    if (!journal.Usable) {
+        return false;
+    }
+    if (afresh) {
+        Current = RegisterImage();
+    }
+    for (const JournalReply& reply : journal.Replies) {
+        TakeReply(Current, reply);
+    }
+    Unknown = journal.InFlight;
+    Taken = true;
+    return true;
 }
 
 void ImageKeeper::Resolve(int location, const TalonPLUItem* held) {
@@ -145,7 +158,10 @@ bool ImageKeeper::Settle(LogSink& log) {
 void ImageKeeper::Distrust(const std::string& reason, LogSink& log) {
     Trusted = false;
     Loaded = false;
-    if (Store && Store->Exists() && Store->KeptReason() != reason && !Store->KeepReason(reason)) {
+    // A journal can stand for the image (a full send's from an untrusted one): the failed
+    // check is kept for it too.
+    const bool image = Store && (Store->Exists() || Store->InProgress());
+    if (image && Store->KeptReason() != reason && !Store->KeepReason(reason)) {
         log.Line(NotSavedLine(Folder));
     }
 }
@@ -182,9 +198,16 @@ bool ImageKeeper::BeginWriting(TalonECR& ecr, Writing kind, const std::vector<Pl
     Kind = kind;
     BaseTrusted = trusted;
     JournalBroken = false;
-    if (!Journal.Start(Store->MarkPath(), trusted, plan)) {
+    const JournalKind journalKind =
+        kind == Writing::FullSend ? JournalKind::FullSend : JournalKind::Patch;
+    if (!Journal.Start(Store->MarkPath(), trusted, journalKind, plan)) {
         log.Line(NotSavedLine(Folder));
         return false;
+    }
+    // The journal now marks the image in progress and a sync takes a full send's up afresh:
+    // a reason kept from before would only keep it from doing so.
+    if (!trusted && kind == Writing::FullSend && !Store->ForgetReason()) {
+        log.Line(NotSavedLine(Folder));
     }
     WritingLog = &log;
     Writing_ = true;

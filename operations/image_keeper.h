@@ -44,8 +44,9 @@ public:
     void Release();
     bool Holding() const { return Lock.Held(); }
 
-    // The image as it is on disk, with the journal of an operation cut short taken in;
-    // why it cannot be trusted ("" when it can, as far as the disk tells).
+    // The image as it is on disk, with the journal of an operation cut short taken in (a
+    // full send's begun on an untrusted image: its replies alone, as if completed); why it
+    // cannot be trusted ("" when it can, as far as the disk tells).
     std::string Load();
     // The location whose exchange the operation cut short was waiting for.
     std::optional<int> InFlight() const { return Unknown; }
@@ -54,7 +55,7 @@ public:
     // The loaded image passed the register's checks: it is saved as the clean image.
     bool Settle(LogSink& log);
     // It failed one: every later check fails with the same reason until a complete
-    // listing or a full send.
+    // listing or a full send (one cut short leaves its journal to be checked instead).
     void Distrust(const std::string& reason, LogSink& log);
     const RegisterImage& Image() const { return Current; }
 
@@ -81,6 +82,8 @@ public:
 
 private:
     void Record(const JournalReply& reply);
+    // Takes the replies of a usable journal into Current (emptied first when afresh).
+    bool TakeJournal(const JournalReading& journal, bool afresh);
 
     std::string Folder;
     std::string Name;

@@ -20,6 +20,7 @@ namespace {
 const char* const Untrusted = "Slika kase nije pouzdana (";
 const char* const ImageFile = "talonsendplu/registers/TE000001.txt";
 const char* const ImageMark = "talonsendplu/registers/TE000001.in-progress";
+const char* const ImageReason = "talonsendplu/registers/TE000001.untrusted";
 
 std::vector<long> Prices(int count, long base) {
     std::vector<long> prices;
@@ -217,6 +218,104 @@ TEST_F(CliSync, AJournalThatCannotBeWrittenSendsNothing) {
     EXPECT_EQ(Writes(), 0);
 }
 
+// A full send with no image to trust (a first one, or one after a failed check), cut short
+// by the link.
+struct FirstSendCut {
+    const char* Name;
+    bool ImageSaved;  // false: killed before it could save what the register accepted
+    bool FailedCheck; // a failed check was kept from before the send
+    bool StaleImage;  // an image of what the register held before it was cleared
+};
+
+class CliFirstSend : public CliSync, public ::testing::WithParamInterface<FirstSendCut> {
+protected:
+    static constexpr int Articles = 20;
+    static constexpr int AnsweredBeforeTheCut = 12; // the log-in, the status and some writes
+
+    std::string In(const char* file) const { return Data.Dir() + "/" + file; }
+    static constexpr int OutsideThePlan = 60;
+
+    // `leftover`: the register also holds an article the send does not write.
+    void CutSend(const std::string& file, bool leftover = false) {
+        const std::string stale = In(ImageFile) + ".stale";
+        if (GetParam().StaleImage) {
+            const std::string before = WriteArticleFile(Files, Prices(Articles + 5, 900), "b.txt");
+            EXPECT_EQ(Run({"send", before}).Status, 0);
+            std::filesystem::copy_file(In(ImageFile), stale);
+            Register.ClearArticles();
+        }
+        if (leftover) {
+            Register.SetArticle(OutsideThePlan, Article("Stari", "60"));
+        }
+        if (GetParam().FailedCheck) {
+            std::filesystem::create_directories(Data.Dir() + "/talonsendplu/registers");
+            WriteBytes(In(ImageReason), "broj artikala\n");
+        }
+        Register.GoSilentAfter(AnsweredBeforeTheCut);
+        EXPECT_EQ(Run({"send", file}).Status, 4);
+        Register.Resume();
+        if (!GetParam().ImageSaved) {
+            std::filesystem::remove(In(ImageFile));
+        }
+        if (GetParam().StaleImage) {
+            std::filesystem::rename(stale, In(ImageFile));
+        }
+        EXPECT_TRUE(std::filesystem::exists(In(ImageMark)));
+    }
+};
+
+TEST_P(CliFirstSend, OneSyncWritesOnlyWhatTheCutSendLeft) {
+    const std::vector<long> prices = Prices(Articles, 100);
+    const std::string file = WriteArticleFile(Files, prices);
+    CutSend(file);
+    const int held = static_cast<int>(Register.Articles().size());
+    ASSERT_GT(held, 0);
+    ASSERT_LT(held, Articles);
+    Register.ClearReceived();
+    const CliResult sync = Run({"sync", file});
+    EXPECT_EQ(sync.Status, 0) << sync.Err;
+    EXPECT_EQ(Writes(), Articles - held);
+    EXPECT_NE(sync.Err.find("Izmene: upisano " + std::to_string(Articles - held) +
+                            ", odbijeno 0, nepromenjeno " + std::to_string(held)),
+              std::string::npos)
+        << sync.Err;
+    ExpectRegisterHolds(prices);
+    EXPECT_FALSE(std::filesystem::exists(In(ImageMark)));
+    EXPECT_FALSE(std::filesystem::exists(In(ImageReason)));
+    Register.ClearReceived();
+    const CliResult again = Run({"sync", file});
+    EXPECT_EQ(again.Status, 0) << again.Err;
+    EXPECT_EQ(Writes(), 0);
+    EXPECT_NE(
+        again.Err.find("Izmene: upisano 0, odbijeno 0, nepromenjeno " + std::to_string(Articles)),
+        std::string::npos)
+        << again.Err;
+}
+
+TEST_P(CliFirstSend, AnArticleTheSendDidNotPlanIsRefusedAndStaysRefused) {
+    const std::string file = WriteArticleFile(Files, Prices(Articles, 100));
+    CutSend(file, true);
+    const std::string refused =
+        std::string(Untrusted) + "broj artikala): potrebno je Prikazi ili Posalji";
+    for (int sync = 0; sync < 2; ++sync) {
+        Register.ClearReceived();
+        const CliResult result = Run({"sync", file});
+        EXPECT_EQ(result.Status, 1) << "sync " << sync;
+        EXPECT_NE(result.Err.find(refused), std::string::npos) << result.Err;
+        EXPECT_EQ(Writes(), 0) << "sync " << sync;
+    }
+    EXPECT_TRUE(std::filesystem::exists(In(ImageReason)));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cuts, CliFirstSend,
+    ::testing::Values(FirstSendCut{"LinkCut", true, false, false},
+                      FirstSendCut{"KilledBeforeTheImageWasSaved", false, false, false},
+                      FirstSendCut{"AfterAFailedCheck", true, true, false},
+                      // What the image held before must not count.
+                      FirstSendCut{"KilledOverAnImageThatFailedACheck", false, true, true}),
+    [](const auto& info) { return std::string(info.param.Name); });
+
 // A register that takes a few milliseconds a command, so that a kill lands mid-way.
 EmulatorOptions Slow() {
     EmulatorOptions options;
@@ -277,16 +376,28 @@ protected:
 TEST_F(CliKilled, KilledAnywhereTheNextSyncStillLeavesTheFileInTheRegister) {
     constexpr int Articles = 30;
     constexpr int Moments = 20;
+    constexpr int FirstSendEvery = 4; // of the full sends, one in four is a first one
     std::mt19937 random(20261208);
     std::vector<long> prices = Prices(Articles, 100);
     ASSERT_EQ(Run({"send", WriteArticleFile(Files, prices)}).Status, 0);
+    int firstSends = 0;
     for (int moment = 0; moment < Moments; ++moment) {
         for (const bool full : {false, true}) {
             for (int change = 0; change < 8; ++change) {
                 prices[random() % Articles] = 100 + static_cast<long>(random() % 50000);
             }
             const std::string file = WriteArticleFile(Files, prices);
-            const int writes = static_cast<int>(random() % (full ? Articles : 8));
+            int writes = static_cast<int>(random() % (full ? Articles : 8));
+            if (full && moment % FirstSendEvery == 1) {
+                // An empty register and no image: a kill before the first write would
+                // leave nothing to take up, so at least one goes out.
+                ++firstSends;
+                Register.ClearArticles();
+                for (const char* path : {ImageFile, ImageMark, ImageReason}) {
+                    std::filesystem::remove(Data.Dir() + "/" + path);
+                }
+                writes = std::max(writes, 1);
+            }
             KillAfter({full ? "send" : "sync", file}, writes);
             Recover(file, prices);
             ExpectRegisterHolds(prices);
@@ -298,9 +409,9 @@ TEST_F(CliKilled, KilledAnywhereTheNextSyncStillLeavesTheFileInTheRegister) {
     for (int n : Exchanges) {
         counts += " " + std::to_string(n);
     }
-    std::printf("kill test: %d kills (%d of sync, %d of a full send), %d recovered by a full "
-                "send; exchanges of each recovery:%s\n",
-                2 * Moments, Moments, Moments, FullSends, counts.c_str());
+    std::printf("kill test: %d kills (%d of sync, %d of a full send, %d of them a first one), %d "
+                "recovered by a full send; exchanges of each recovery:%s\n",
+                2 * Moments, Moments, Moments, firstSends, FullSends, counts.c_str());
 }
 
 // Registers slow enough that one program is still writing when the other starts.

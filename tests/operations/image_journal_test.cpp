@@ -10,7 +10,8 @@
 
 namespace {
 
-const std::string Heading = "talonsendplu journal 1\tbase trusted\n";
+const std::string Heading = "talonsendplu journal 1\tbase trusted\n"; // before kinds were kept
+const std::string FullSendHeading = "talonsendplu journal 1\tbase untrusted\tfull send\n";
 const std::string Plan = "w\t2\t\"A\"\t1\t1.00\t2\t1\t0\t0\t0\t0\t0\t0\t0\n"
                          "w\t3\t\"B\"\t2\t2.00\t2\t1\t0\t0\t0\t0\t0\t0\t0\n"
                          "e\t7\n"
@@ -23,6 +24,7 @@ struct JournalCase {
     bool Usable;
     std::vector<int> Replied; // the locations of the replies taken, in order
     std::optional<int> InFlight;
+    JournalKind Kind = JournalKind::Patch;
 };
 
 class JournalReadingTest : public ::testing::TestWithParam<JournalCase> {};
@@ -39,6 +41,7 @@ TEST_P(JournalReadingTest, TakesWholeRepliesToThePlanOnly) {
     }
     EXPECT_EQ(replied, GetParam().Replied);
     EXPECT_EQ(reading.InFlight, GetParam().InFlight);
+    EXPECT_EQ(reading.Kind, GetParam().Kind);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -71,7 +74,42 @@ INSTANTIATE_TEST_SUITE_P(
                     false,
                     {},
                     std::nullopt},
-        JournalCase{"AnOldMark", "TE1\n", false, {}, std::nullopt}),
+        JournalCase{"AnOldMark", "TE1\n", false, {}, std::nullopt},
+        JournalCase{"AHeadingWithoutAKindIsAPatch",
+                    "talonsendplu journal 1\tbase untrusted\n" + Plan,
+                    false,
+                    {},
+                    std::nullopt,
+                    JournalKind::Patch},
+        JournalCase{"APatchOfAnUntrustedImage",
+                    "talonsendplu journal 1\tbase untrusted\tpatch\n" + Plan + WroteTwo,
+                    false,
+                    {},
+                    std::nullopt,
+                    JournalKind::Patch},
+        JournalCase{"AFullSendOfAnUntrustedImage",
+                    FullSendHeading + Plan + WroteTwo,
+                    true,
+                    {2},
+                    3,
+                    JournalKind::FullSend},
+        JournalCase{"AFullSendOfATrustedImage",
+                    "talonsendplu journal 1\tbase trusted\tfull send\n" + Plan + WroteTwo,
+                    true,
+                    {2},
+                    3,
+                    JournalKind::FullSend},
+        JournalCase{"AnUnknownKindIsNoJournal",
+                    "talonsendplu journal 1\tbase trusted\tmerge\n" + Plan + WroteTwo,
+                    false,
+                    {},
+                    std::nullopt},
+        JournalCase{"AFullSendCutInItsPlanIsNoJournal",
+                    FullSendHeading + "w\t2\t\"A\"\t1\t1.00\n",
+                    false,
+                    {},
+                    std::nullopt,
+                    JournalKind::FullSend}),
     [](const auto& info) { return std::string(info.param.Name); });
 
 TEST(JournalWriter, WhatItWritesReadsBackArticleForArticle) {
@@ -81,7 +119,7 @@ TEST(JournalWriter, WhatItWritesReadsBackArticleForArticle) {
     bread.SetPrice(45.5);
     {
         JournalWriter journal;
-        ASSERT_TRUE(journal.Start(path, true,
+        ASSERT_TRUE(journal.Start(path, true, JournalKind::Patch,
                                   {{JournalStep::Write, 4, bread},
                                    {JournalStep::Erase, 9, TalonPLUItem()},
                                    {JournalStep::Write, 11, bread}}));
@@ -98,11 +136,30 @@ TEST(JournalWriter, WhatItWritesReadsBackArticleForArticle) {
     EXPECT_EQ(reading.InFlight, 11);
 }
 
+TEST(JournalWriter, ItsKindAndBaseReadBack) {
+    TempDir dir;
+    const std::string path = dir.File("TE1.in-progress");
+    for (const JournalKind kind : {JournalKind::Patch, JournalKind::FullSend}) {
+        for (const bool trusted : {false, true}) {
+            {
+                JournalWriter journal;
+                ASSERT_TRUE(journal.Start(path, trusted, kind, {{JournalStep::Erase, 9, {}}}));
+            }
+            const JournalReading reading = ReadJournal(path);
+            EXPECT_EQ(reading.Kind, kind) << trusted;
+            EXPECT_EQ(reading.BaseTrusted, trusted);
+            EXPECT_EQ(reading.Usable, trusted || kind == JournalKind::FullSend);
+            EXPECT_EQ(reading.InFlight, reading.Usable ? std::optional<int>(9) : std::nullopt);
+        }
+    }
+}
+
 TEST(JournalWriter, AFolderItCannotWriteFailsTheStart) {
     TempDir dir;
     WriteBytes(dir.File("file"), "a file where the folder would go");
     JournalWriter journal;
-    EXPECT_FALSE(journal.Start(dir.File("file") + "/TE1.in-progress", true, {}));
+    EXPECT_FALSE(
+        journal.Start(dir.File("file") + "/TE1.in-progress", true, JournalKind::Patch, {}));
     EXPECT_FALSE(journal.Add({JournalReply::Erased, 9, TalonPLUItem()}));
 }
 
