@@ -7,6 +7,7 @@
 #include "article_test_files.h"
 #include "articles/arrange.h"
 #include "articles/article_file.h"
+#include "tests/support/case_name.h"
 
 namespace {
 
@@ -139,7 +140,11 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(LimitCase{SmallVersion, "1500", 2}, LimitCase{"", "1500", 1500},
                       LimitCase{SmallVersion, "1399", 1399}, LimitCase{SmallVersion, "1400", 2},
                       LimitCase{"", "2400", 2}, LimitCase{SmallVersion, "2400", 2},
-                      LimitCase{"", "2399", 2399}, LimitCase{SmallVersion, "2399", 2}));
+                      LimitCase{"", "2399", 2399}, LimitCase{SmallVersion, "2399", 2}),
+    [](const auto& info) {
+        return "limit_" + CaseName(LocationLimitFor(ECRString(info.param.Version))) + "_barcode_" +
+               CaseName(info.param.Code);
+    });
 
 TEST(ArrangeByBarcode, TwiceEqualsOnce) {
     std::mt19937 random(7);

@@ -7,6 +7,7 @@
 
 #include "articles/article_file.h"
 #include "articles/duplicates.h"
+#include "tests/support/case_name.h"
 
 namespace {
 
@@ -144,6 +145,11 @@ TEST_P(ExamineRandom, SameLinesAsPairWalk) {
 INSTANTIATE_TEST_SUITE_P(Tables, ExamineRandom,
                          ::testing::Values(RandomCase{1, 200, 8}, RandomCase{2, 300, 20},
                                            RandomCase{3, ArticleTableSize, 600},
-                                           RandomCase{4, ArticleTableSize, 1500}));
+                                           RandomCase{4, ArticleTableSize, 1500}),
+                         [](const auto& info) {
+                             const RandomCase& c = info.param;
+                             return "seed_" + CaseName(c.Seed) + "_" + CaseName(c.Filled) +
+                                    "_filled_" + CaseName(c.Pool) + "_texts";
+                         });
 
 } // namespace

@@ -2,6 +2,7 @@
 #include <ostream>
 
 #include "tests/plu/plu_test_text.h"
+#include "tests/support/case_name.h"
 
 namespace {
 
@@ -111,6 +112,7 @@ INSTANTIATE_TEST_SUITE_P(Fields, FileLineFlag,
                          ::testing::Values(FlagCase{"2", false}, FlagCase{"da", false},
                                            FlagCase{"0", false}, FlagCase{"", false},
                                            FlagCase{"1", true}, FlagCase{" 1", true},
-                                           FlagCase{"1.0", true}, FlagCase{"01", true}));
+                                           FlagCase{"1.0", true}, FlagCase{"01", true}),
+                         [](const auto& info) { return "field_" + CaseName(info.param.Field); });
 
 } // namespace

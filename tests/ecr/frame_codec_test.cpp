@@ -4,6 +4,7 @@
 
 #include "ecr/frame_codec.h"
 #include "tests/plu/plu_test_text.h"
+#include "tests/support/case_name.h"
 #include "tests/support/hex_bytes.h"
 
 struct FrameCase {
@@ -21,7 +22,8 @@ INSTANTIATE_TEST_SUITE_P(
     Commands, FrameCommandTest,
     ::testing::Values(FrameCase{"$s", "1B 50 24 73 41 38 1B 5C"},
                       FrameCase{"*q", "1B 50 2A 71 41 34 1B 5C"},
-                      FrameCase{"#r5|1|12\t", "1B 50 23 72 35 FE 31 FE 31 32 09 41 30 1B 5C"}));
+                      FrameCase{"#r5|1|12\t", "1B 50 23 72 35 FE 31 FE 31 32 09 41 30 1B 5C"}),
+    [](const auto& info) { return CaseName(info.param.Command); });
 
 struct ChecksumCase {
     const char* Command;
@@ -40,7 +42,8 @@ INSTANTIATE_TEST_SUITE_P(
                       // 0xFF ^ 0x7F = 0x80: the high bit must not widen the text.
                       ChecksumCase{"\x7F", "80"}, ChecksumCase{"\x01", "FE"},
                       ChecksumCase{"\xFF", "00"}, ChecksumCase{"\xFE", "01"},
-                      ChecksumCase{"#y1|1|", "A5"}));
+                      ChecksumCase{"#y1|1|", "A5"}),
+    [](const auto& info) { return CaseName(info.param.Command); });
 
 struct UnframeCase {
     const char* Reply;
@@ -58,7 +61,8 @@ INSTANTIATE_TEST_SUITE_P(Lengths, UnframeReplyTest,
                                            UnframeCase{"abcd", "abcd"}, UnframeCase{"abcdefg", "d"},
                                            UnframeCase{"abcdefgh", ""},
                                            UnframeCase{"abcdXefgh", "X"},
-                                           UnframeCase{"\x1BPxxR:12CC\x1B\\", "R:12"}));
+                                           UnframeCase{"\x1BPxxR:12CC\x1B\\", "R:12"}),
+                         [](const auto& info) { return CaseName(info.param.Reply); });
 
 struct CodeCase {
     const char* Payload;
@@ -76,7 +80,10 @@ INSTANTIATE_TEST_SUITE_P(Values, PayloadCodeTest,
                                            CodeCase{"ab12", 12}, CodeCase{"ab7xyz", 7},
                                            CodeCase{"12", 0}, CodeCase{"99104", 104},
                                            CodeCase{"ab-5", -5}, CodeCase{"ab 42", 42},
-                                           CodeCase{"abX9", 0}, CodeCase{"ab255", 255}));
+                                           CodeCase{"abX9", 0}, CodeCase{"ab255", 255}),
+                         [](const auto& info) {
+                             return "payload_" + CaseName(info.param.Payload);
+                         });
 
 struct WholeFrameCase {
     const char* Name;

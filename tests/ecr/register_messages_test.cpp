@@ -5,6 +5,7 @@
 
 #include "ecr/talon_error.h"
 #include "tests/plu/plu_test_text.h"
+#include "tests/support/case_name.h"
 
 struct MessageCase {
     std::int32_t Code;
@@ -35,7 +36,8 @@ INSTANTIATE_TEST_SUITE_P(
         MessageCase{152, "Baza podataka je ostecena"}, MessageCase{254, "Funkcija nije dozvoljena"},
         MessageCase{255, "Funkcija nije dostupna"}, MessageCase{16, "???"}, MessageCase{153, "???"},
         MessageCase{253, "???"}, MessageCase{-1, "???"}, MessageCase{256, "???"},
-        MessageCase{INT_MIN, "???"}, MessageCase{INT_MAX, "???"}));
+        MessageCase{INT_MIN, "???"}, MessageCase{INT_MAX, "???"}),
+    [](const auto& info) { return "code_" + CaseName(info.param.Code); });
 
 TEST(RegisterMessages, NinetyFiveCodesHaveTextsOfTheirOwn) {
     int own = 0;

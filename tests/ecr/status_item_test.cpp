@@ -58,5 +58,6 @@ INSTANTIATE_TEST_SUITE_P(
                    ParsedFirstNine + "|8|20|4|6|2400|3|9"},
         StatusCase{"EndsAfterNinthField", FirstNine, ParsedFirstNine + "|0|0|0|0|0|0|0"},
         StatusCase{"ErrorReplyIsFieldOne", "RR255", "0|0|0|0|0|0||||0|0|0|0|0|0|0"},
-        StatusCase{"NumericErrorIsTheModel", "255", "255|0|0|0|0|0||||0|0|0|0|0|0|0"}));
+        StatusCase{"NumericErrorIsTheModel", "255", "255|0|0|0|0|0||||0|0|0|0|0|0|0"}),
+    [](const auto& info) { return info.param.Title; });
 } // namespace

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "tests/emulator/emulator_fixture.h"
+#include "tests/support/case_name.h"
 
 namespace {
 
@@ -81,7 +82,10 @@ TEST_P(EmulatorLogIn, AnswersAndKeepsTheState) {
 INSTANTIATE_TEST_SUITE_P(Passwords, EmulatorLogIn,
                          ::testing::Values(LogInCase{"7351", 0, true}, LogInCase{"735", 104, false},
                                            LogInCase{"73511", 104, false},
-                                           LogInCase{"", 104, false}));
+                                           LogInCase{"", 104, false}),
+                         [](const auto& info) {
+                             return "password_" + CaseName(info.param.Password);
+                         });
 
 class EmulatorLoggedOut : public EmulatorLine, public ::testing::WithParamInterface<std::string> {};
 
@@ -91,7 +95,11 @@ TEST_P(EmulatorLoggedOut, RefusesWithCode9) {
 
 INSTANTIATE_TEST_SUITE_P(Commands, EmulatorLoggedOut,
                          ::testing::Values(WithSep("#y1|1|"), WriteCommand(5, "Hleb", "123", 100),
-                                           ReadCommand(0), DeleteCommand(1), "zz"));
+                                           ReadCommand(0), DeleteCommand(1), "zz"),
+                         [](const auto& info) {
+                             // The command's two letters say which it is; what follows is its data.
+                             return CaseName(info.param.substr(0, 2));
+                         });
 
 TEST_F(EmulatorCommands, StatusAndLogOutWorkLoggedOut) {
     EXPECT_GT(Body(Line->Exchange("$s")).size(), 20u);

@@ -146,7 +146,18 @@ TEST_P(EmulatorNextID, OnlyTheLastArticlePointsElsewhere) {
 INSTANTIATE_TEST_SUITE_P(Faults, EmulatorNextID,
                          ::testing::Values(NextIDCase{NextIDFault::None, 0},
                                            NextIDCase{NextIDFault::LoopBack, 2},
-                                           NextIDCase{NextIDFault::Beyond3000, BeyondTableNextID}));
+                                           NextIDCase{NextIDFault::Beyond3000, BeyondTableNextID}),
+                         [](const auto& info) -> std::string {
+                             switch (info.param.Fault) {
+                             case NextIDFault::None:
+                                 return "None";
+                             case NextIDFault::LoopBack:
+                                 return "LoopBack";
+                             case NextIDFault::Beyond3000:
+                                 return "Beyond3000";
+                             }
+                             return "Unknown";
+                         });
 
 TEST_F(EmulatorFaults, ClosedDeviceVanishesAndStartServesANewOne) {
     Emulator.CloseDevice();

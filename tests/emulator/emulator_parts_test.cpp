@@ -9,6 +9,7 @@
 #include "emulator/reply_builder.h"
 #include "tests/articles/article_test_files.h"
 #include "tests/emulator/emulator_fixture.h"
+#include "tests/support/case_name.h"
 
 namespace {
 
@@ -131,6 +132,10 @@ TEST_P(EmulatorPacing, ExchangeTakesAtLeastItsLineTimeAndDelay) {
 
 INSTANTIATE_TEST_SUITE_P(Speeds, EmulatorPacing,
                          ::testing::Values(PacingCase{4800, 0}, PacingCase{19200, 0},
-                                           PacingCase{0, 150}, PacingCase{9600, 100}));
+                                           PacingCase{0, 150}, PacingCase{9600, 100}),
+                         [](const auto& info) {
+                             return CaseName(info.param.Baud) + "_baud_" +
+                                    CaseName(info.param.DelayMs) + "_ms_delay";
+                         });
 
 } // namespace

@@ -9,6 +9,7 @@
 
 #include "emulator/command_line.h"
 #include "tests/emulator/line_client.h"
+#include "tests/support/case_name.h"
 
 namespace {
 
@@ -36,13 +37,21 @@ TEST_P(EmulatorCommandLineErrors, AreReported) {
     EXPECT_NE(ParseCommandLine(GetParam()).Error, "");
 }
 
-INSTANTIATE_TEST_SUITE_P(Lines, EmulatorCommandLineErrors,
-                         ::testing::Values(std::vector<std::string>{"--baud"},
-                                           std::vector<std::string>{"--baud", "fast"},
-                                           std::vector<std::string>{"--limit=-5"},
-                                           std::vector<std::string>{"--demo=1"},
-                                           std::vector<std::string>{"--colour"},
-                                           std::vector<std::string>{"--link="}));
+INSTANTIATE_TEST_SUITE_P(
+    Lines, EmulatorCommandLineErrors,
+    ::testing::Values(std::vector<std::string>{"--baud"},
+                      std::vector<std::string>{"--baud", "fast"},
+                      std::vector<std::string>{"--limit=-5"}, std::vector<std::string>{"--demo=1"},
+                      std::vector<std::string>{"--colour"}, std::vector<std::string>{"--link="}),
+    [](const auto& info) {
+        std::string name;
+        for (const std::string& argument : info.param) {
+            // An option's leading "--" tells the cases nothing.
+            const bool option = argument.rfind("--", 0) == 0;
+            name += (name.empty() ? "" : "_") + CaseName(option ? argument.substr(2) : argument);
+        }
+        return name;
+    });
 
 // The emulator started as a child process, its standard output read through a pipe.
 class EmulatorProcess {

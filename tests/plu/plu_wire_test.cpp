@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "tests/plu/plu_test_text.h"
+#include "tests/support/case_name.h"
 
 namespace {
 std::string Wire(const TalonPLUItem& item) {
@@ -64,7 +65,8 @@ INSTANTIATE_TEST_SUITE_P(Values, PriceWireTest,
                          ::testing::Values(PriceCase{0.0, "0"}, PriceCase{12.5, "1250"},
                                            PriceCase{0.994, "99"}, PriceCase{-3.5, "-350"},
                                            PriceCase{99.99, "9999"},
-                                           PriceCase{1234567.89, "123456789"}));
+                                           PriceCase{1234567.89, "123456789"}),
+                         [](const auto& info) { return "price_" + CaseName(info.param.Price); });
 
 struct CounterCase {
     const char* Answer; // the two counter fields and what follows
@@ -91,7 +93,8 @@ INSTANTIATE_TEST_SUITE_P(Values, CounterWireTest,
                                            CounterCase{"0\t0\t", "0\t0\t", 0.0, 0.0},
                                            CounterCase{"-250\t-1\t", "-250\t-1\t", -0.25, -0.01},
                                            CounterCase{"1\t1\t", "1\t1\t", 0.001, 0.01},
-                                           CounterCase{"1.6\t-0.4\t", "2\t0\t", 0.0016, -0.004}));
+                                           CounterCase{"1.6\t-0.4\t", "2\t0\t", 0.0016, -0.004}),
+                         [](const auto& info) { return CaseName(info.param.Answer); });
 
 TEST(FlagOrder, ReadMaxFirstWriteMinFirst) {
     // Flag fields 1, 0, 1 in the answer: PriceFixed, MaxPrice, MinPrice.
@@ -128,7 +131,8 @@ INSTANTIATE_TEST_SUITE_P(Values, FlagFieldTest,
                                            FlagCase{" 1", true}, FlagCase{"1x", true},
                                            FlagCase{"2", false}, FlagCase{"0", false},
                                            FlagCase{"", false}, FlagCase{"Y", false},
-                                           FlagCase{"-1", false}));
+                                           FlagCase{"-1", false}),
+                         [](const auto& info) { return "field_" + CaseName(info.param.Field); });
 
 TEST(FromECRText, WholeAnswer) {
     EXPECT_EQ(Fields(Decoded("MLEKO 1L\n8600001\n1250\t3|4|5|0|1|0|6|1500\t2500\t7\t9\t")),

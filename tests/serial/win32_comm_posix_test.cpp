@@ -3,6 +3,7 @@
 #include <string>
 
 #include "serial_fixture.h"
+#include "tests/support/case_name.h"
 
 namespace {
 
@@ -81,7 +82,16 @@ INSTANTIATE_TEST_SUITE_P(Lines, Win32CommLineTest,
                                            LineCase{1200, 6, ODDPARITY, ONESTOPBIT, false},
                                            LineCase{2400, 5, MARKPARITY, ONESTOPBIT, false},
                                            LineCase{2400, 5, NOPARITY, ONESTOPBIT, false},
-                                           LineCase{115200, 8, SPACEPARITY, TWOSTOPBITS, false}));
+                                           LineCase{115200, 8, SPACEPARITY, TWOSTOPBITS, false}),
+                         [](const auto& info) {
+                             // The usual short form: 9600_8N1 is 9600 baud, 8 data bits, no parity,
+                             // one stop bit.
+                             const LineCase& c = info.param;
+                             static const std::string parities = "NOEMS"; // by the parity's number
+                             const std::string stopBits = c.StopBits == TWOSTOPBITS ? "2" : "1";
+                             return CaseName(c.Rate) + "_" + CaseName(c.Size) +
+                                    parities.at(c.Parity) + stopBits;
+                         });
 
 TEST_F(Win32CommTest, RejectsUnknownSpeedParityAndStopBits) {
     DCB dcb{};

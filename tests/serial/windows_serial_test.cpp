@@ -7,6 +7,7 @@
 #include "error_code_of.h"
 #include "serial/ecr_error.h"
 #include "serial_fixture.h"
+#include "tests/support/case_name.h"
 
 namespace {
 
@@ -119,7 +120,8 @@ TEST_P(WindowsSerialCountTest, StillReadsOneByte) {
     EXPECT_EQ(Str(Link.Read(GetParam(), OneSecond)), "A");
     EXPECT_EQ(Str(Link.Read(GetParam(), OneSecond)), "B");
 }
-INSTANTIATE_TEST_SUITE_P(Counts, WindowsSerialCountTest, ::testing::Values(0, -1, 1));
+INSTANTIATE_TEST_SUITE_P(Counts, WindowsSerialCountTest, ::testing::Values(0, -1, 1),
+                         [](const auto& info) { return "count_" + CaseName(info.param); });
 
 TEST_F(WindowsSerialTest, ReadStopsAtCount) {
     Line.Send("abcdef");

@@ -1,3 +1,4 @@
+#include "tests/support/case_name.h"
 #include "text/c_numbers.h"
 
 #include <gtest/gtest.h>
@@ -26,7 +27,8 @@ INSTANTIATE_TEST_SUITE_P(
                       LongCase{"2147483647", 2147483647}, LongCase{"-2147483648", -2147483647 - 1},
                       LongCase{"2147483648", 2147483647},
                       LongCase{"99999999999999999999999", 2147483647},
-                      LongCase{"-99999999999999999999999", -2147483647 - 1}));
+                      LongCase{"-99999999999999999999999", -2147483647 - 1}),
+    [](const auto& info) { return "of_" + CaseName(info.param.Text); });
 
 struct DoubleCase {
     const char* Text;
@@ -47,8 +49,8 @@ INSTANTIATE_TEST_SUITE_P(
                       DoubleCase{".", 0.0}, DoubleCase{"1e-400", 0.0},
                       DoubleCase{"0.00001e-320", 0.0}, DoubleCase{"inf", 0.0},
                       DoubleCase{"-Infinity", 0.0}, DoubleCase{"+nan", 0.0},
-                      DoubleCase{"0x10", 0.0}, DoubleCase{" -0x1p4", 0.0},
-                      DoubleCase{"-.5", -0.5}));
+                      DoubleCase{"0x10", 0.0}, DoubleCase{" -0x1p4", 0.0}, DoubleCase{"-.5", -0.5}),
+    [](const auto& info) { return "of_" + CaseName(info.param.Text); });
 
 TEST(ReadDoubleRule, OverflowAndNull) {
     EXPECT_EQ(ReadDouble("1e400"), HUGE_VAL);
@@ -80,7 +82,10 @@ INSTANTIATE_TEST_SUITE_P(
                       FixedCase{0.0, 2, "0.00"}, FixedCase{-0.0, 2, "-0.00"},
                       FixedCase{-0.001, 2, "-0.00"}, FixedCase{2.675, 2, "2.67"},
                       FixedCase{0.125, 2, "0.12"}, FixedCase{1.5, 0, "2"}, FixedCase{2.5, 0, "2"},
-                      FixedCase{12.3456, 3, "12.346"}, FixedCase{-19.999, 2, "-20.00"}));
+                      FixedCase{12.3456, 3, "12.346"}, FixedCase{-19.999, 2, "-20.00"}),
+    [](const auto& info) {
+        return CaseName(info.param.Value) + "_to_" + CaseName(info.param.Decimals) + "_places";
+    });
 
 TEST(FormatFixedRule, PointWhateverTheLocale) {
     const char* found = nullptr;

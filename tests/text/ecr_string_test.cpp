@@ -1,3 +1,4 @@
+#include "tests/support/case_name.h"
 #include "text/ecr_string.h"
 
 #include <gtest/gtest.h>
@@ -42,7 +43,8 @@ TEST_P(ECRStringFromInt, Decimal) {
 INSTANTIATE_TEST_SUITE_P(Values, ECRStringFromInt,
                          ::testing::Values(IntCase{-42, "-42"}, IntCase{0, "0"}, IntCase{7, "7"},
                                            IntCase{1400, "1400"}, IntCase{2147483647, "2147483647"},
-                                           IntCase{-2147483647 - 1, "-2147483648"}));
+                                           IntCase{-2147483647 - 1, "-2147483648"}),
+                         [](const auto& info) { return "of_" + CaseName(info.param.Value); });
 
 TEST(ECRStringBuild, FromFlag) {
     EXPECT_EQ(Str(ECRString(true)), "1");
@@ -153,7 +155,12 @@ INSTANTIATE_TEST_SUITE_P(Cases, ECRStringFind,
                                            FindCase{"abc", 'x', 0, -1},
                                            FindCase{"a\xFE"
                                                     "b\xFE",
-                                                    '\xFE', 2, 3}));
+                                                    '\xFE', 2, 3}),
+                         [](const auto& info) {
+                             const FindCase& c = info.param;
+                             return CaseName(c.Text) + "_find_" + CaseName(std::string(1, c.What)) +
+                                    "_from_" + CaseName(c.Start);
+                         });
 
 struct FindTextCase {
     const char* Text;
@@ -171,7 +178,11 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(FindTextCase{"abcabc", "bc", 0, 1}, FindTextCase{"abcabc", "bc", 2, 4},
                       FindTextCase{"abcabc", "", 3, 3}, FindTextCase{"abc", "", 3, -1},
                       FindTextCase{"", "", 0, -1}, FindTextCase{"abc", "abcd", 0, -1},
-                      FindTextCase{"aab", "ab", 0, 1}));
+                      FindTextCase{"aab", "ab", 0, 1}),
+    [](const auto& info) {
+        const FindTextCase& c = info.param;
+        return CaseName(c.Text) + "_find_" + CaseName(c.What) + "_from_" + CaseName(c.Start);
+    });
 
 struct SubCase {
     std::uint32_t A;
@@ -189,7 +200,11 @@ INSTANTIATE_TEST_SUITE_P(Cases, ECRStringSub,
                          ::testing::Values(SubCase{2, 5, "234"}, SubCase{5, 2, "234"},
                                            SubCase{0, 100, "0123456789"}, SubCase{12, 20, ""},
                                            SubCase{10, 10, ""}, SubCase{3, 3, ""},
-                                           SubCase{9, 100, "9"}));
+                                           SubCase{9, 100, "9"}),
+                         [](const auto& info) {
+                             return "from_" + CaseName(info.param.A) + "_to_" +
+                                    CaseName(info.param.B);
+                         });
 
 TEST(ECRStringTail, FromPosition) {
     const ECRString s("0123456789");
@@ -212,14 +227,17 @@ TEST_P(ECRStringReplaceAll, Result) {
     EXPECT_EQ(Str(source.ReplaceAll(ECRString(c.What), ECRString(c.With))), c.Expected);
     EXPECT_EQ(Str(source), c.Text);
 }
-INSTANTIATE_TEST_SUITE_P(Cases, ECRStringReplaceAll,
-                         ::testing::Values(ReplaceCase{"\"a\"b\"\"", "\"", "", "ab"},
-                                           ReplaceCase{"abc", "x", "y", "abc"},
-                                           ReplaceCase{"abc", "", "y", "abc"},
-                                           ReplaceCase{"aaa", "aa", "b", "ba"},
-                                           ReplaceCase{"abab", "ab", "abab", "abababab"},
-                                           ReplaceCase{"xax", "x", "", "a"},
-                                           ReplaceCase{"", "a", "b", ""}));
+INSTANTIATE_TEST_SUITE_P(
+    Cases, ECRStringReplaceAll,
+    ::testing::Values(ReplaceCase{"\"a\"b\"\"", "\"", "", "ab"},
+                      ReplaceCase{"abc", "x", "y", "abc"}, ReplaceCase{"abc", "", "y", "abc"},
+                      ReplaceCase{"aaa", "aa", "b", "ba"},
+                      ReplaceCase{"abab", "ab", "abab", "abababab"},
+                      ReplaceCase{"xax", "x", "", "a"}, ReplaceCase{"", "a", "b", ""}),
+    [](const auto& info) {
+        const ReplaceCase& c = info.param;
+        return CaseName(c.Text) + "_" + CaseName(c.What) + "_to_" + CaseName(c.With);
+    });
 
 struct CutCase {
     const char* Text;
@@ -238,16 +256,25 @@ TEST_P(ECRStringCut, FieldAndRest) {
 }
 INSTANTIATE_TEST_SUITE_P(
     Cases, ECRStringCut,
-    ::testing::Values(
-        CutCase{",ab", ',', 0, "", "ab"}, CutCase{"a,,b", ',', 0, "a", ",b"},
-        CutCase{"\"a,b\",c", ',', '"', "a,b", "c"}, CutCase{"x,\"a,b\"", ',', '"', "x", "\"a,b\""},
-        CutCase{"\"a,b\"", ',', '"', "\"a,b\"", ""},          // no separator: returned whole
-        CutCase{"\"a,b\"c,d", ',', '"', "a,bc", "d"},         // quotes removed from the field
-        CutCase{"a,\"b", ',', '"', "a", "\"b"},               // separator before the quote
-        CutCase{"\"a,b", ',', '"', "a", "b"},                 // unclosed quote: first separator
-        CutCase{"\"a\"b\"c,d\",e", ',', '"', "abc", "d\",e"}, // only the first pair counts
-        CutCase{"a\t\"b\tc\"", '\t', 0, "a", "\"b\tc\""},
-        CutCase{"\"a,b\",c", ',', 0, "\"a", "b\",c"})); // no quote character: plain split
+    ::testing::Values(CutCase{",ab", ',', 0, "", "ab"}, CutCase{"a,,b", ',', 0, "a", ",b"},
+                      CutCase{"\"a,b\",c", ',', '"', "a,b", "c"},
+                      CutCase{"x,\"a,b\"", ',', '"', "x", "\"a,b\""},
+                      CutCase{"\"a,b\"", ',', '"', "\"a,b\"", ""},  // no separator: returned whole
+                      CutCase{"\"a,b\"c,d", ',', '"', "a,bc", "d"}, // quotes removed from the field
+                      CutCase{"a,\"b", ',', '"', "a", "\"b"},       // separator before the quote
+                      CutCase{"\"a,b", ',', '"', "a", "b"}, // unclosed quote: first separator
+                      // Only the first pair of quotes counts.
+                      CutCase{"\"a\"b\"c,d\",e", ',', '"', "abc", "d\",e"},
+                      CutCase{"a\t\"b\tc\"", '\t', 0, "a", "\"b\tc\""},
+                      // No quote character: a plain split.
+                      CutCase{"\"a,b\",c", ',', 0, "\"a", "b\",c"}),
+    // The separator is a comma unless the name says otherwise.
+    [](const auto& info) {
+        const CutCase& c = info.param;
+        const std::string separator =
+            c.Separator == ',' ? "" : "_at_" + CaseName(std::string(1, c.Separator));
+        return CaseName(c.Text) + separator + (c.Quote ? "" : "_no_quotes");
+    });
 
 // Cutting again and again gives the fields in order, then empty fields from an empty text.
 TEST(ECRStringCutField, FieldsInOrderThenEmpty) {
