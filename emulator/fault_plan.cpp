@@ -1,10 +1,21 @@
 #include "emulator/fault_plan.h"
 
 #include <algorithm>
+#include <map>
 
 namespace {
 // Where a code reply carries its digits: letters only.
 constexpr char NoDigitsBody[] = "RCOK";
+
+// The fault planned for a location, if any.
+template <typename Value>
+std::optional<Value> PlannedFor(const std::map<int, Value>& plan, int location) {
+    const auto found = plan.find(location);
+    if (found == plan.end()) {
+        return std::nullopt;
+    }
+    return found->second;
+}
 } // namespace
 
 bool FaultPlan::MayAnswer() {
@@ -25,27 +36,15 @@ std::optional<int> FaultPlan::TakeRefusal() {
 }
 
 std::optional<int> FaultPlan::WriteRefusal(int location) const {
-    const auto found = WriteRefusals.find(location);
-    if (found == WriteRefusals.end()) {
-        return std::nullopt;
-    }
-    return found->second;
+    return PlannedFor(WriteRefusals, location);
 }
 
 std::optional<std::string> FaultPlan::WriteGarbageFor(int location) const {
-    const auto found = WriteGarbage.find(location);
-    if (found == WriteGarbage.end()) {
-        return std::nullopt;
-    }
-    return found->second;
+    return PlannedFor(WriteGarbage, location);
 }
 
 std::optional<StoredArticle> FaultPlan::WriteAlteration(int location) const {
-    const auto found = Alterations.find(location);
-    if (found == Alterations.end()) {
-        return std::nullopt;
-    }
-    return found->second;
+    return PlannedFor(Alterations, location);
 }
 
 std::string FaultPlan::SpoilBody(std::string body) {

@@ -1,20 +1,15 @@
-#include <cstdio>
-#include <cstdlib>
 #include <string>
-#include <unistd.h>
 
 #include "articles/article_file.h"
 #include "articles/load_messages.h"
+#include "tests/fuzz/fuzz_input.h"
 
 // The bytes become a whole file on disk, loaded as the program loads one: a zip or an
 // Office compound file goes to the spreadsheet reader.
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    static const std::string path = "/tmp/talon-fuzz-sheet-" + std::to_string(getpid());
-    std::FILE* file = std::fopen(path.c_str(), "wb");
-    if (file == nullptr)
+    const std::string path = FuzzFile("talon-fuzz-sheet", data, size);
+    if (path.empty())
         return 0;
-    std::fwrite(data, 1, size, file);
-    std::fclose(file);
     static ArticleTable table;
     const LoadOutcome outcome = LoadArticles(path, table);
     if (outcome.Taken > ArticleTableSize - FirstLoadedLocation ||
