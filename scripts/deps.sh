@@ -20,6 +20,8 @@ BUILD_PACKAGES=(build-essential cmake qt6-base-dev qt6-serialport-dev libgl-dev 
                 googletest pkg-config libzip-dev libexpat1-dev)
 # Saving the register's articles as an .xlsx workbook.
 BUILD_PACKAGES+=(libxlsxwriter-dev)
+# The tests read the workbooks back through minizip.
+BUILD_PACKAGES+=(libminizip-dev)
 FUZZ_PACKAGES=(clang-14 libclang-rt-14-dev)
 # The Windows cross build and its run under Wine (scripts/test-windows).
 WINDOWS_PACKAGES=(g++-mingw-w64-x86-64-posix wine64 googletest)
