@@ -4,12 +4,12 @@
 #include <memory>
 
 #include "articles/article_taker.h"
-#include "articles/file_encoding.h"
+#include "files/file_encoding.h"
 #include "articles/file_fields.h"
-#include "articles/replace_file.h"
+#include "files/replace_file.h"
 #include "articles/sheet_fields.h"
-#include "articles/sheet_file.h"
-#include "articles/utf16_lines.h"
+#include "sheets/sheet_file.h"
+#include "files/utf16_lines.h"
 #include "text/code_page.h"
 #include "text/file_path.h"
 

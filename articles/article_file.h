@@ -5,7 +5,7 @@
 
 #include "articles/article_line.h"
 #include "articles/article_table.h"
-#include "articles/sheet_fault.h"
+#include "sheets/sheet_fault.h"
 
 // The article text file: one article a line, twelve fields, Windows-1251 inside the
 // program. Saving writes UTF-16LE with TAB-separated fields; loading also reads UTF-16BE

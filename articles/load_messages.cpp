@@ -3,8 +3,8 @@
 #include <initializer_list>
 #include <string>
 
-#include "articles/sheet_cells.h"
-#include "articles/zip_archive.h"
+#include "sheets/sheet_cells.h"
+#include "sheets/zip_archive.h"
 
 namespace {
 

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "articles/file_fields.h"
-#include "articles/sheet_cells.h"
+#include "sheets/sheet_cells.h"
 
 // A spreadsheet row as the twelve fields of an article line, in Windows-1251, for the
 // strict reading that text lines go through. A text cell gives its text (a name keeps

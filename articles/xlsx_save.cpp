@@ -7,8 +7,8 @@
 #include <xlsxwriter.h>
 
 #include "articles/article_file.h"
-#include "articles/replace_file.h"
-#include "articles/scratch_folder.h"
+#include "files/replace_file.h"
+#include "files/scratch_folder.h"
 #include "plu/file_decimals.h"
 #include "plu/finite_value.h"
 #include "text/c_numbers.h"

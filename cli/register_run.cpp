@@ -10,7 +10,7 @@
 #include "cli/verbs.h"
 #include "ecr/talon_ecr.h"
 #include "operations/connect_register.h"
-#include "operations/image_keeper.h"
+#include "image/image_keeper.h"
 #include "operations/register_log.h"
 #include "serial/ecr_error.h"
 #include "serial/windows_serial.h"

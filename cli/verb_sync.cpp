@@ -5,7 +5,7 @@
 #include "cli/terminal_output.h"
 #include "cli/verbs.h"
 #include "operations/arrange_for_register.h"
-#include "operations/image_keeper.h"
+#include "image/image_keeper.h"
 #include "operations/operation_summaries.h"
 #include "operations/sync_articles.h"
 

@@ -1,7 +1,7 @@
 #include "operations/erase_articles.h"
 
 #include "ecr/talon_ecr.h"
-#include "operations/image_keeper.h"
+#include "image/image_keeper.h"
 #include "operations/operation_sinks.h"
 #include "operations/register_log.h"
 #include "serial/ecr_error.h"

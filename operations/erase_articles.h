@@ -4,7 +4,7 @@
 #include <vector>
 
 #include "articles/article_table.h"
-#include "operations/image_journal.h"
+#include "image/image_journal.h"
 #include "text/ecr_string.h"
 
 class ImageKeeper;

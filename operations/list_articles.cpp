@@ -1,7 +1,7 @@
 #include "operations/list_articles.h"
 
 #include "ecr/talon_ecr.h"
-#include "operations/image_keeper.h"
+#include "image/image_keeper.h"
 #include "operations/operation_sinks.h"
 
 namespace {

@@ -1,6 +1,6 @@
 #include "operations/send_articles.h"
 
-#include "operations/image_keeper.h"
+#include "image/image_keeper.h"
 #include "operations/operation_sinks.h"
 #include "operations/write_article.h"
 

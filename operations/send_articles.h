@@ -3,7 +3,7 @@
 #include <vector>
 
 #include "articles/article_table.h"
-#include "operations/image_journal.h"
+#include "image/image_journal.h"
 
 class ImageKeeper;
 class LogSink;

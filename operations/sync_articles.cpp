@@ -7,7 +7,7 @@
 
 #include "ecr/talon_ecr.h"
 #include "operations/erase_articles.h"
-#include "operations/image_keeper.h"
+#include "image/image_keeper.h"
 #include "operations/operation_sinks.h"
 #include "operations/send_articles.h"
 

@@ -6,7 +6,7 @@
 #include <sstream>
 
 #include "emulator/talon_emulator.h"
-#include "operations/history_line.h"
+#include "image/history_line.h"
 #include "tests/cli/cli_files.h"
 #include "tests/cli/cli_process.h"
 

@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "emulator/talon_emulator.h"
-#include "operations/register_image.h"
+#include "image/register_image.h"
 #include "tests/cli/cli_files.h"
 #include "tests/cli/cli_process.h"
 

@@ -5,7 +5,7 @@
 #include <gtest/gtest.h>
 
 #include "operations/history_report.h"
-#include "operations/price_history.h"
+#include "image/price_history.h"
 #include "tests/articles/article_test_files.h"
 
 namespace {

@@ -8,8 +8,8 @@
 #include <vector>
 
 #include "operations/history_report.h"
-#include "operations/price_history.h"
-#include "operations/register_image.h"
+#include "image/price_history.h"
+#include "image/register_image.h"
 #include "support_articles.h"
 #include "support_window.h"
 #include "ui/edit/edit_plu.h"

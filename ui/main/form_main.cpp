@@ -22,7 +22,7 @@
 #include <QTableWidget>
 
 #include "ecr/talon_ecr.h"
-#include "operations/image_keeper.h"
+#include "image/image_keeper.h"
 #include "serial/windows_serial.h"
 #include "ui/common/error_display.h"
 #include "ui/common/question_box.h"

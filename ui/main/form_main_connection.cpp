@@ -6,7 +6,7 @@
 
 #include "ecr/talon_ecr.h"
 #include "operations/connect_register.h"
-#include "operations/image_keeper.h"
+#include "image/image_keeper.h"
 #include "serial/windows_serial.h"
 #include "ui/common/text_convert.h"
 #include "ui/main/emulator_process.h"

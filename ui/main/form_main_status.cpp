@@ -2,7 +2,7 @@
 #include "ui/main/form_main.h"
 
 #include "ecr/talon_ecr.h"
-#include "operations/image_keeper.h"
+#include "image/image_keeper.h"
 #include "operations/status_report.h"
 #include "ui/main/window_sinks.h"
 

@@ -1,0 +1,6 @@
+#pragma once
+
+#include <cstdio>
+
+// Forces what was written to the file onto the disk.
+bool FlushToDisk(std::FILE* file);

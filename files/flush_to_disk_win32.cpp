@@ -1,0 +1,13 @@
+#include <cstdio>
+#include <io.h>
+#include <windows.h>
+
+#include "files/flush_to_disk.h"
+
+bool FlushToDisk(std::FILE* file) {
+    if (std::fflush(file) != 0) {
+        return false;
+    }
+    const auto handle = reinterpret_cast<HANDLE>(_get_osfhandle(_fileno(file)));
+    return handle != INVALID_HANDLE_VALUE && FlushFileBuffers(handle) != 0;
+}

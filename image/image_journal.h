@@ -1,0 +1,64 @@
+#pragma once
+
+#include <cstdio>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "plu/talon_plu_item.h"
+
+// The "in progress" mark of an image is a journal: what the operation set out to do,
+// then one line a reply, each flushed to disk as the reply arrives. An operation cut
+// short by a kill, a power cut or a broken link leaves it behind, and the next sync
+// takes the register's state from it instead of from a full send.
+
+enum class JournalStep { Write, Erase };
+
+// What the operation set out to do: change some locations, or write a whole article list
+// (which, like a completed full send, makes the image afresh from its own writes).
+enum class JournalKind { Patch, FullSend };
+
+// A planned step; Item is the article a write sets out to program.
+struct PlannedStep {
+    JournalStep Step = JournalStep::Write;
+    int Location = 0;
+    TalonPLUItem Item;
+};
+
+// A reply the register gave: an accepted write (with its article) or erase, or a refusal.
+struct JournalReply {
+    enum Kind { Written, Erased, Refused } What = Written;
+    int Location = 0;
+    TalonPLUItem Item;
+};
+
+struct JournalReading {
+    // A whole heading and plan, of an image trusted when it began or of a full send.
+    bool Usable = false;
+    bool BaseTrusted = false;
+    JournalKind Kind = JournalKind::Patch; // a heading without one is a patch's
+    std::vector<JournalReply> Replies;
+    std::optional<int> InFlight; // the planned step after the last reply, if any
+};
+
+// Reads a journal. A line not ended by its line feed (cut by a kill) and everything from
+// the first line that does not read as a reply to the plan are left out.
+JournalReading ReadJournal(const std::string& path);
+
+class JournalWriter {
+public:
+    JournalWriter() = default;
+    ~JournalWriter();
+    JournalWriter(const JournalWriter&) = delete;
+    JournalWriter& operator=(const JournalWriter&) = delete;
+
+    // Writes the heading and the plan as a whole new file, then opens it to append to.
+    bool Start(const std::string& path, bool baseTrusted, JournalKind kind,
+               const std::vector<PlannedStep>& plan);
+    // Appends one reply and flushes it to disk; false when it could not be written.
+    bool Add(const JournalReply& reply);
+    void Close();
+
+private:
+    std::FILE* File = nullptr;
+};

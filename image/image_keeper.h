@@ -1,0 +1,144 @@
+#pragma once
+
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "articles/article_table.h"
+#include "image/image_journal.h"
+#include "image/image_lock.h"
+#include "image/price_history.h"
+#include "image/register_image.h"
+
+class LogSink;
+class TalonECR;
+class TalonStatusItem;
+
+// Keeps the image of one connected register up to date: a complete listing replaces it;
+// a write or erase the register accepted changes it. While an operation writes, the
+// image's journal on disk holds its plan and every reply, so that one cut short can be
+// taken up by the next sync. One program or thread writes an image at a time. Every accepted write
+// or erase that changes what a location holds goes to its record of changes (PriceHistory).
+class ImageKeeper {
+public:
+    enum class Writing {
+        Patch,    // changes some locations: an image untrusted before stays untrusted
+        FullSend, // writes a whole article list: an untrusted image starts afresh from it
+    };
+    enum class Ending {
+        Completed, // every planned step was taken
+        Stopped,   // asked to stop between two exchanges: every reply is known
+        Broken,    // the link failed: the last exchange's outcome is unknown
+    };
+
+    explicit ImageKeeper(std::string folder = DefaultImageFolder());
+
+    // The register, by the status it just gave.
+    void Identify(const TalonStatusItem& status);
+    bool Identified() const { return Store != nullptr; }
+
+    // The image for this program alone until Release. False, with the reason logged,
+    // when another program or thread holds it or its folder cannot be written.
+    bool Hold(LogSink& log);
+    void Release();
+    bool Holding() const { return Lock.Held(); }
+
+    // The image as it is on disk, with the journal of an operation cut short taken in (a
+    // full send's begun on an untrusted image: its replies alone, as if completed); why it
+    // cannot be trusted ("" when it can, as far as the disk tells).
+    std::string Load();
+    // The location whose exchange the operation cut short was waiting for.
+    std::optional<int> InFlight() const { return Unknown; }
+    // What the register holds there, read back (nullptr: nothing).
+    void Resolve(int location, const TalonPLUItem* held);
+    // The loaded image passed the register's checks: it is saved as the clean image.
+    bool Settle(LogSink& log);
+    // It failed one: every later check fails with the same reason until a complete
+    // listing or a full send (one cut short leaves its journal to be checked instead).
+    void Distrust(const std::string& reason, LogSink& log);
+    const RegisterImage& Image() const { return Current; }
+
+    // A complete listing: the table's articles are what the register holds.
+    void Listed(const TalonStatusItem& status, const ArticleTable& table, LogSink& log);
+
+    // Around an operation that writes (held by this program); asks the register's status
+    // when it is not yet known. `operation` names it in the record of changes. False, with the
+    // reason logged, when the journal cannot be written: the operation must then write nothing.
+    bool BeginWriting(TalonECR& ecr, Writing kind, const std::vector<PlannedStep>& plan,
+                      LogSink& log, HistoryOperation operation = HistoryOperation::Send);
+    void Written(int location, const TalonPLUItem& item);
+    void Erased(int location);
+    void Refused(int location);
+    // A reply could not be added to the journal: the operation must stop.
+    bool JournalFailed() const { return JournalBroken; }
+    // Saves the image; marks it clean when what the register holds is known: the image
+    // was trusted when the operation began (or a full send rebuilt it) and no exchange
+    // was left unanswered.
+    void EndWriting(Ending ending, LogSink& log);
+
+    // Asks the register's status when the register is not yet known.
+    void IdentifyFrom(TalonECR& ecr);
+
+private:
+    void Record(const JournalReply& reply);
+    // Takes the replies of a usable journal into Current (emptied first when afresh).
+    bool TakeJournal(const JournalReading& journal, bool afresh);
+
+    std::string Folder;
+    std::string Name;
+    std::unique_ptr<ImageStore> Store;
+    ImageLock Lock;
+    JournalWriter Journal;
+    PriceHistory History;
+    RegisterImage Current;
+    std::optional<int> Unknown;
+    LogSink* WritingLog = nullptr;
+    Writing Kind = Writing::Patch;
+    bool Loaded = false;  // Current is what Load took from the disk
+    bool Taken = false;   // Load took a journal in
+    bool Trusted = false; // Current is the clean image as it stands on disk
+    bool Writing_ = false;
+    bool BaseTrusted = false;
+    bool JournalBroken = false;
+};
+
+// Holds an image for one operation: takes the hold when it is not yet taken and releases
+// only what it took.
+class ImageHold {
+public:
+    ImageHold(ImageKeeper& keeper, LogSink& log);
+    ~ImageHold();
+    ImageHold(const ImageHold&) = delete;
+    ImageHold& operator=(const ImageHold&) = delete;
+    bool Held() const { return Ok; }
+
+private:
+    ImageKeeper& Keeper;
+    bool Took = false;
+    bool Ok = false;
+};
+
+// BeginWriting and EndWriting as a scope, within a hold of the image. Leaving it by an
+// exception saves what was accepted and leaves the journal for the next sync.
+class ImageWriting {
+public:
+    ImageWriting(ImageKeeper& keeper, TalonECR& ecr, ImageKeeper::Writing kind,
+                 const std::vector<PlannedStep>& plan, LogSink& log,
+                 HistoryOperation operation = HistoryOperation::Send);
+    ~ImageWriting();
+    ImageWriting(const ImageWriting&) = delete;
+    ImageWriting& operator=(const ImageWriting&) = delete;
+    // False: the image is held elsewhere or its journal cannot be written; write nothing.
+    bool Ready() const { return Began; }
+    void Ended(bool stopped) {
+        End = stopped ? ImageKeeper::Ending::Stopped : ImageKeeper::Ending::Completed;
+    }
+
+private:
+    ImageKeeper& Keeper;
+    LogSink& Log;
+    std::unique_ptr<ImageHold> Hold;
+    bool Began = false;
+    ImageKeeper::Ending End = ImageKeeper::Ending::Broken;
+};

@@ -1,0 +1,9 @@
+#include "image/local_time.h"
+
+#include "image/time_text.h"
+
+std::string LocalTimeText(std::time_t when) {
+    std::tm local{};
+    localtime_s(&local, &when);
+    return TimeText(local);
+}
