@@ -9,10 +9,10 @@
 #include "cli/terminal_output.h"
 #include "cli/verbs.h"
 #include "ecr/talon_ecr.h"
+#include "image/change_record.h"
 #include "image/history_line.h"
-#include "operations/history_report.h"
-#include "image/price_history.h"
 #include "image/register_image.h"
+#include "operations/history_report.h"
 #include "text/file_path.h"
 
 namespace {

@@ -2,6 +2,7 @@
 
 #include "files/flush_to_disk.h"
 #include "files/replace_file.h"
+#include "files/whole_file.h"
 #include "text/code_page.h"
 #include "text/file_path.h"
 #include "text/utf8_text.h"
@@ -58,20 +59,15 @@ bool SplitLine(const std::string& line, char& tag, int& location, std::string& f
     return true;
 }
 
-// The whole lines of the file; a last one without its line feed is dropped.
+// The whole lines of the file; a last one without its line feed is dropped. Nothing when
+// the file cannot be read to its end: a journal cut by a read error must not pass for one
+// cut by a kill.
 std::vector<std::string> WholeLines(const std::string& path) {
     std::vector<std::string> lines;
-    std::FILE* file = OpenFile(path, "rb");
-    if (file == nullptr) {
+    std::string text;
+    if (ReadWholeFile(path, text) != WholeFileRead::Read) {
         return lines;
     }
-    std::string text;
-    char buffer[4096];
-    std::size_t n = 0;
-    while ((n = std::fread(buffer, 1, sizeof buffer, file)) > 0) {
-        text.append(buffer, n);
-    }
-    std::fclose(file);
     std::size_t start = 0;
     for (std::size_t end = text.find(LineEnd); end != std::string::npos;
          end = text.find(LineEnd, start)) {

@@ -14,9 +14,11 @@
 
 enum class JournalStep { Write, Erase };
 
-// What the operation set out to do: change some locations, or write a whole article list
-// (which, like a completed full send, makes the image afresh from its own writes).
-enum class JournalKind { Patch, FullSend };
+// What an operation that writes sets out to do.
+enum class JournalKind {
+    Patch,    // change some locations: an image untrusted before stays untrusted
+    FullSend, // write a whole article list: an untrusted image starts afresh from its writes
+};
 
 // A planned step; Item is the article a write sets out to program.
 struct PlannedStep {
@@ -42,7 +44,8 @@ struct JournalReading {
 };
 
 // Reads a journal. A line not ended by its line feed (cut by a kill) and everything from
-// the first line that does not read as a reply to the plan are left out.
+// the first line that does not read as a reply to the plan are left out; a journal that
+// cannot be read to its end is not usable.
 JournalReading ReadJournal(const std::string& path);
 
 class JournalWriter {

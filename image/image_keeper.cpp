@@ -3,6 +3,7 @@
 #include <filesystem>
 
 #include "ecr/talon_ecr.h"
+#include "image/image_check.h"
 #include "operations/operation_sinks.h"
 #include "text/code_page.h"
 #include "text/file_path.h"
@@ -24,6 +25,11 @@ ECRString HistoryNotSavedLine(const std::string& path, int lines) {
     const std::string shown = Utf16ToCp1251(Utf8ToUtf16(path));
     return ECRString("Greska: u istoriju izmena ") + shown.c_str() +
            " nije moguce upisati (izostalo redova: " + ECRString(lines) + ")";
+}
+
+ECRString UntrustedLine(const std::string& reason) {
+    return ECRString("Slika kase nije pouzdana (") + reason.c_str() +
+           "): potrebno je Prikazi ili Posalji";
 }
 
 ECRString BusyLine(const std::string& name) {
@@ -87,15 +93,31 @@ bool ImageKeeper::Hold(LogSink& log) {
 void ImageKeeper::Release() {
     Lock.Drop();
     // What this program knew of the image may change as soon as another can write it.
-    Trusted = false;
-    Loaded = false;
+    if (!Writing()) {
+        State = Condition::Unknown;
+    }
+}
+
+ImageKeeper::Verdict ImageKeeper::Check(TalonECR& ecr, LogSink& log) {
+    std::string reason = Load();
+    if (reason.empty()) {
+        if (InFlight) {
+            ReadBackInto(ecr, *InFlight, Current);
+            InFlight.reset();
+        }
+        reason = CompareWithRegister(ecr, Current, ecr.GetStatusItem().GetArticles());
+    }
+    if (!reason.empty()) {
+        Distrust(reason, log);
+        log.Line(UntrustedLine(reason));
+        return Verdict::Untrusted;
+    }
+    return Settle(log) ? Verdict::Trusted : Verdict::NotSaved;
 }
 
 std::string ImageKeeper::Load() {
-    Trusted = false;
-    Loaded = false;
-    Taken = false;
-    Unknown.reset();
+    State = Condition::Unknown;
+    InFlight.reset();
     Current = RegisterImage();
     const JournalReading journal =
         Store && Store->InProgress() ? ReadJournal(Store->MarkPath()) : JournalReading();
@@ -110,11 +132,11 @@ std::string ImageKeeper::Load() {
     if (!kept.empty()) {
         return kept;
     }
-    if (Store->InProgress() && !TakeJournal(journal, afresh)) {
-        return CutShort;
+    if (!Store->InProgress()) {
+        State = Condition::Loaded;
+        return {};
     }
-    Loaded = true;
-    return {};
+    return TakeJournal(journal, afresh) ? std::string() : CutShort;
 }
 
 bool ImageKeeper::TakeJournal(const JournalReading& journal, bool afresh) {
@@ -127,37 +149,22 @@ bool ImageKeeper::TakeJournal(const JournalReading& journal, bool afresh) {
     for (const JournalReply& reply : journal.Replies) {
         TakeReply(Current, reply);
     }
-    Unknown = journal.InFlight;
-    Taken = true;
+    InFlight = journal.InFlight;
+    State = Condition::Recovered;
     return true;
 }
 
-void ImageKeeper::Resolve(int location, const TalonPLUItem* held) {
-    if (held != nullptr) {
-        Current.Articles[location] = *held;
-    } else {
-        Current.Articles.erase(location);
-    }
-    Unknown.reset();
-}
-
 bool ImageKeeper::Settle(LogSink& log) {
-    if (!Loaded || Unknown) {
-        log.Line(ECRString("Slika kase nije pouzdana (") + CutShort + ")");
-        return false;
-    }
-    if (Taken && (!Store->Save(Current) || !Store->MarkClean())) {
+    if (State == Condition::Recovered && (!Store->Save(Current) || !Store->MarkClean())) {
         log.Line(NotSavedLine(Folder));
         return false;
     }
-    Taken = false;
-    Trusted = true;
+    State = Condition::Trusted;
     return true;
 }
 
 void ImageKeeper::Distrust(const std::string& reason, LogSink& log) {
-    Trusted = false;
-    Loaded = false;
+    State = Condition::Unknown;
     // A journal can stand for the image (a full send's from an untrusted one): the failed
     // check is kept for it too.
     const bool image = Store && (Store->Exists() || Store->InProgress());
@@ -172,7 +179,7 @@ void ImageKeeper::Listed(const TalonStatusItem& status, const ArticleTable& tabl
     if (!hold.Held()) {
         return;
     }
-    Trusted = false;
+    State = Condition::Unknown;
     Current = RegisterImage();
     for (const TalonPLUItem& item : table) {
         if (IsPresent(item)) {
@@ -184,40 +191,37 @@ void ImageKeeper::Listed(const TalonStatusItem& status, const ArticleTable& tabl
     }
 }
 
-bool ImageKeeper::BeginWriting(TalonECR& ecr, Writing kind, const std::vector<PlannedStep>& plan,
-                               LogSink& log, HistoryOperation operation) {
+bool ImageKeeper::BeginWriting(TalonECR& ecr, JournalKind kind,
+                               const std::vector<PlannedStep>& plan, LogSink& log,
+                               HistoryOperation operation) {
     IdentifyFrom(ecr);
     // An image just checked need not be read again.
-    const bool trusted = Trusted || (Store->Exists() && !Store->InProgress() &&
-                                     Store->KeptReason().empty() && Store->Load(Current));
+    const bool trusted =
+        State == Condition::Trusted || (Store->Exists() && !Store->InProgress() &&
+                                        Store->KeptReason().empty() && Store->Load(Current));
     if (!trusted) {
         Current = RegisterImage();
     }
-    Trusted = false;
-    Loaded = false;
-    Kind = kind;
-    BaseTrusted = trusted;
-    JournalBroken = false;
-    const JournalKind journalKind =
-        kind == Writing::FullSend ? JournalKind::FullSend : JournalKind::Patch;
-    if (!Journal.Start(Store->MarkPath(), trusted, journalKind, plan)) {
+    State = Condition::Unknown;
+    Base = {kind, trusted};
+    if (!Journal.Start(Store->MarkPath(), trusted, kind, plan)) {
         log.Line(NotSavedLine(Folder));
         return false;
     }
     // The journal now marks the image in progress and a sync takes a full send's up afresh:
     // a reason kept from before would only keep it from doing so.
-    if (!trusted && kind == Writing::FullSend && !Store->ForgetReason()) {
+    if (!trusted && kind == JournalKind::FullSend && !Store->ForgetReason()) {
         log.Line(NotSavedLine(Folder));
     }
     WritingLog = &log;
-    Writing_ = true;
-    History.Begin(HistoryPath(Folder, Name), operation, trusted);
+    State = Condition::Writing;
+    Changes.Begin(HistoryPath(Folder, Name), operation, trusted);
     return true;
 }
 
 void ImageKeeper::Record(const JournalReply& reply) {
-    if (!JournalBroken && !Journal.Add(reply)) {
-        JournalBroken = true;
+    if (State == Condition::Writing && !Journal.Add(reply)) {
+        State = Condition::Unjournaled;
         if (WritingLog != nullptr) {
             WritingLog->Line(NotSavedLine(Folder));
         }
@@ -225,40 +229,40 @@ void ImageKeeper::Record(const JournalReply& reply) {
 }
 
 void ImageKeeper::Written(int location, const TalonPLUItem& item) {
-    if (Writing_) {
-        History.Record(location, Current, &item);
+    if (Writing()) {
+        Changes.Record(location, Current, &item);
         Current.Articles[location] = item;
         Record({JournalReply::Written, location, item});
     }
 }
 
 void ImageKeeper::Erased(int location) {
-    if (Writing_) {
-        History.Record(location, Current, nullptr);
+    if (Writing()) {
+        Changes.Record(location, Current, nullptr);
         Current.Articles.erase(location);
         Record({JournalReply::Erased, location, TalonPLUItem()});
     }
 }
 
 void ImageKeeper::Refused(int location) {
-    if (Writing_) {
+    if (Writing()) {
         Record({JournalReply::Refused, location, TalonPLUItem()});
     }
 }
 
 void ImageKeeper::EndWriting(Ending ending, LogSink& log) {
-    if (!Writing_) {
+    if (!Writing()) {
         return;
     }
-    Writing_ = false;
+    State = Condition::Unknown;
     WritingLog = nullptr;
     Journal.Close();
-    if (History.Failures() > 0) {
-        log.Line(HistoryNotSavedLine(History.Path(), History.Failures()));
+    if (Changes.Failures() > 0) {
+        log.Line(HistoryNotSavedLine(Changes.Path(), Changes.Failures()));
     }
-    const bool rebuilt = Kind == Writing::FullSend && ending == Ending::Completed;
-    const bool clean = ending != Ending::Broken && (BaseTrusted || rebuilt);
-    // Without a clean end the journal stays: the next sync takes the register's state
+    const bool rebuilt = Base.Kind == JournalKind::FullSend && ending == Ending::Completed;
+    const bool clean = ending != Ending::Broken && (Base.Trusted || rebuilt);
+    // Without a clean end the journal stays: the next check takes the register's state
     // from it, or refuses the image when it was not trusted to begin with.
     if (!Store->Save(Current)) {
         log.Line(NotSavedLine(Folder));
@@ -268,7 +272,7 @@ void ImageKeeper::EndWriting(Ending ending, LogSink& log) {
         log.Line(NotSavedLine(Folder));
         return;
     }
-    Trusted = clean;
+    State = clean ? Condition::Trusted : Condition::Unknown;
 }
 
 ImageHold::ImageHold(ImageKeeper& keeper, LogSink& log) : Keeper(keeper), Took(!keeper.Holding()) {
@@ -281,7 +285,7 @@ ImageHold::~ImageHold() {
     }
 }
 
-ImageWriting::ImageWriting(ImageKeeper& keeper, TalonECR& ecr, ImageKeeper::Writing kind,
+ImageWriting::ImageWriting(ImageKeeper& keeper, TalonECR& ecr, JournalKind kind,
                            const std::vector<PlannedStep>& plan, LogSink& log,
                            HistoryOperation operation)
     : Keeper(keeper), Log(log) {

@@ -6,9 +6,9 @@
 #include <vector>
 
 #include "articles/article_table.h"
+#include "image/change_record.h"
 #include "image/image_journal.h"
 #include "image/image_lock.h"
-#include "image/price_history.h"
 #include "image/register_image.h"
 
 class LogSink;
@@ -18,18 +18,19 @@ class TalonStatusItem;
 // Keeps the image of one connected register up to date: a complete listing replaces it;
 // a write or erase the register accepted changes it. While an operation writes, the
 // image's journal on disk holds its plan and every reply, so that one cut short can be
-// taken up by the next sync. One program or thread writes an image at a time. Every accepted write
-// or erase that changes what a location holds goes to its record of changes (PriceHistory).
+// taken up by the next check. One program or thread writes an image at a time. Every accepted
+// write or erase that changes what a location holds goes to its record of changes.
 class ImageKeeper {
 public:
-    enum class Writing {
-        Patch,    // changes some locations: an image untrusted before stays untrusted
-        FullSend, // writes a whole article list: an untrusted image starts afresh from it
-    };
     enum class Ending {
         Completed, // every planned step was taken
         Stopped,   // asked to stop between two exchanges: every reply is known
         Broken,    // the link failed: the last exchange's outcome is unknown
+    };
+    enum class Verdict {
+        Trusted,   // the image passed every check and is saved as the clean image
+        Untrusted, // it failed one: the reason is kept with it and logged
+        NotSaved,  // it passed, but could not be saved as the clean image (logged)
     };
 
     explicit ImageKeeper(std::string folder = DefaultImageFolder());
@@ -44,18 +45,15 @@ public:
     void Release();
     bool Holding() const { return Lock.Held(); }
 
-    // The image as it is on disk, with the journal of an operation cut short taken in (a
-    // full send's begun on an untrusted image: its replies alone, as if completed); why it
-    // cannot be trusted ("" when it can, as far as the disk tells).
-    std::string Load();
-    // The location whose exchange the operation cut short was waiting for.
-    std::optional<int> InFlight() const { return Unknown; }
-    // What the register holds there, read back (nullptr: nothing).
-    void Resolve(int location, const TalonPLUItem* held);
-    // The loaded image passed the register's checks: it is saved as the clean image.
-    bool Settle(LogSink& log);
-    // It failed one: every later check fails with the same reason until a complete
-    // listing or a full send (one cut short leaves its journal to be checked instead).
+    // Checks the image (held by this program) against the register whose status was just
+    // asked: no failed check kept, the journal of an operation cut short taken in (a full
+    // send's begun on an untrusted image: its replies alone, as if completed) and the
+    // location it was waiting for read back, the same article count as the status, a
+    // random sample of articles read back alike. A failed check is kept: every later one
+    // fails with the same reason until a complete listing or a full send (one cut short
+    // leaves its journal to be checked instead).
+    Verdict Check(TalonECR& ecr, LogSink& log);
+    // The image failed a check of the caller's; kept as Check keeps its own.
     void Distrust(const std::string& reason, LogSink& log);
     const RegisterImage& Image() const { return Current; }
 
@@ -65,13 +63,13 @@ public:
     // Around an operation that writes (held by this program); asks the register's status
     // when it is not yet known. `operation` names it in the record of changes. False, with the
     // reason logged, when the journal cannot be written: the operation must then write nothing.
-    bool BeginWriting(TalonECR& ecr, Writing kind, const std::vector<PlannedStep>& plan,
+    bool BeginWriting(TalonECR& ecr, JournalKind kind, const std::vector<PlannedStep>& plan,
                       LogSink& log, HistoryOperation operation = HistoryOperation::Send);
     void Written(int location, const TalonPLUItem& item);
     void Erased(int location);
     void Refused(int location);
     // A reply could not be added to the journal: the operation must stop.
-    bool JournalFailed() const { return JournalBroken; }
+    bool JournalFailed() const { return State == Condition::Unjournaled; }
     // Saves the image; marks it clean when what the register holds is known: the image
     // was trusted when the operation began (or a full send rebuilt it) and no exchange
     // was left unanswered.
@@ -81,26 +79,41 @@ public:
     void IdentifyFrom(TalonECR& ecr);
 
 private:
-    void Record(const JournalReply& reply);
+    enum class Condition {
+        Unknown,     // not read, failed a check, or free for another program to change
+        Loaded,      // Current is the clean image file as read, not yet checked
+        Recovered,   // Current has a cut operation's journal taken in, not yet checked or saved
+        Trusted,     // Current is the clean image on disk and what the register holds
+        Writing,     // an operation writes: each reply goes to the journal (see Base)
+        Unjournaled, // writing, but a reply could not be journaled: the operation must stop
+    };
+    // What an operation that writes began on, beside Writing and Unjournaled.
+    struct WritingBase {
+        JournalKind Kind = JournalKind::Patch;
+        bool Trusted = false; // the image was trusted when it began
+    };
+
+    bool Writing() const { return State == Condition::Writing || State == Condition::Unjournaled; }
+    // The image as it is on disk, with the journal of an operation cut short taken in;
+    // why it cannot be trusted ("" when it can, as far as the disk tells).
+    std::string Load();
     // Takes the replies of a usable journal into Current (emptied first when afresh).
     bool TakeJournal(const JournalReading& journal, bool afresh);
+    // The loaded image passed the register's checks: it is saved as the clean image.
+    bool Settle(LogSink& log);
+    void Record(const JournalReply& reply);
 
     std::string Folder;
     std::string Name;
     std::unique_ptr<ImageStore> Store;
     ImageLock Lock;
     JournalWriter Journal;
-    PriceHistory History;
+    ChangeRecord Changes;
     RegisterImage Current;
-    std::optional<int> Unknown;
+    Condition State = Condition::Unknown;
+    std::optional<int> InFlight; // beside Recovered: the location the cut operation awaited
+    WritingBase Base;
     LogSink* WritingLog = nullptr;
-    Writing Kind = Writing::Patch;
-    bool Loaded = false;  // Current is what Load took from the disk
-    bool Taken = false;   // Load took a journal in
-    bool Trusted = false; // Current is the clean image as it stands on disk
-    bool Writing_ = false;
-    bool BaseTrusted = false;
-    bool JournalBroken = false;
 };
 
 // Holds an image for one operation: takes the hold when it is not yet taken and releases
@@ -123,7 +136,7 @@ private:
 // exception saves what was accepted and leaves the journal for the next sync.
 class ImageWriting {
 public:
-    ImageWriting(ImageKeeper& keeper, TalonECR& ecr, ImageKeeper::Writing kind,
+    ImageWriting(ImageKeeper& keeper, TalonECR& ecr, JournalKind kind,
                  const std::vector<PlannedStep>& plan, LogSink& log,
                  HistoryOperation operation = HistoryOperation::Send);
     ~ImageWriting();

@@ -1,14 +1,15 @@
 #include "image/register_image.h"
 
+#include <algorithm>
 #include <cctype>
-#include <cstdio>
 #include <filesystem>
-#include <memory>
 
 #include "articles/article_file.h"
+#include "ecr/talon_status_item.h"
+#include "files/file_handle.h"
 #include "files/replace_file.h"
 #include "files/utf16_lines.h"
-#include "ecr/talon_status_item.h"
+#include "files/whole_file.h"
 #include "image/user_data_folder.h"
 #include "text/code_page.h"
 #include "text/file_path.h"
@@ -23,10 +24,6 @@ const char* const LockSuffix = ".lock";
 constexpr std::size_t MaxReasonLength = 200;
 const char* const AppFolder = "talonsendplu";
 const char* const ImagesFolder = "registers";
-
-struct FileCloser {
-    void operator()(std::FILE* f) const { std::fclose(f); }
-};
 
 std::string Kept(const std::string& text) {
     std::string out;
@@ -132,7 +129,7 @@ bool ImageStore::InProgress() const {
 
 bool ImageStore::Load(RegisterImage& image) const {
     image.Articles.clear();
-    std::unique_ptr<std::FILE, FileCloser> file(OpenFile(ImagePath(), "rb"));
+    const FileHandle file(OpenFile(ImagePath(), "rb"));
     if (!file) {
         return false;
     }
@@ -162,29 +159,21 @@ bool ImageStore::Save(const RegisterImage& image) const {
     return ReplaceFileContent(ImagePath(), content);
 }
 
-bool ImageStore::MarkInProgress() const {
-    std::error_code failed;
-    std::filesystem::create_directories(FileSystemPath(Folder), failed);
-    return ReplaceFileContent(MarkPath(), Name + "\n");
-}
-
 bool ImageStore::MarkClean() const {
     std::error_code failed;
     return std::filesystem::remove(FileSystemPath(MarkPath()), failed) || !failed;
 }
 
 std::string ImageStore::KeptReason() const {
-    std::unique_ptr<std::FILE, FileCloser> file(OpenFile(ReasonPath(), "rb"));
-    if (!file) {
+    std::string reason;
+    if (ReadWholeFile(ReasonPath(), reason) == WholeFileRead::NotOpened) {
         return {};
     }
-    char text[MaxReasonLength + 1] = {};
-    const std::size_t n = std::fread(text, 1, MaxReasonLength, file.get());
-    std::string reason(text, n);
+    reason.resize(std::min(reason.size(), MaxReasonLength));
     while (!reason.empty() && (reason.back() == '\n' || reason.back() == '\r')) {
         reason.pop_back();
     }
-    // A reason file left empty (a full disk) still says the image failed.
+    // A reason file left empty (a full disk) or unreadable still says the image failed.
     return reason.empty() ? std::string("?") : reason;
 }
 

@@ -41,7 +41,6 @@ public:
     bool Load(RegisterImage& image) const;
     // Written through a temporary file and a rename.
     bool Save(const RegisterImage& image) const;
-    bool MarkInProgress() const;
     bool MarkClean() const;
     // The reason the image failed a check; "" when none is kept.
     std::string KeptReason() const;

@@ -56,7 +56,7 @@ EraseOutcome EraseArticles(TalonECR& ecr, const std::vector<EraseTarget>& target
 EraseOutcome EraseArticleList(TalonECR& ecr, ImageKeeper& image,
                               const std::vector<EraseTarget>& targets, ProgressSink& progress,
                               LogSink& log, const ErasedTarget& erased) {
-    ImageWriting writing(image, ecr, ImageKeeper::Writing::Patch, ErasePlan(targets), log,
+    ImageWriting writing(image, ecr, JournalKind::Patch, ErasePlan(targets), log,
                          HistoryOperation::Erase);
     if (!writing.Ready()) {
         EraseOutcome blocked;

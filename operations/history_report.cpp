@@ -6,7 +6,7 @@
 #include <filesystem>
 #include <memory>
 
-#include "image/price_history.h"
+#include "image/change_record.h"
 #include "text/code_page.h"
 #include "text/file_path.h"
 #include "text/utf8_text.h"

@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-// Reading the record of changes back (see price_history.h).
+// Reading the record of changes back (see change_record.h).
 
 // A date as "YYYY-MM-DD" with a month 01-12 and a day 01-31.
 bool IsHistoryDate(const std::string& text);

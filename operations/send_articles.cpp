@@ -42,8 +42,7 @@ SendOutcome SendArticles(TalonECR& ecr, const ArticleTable& table,
 SendOutcome SendArticleList(TalonECR& ecr, ImageKeeper& image, const ArticleTable& table,
                             const std::vector<int>& locations, ProgressSink& progress,
                             LogSink& log) {
-    ImageWriting writing(image, ecr, ImageKeeper::Writing::FullSend, WritePlan(table, locations),
-                         log);
+    ImageWriting writing(image, ecr, JournalKind::FullSend, WritePlan(table, locations), log);
     if (!writing.Ready()) {
         SendOutcome blocked;
         blocked.Blocked = true;

@@ -1,80 +1,15 @@
 #include "operations/sync_articles.h"
 
-#include <algorithm>
-#include <iterator>
-#include <random>
 #include <string>
 
 #include "ecr/talon_ecr.h"
-#include "operations/erase_articles.h"
+#include "image/image_check.h"
 #include "image/image_keeper.h"
+#include "operations/erase_articles.h"
 #include "operations/operation_sinks.h"
 #include "operations/send_articles.h"
 
 namespace {
-
-constexpr int SampleSize = 8;
-const char* const WrongCount = "broj artikala";
-
-ECRString UntrustedLine(const std::string& reason) {
-    return ECRString("Slika kase nije pouzdana (") + reason.c_str() +
-           "): potrebno je Prikazi ili Posalji";
-}
-
-std::string DifferingReason(int location) {
-    return "artikal " + std::to_string(location) + " se razlikuje";
-}
-
-// Up to SampleSize locations drawn at random, the lowest and the highest always among
-// them: syncs day after day cover the whole table.
-std::vector<int> SampleLocations(const RegisterImage& image) {
-    std::vector<int> all;
-    for (const auto& entry : image.Articles) {
-        all.push_back(entry.first);
-    }
-    if (all.size() <= static_cast<std::size_t>(SampleSize)) {
-        return all;
-    }
-    std::vector<int> sample{all.front(), all.back()};
-    std::mt19937 random(std::random_device{}());
-    std::sample(all.begin() + 1, all.end() - 1, std::back_inserter(sample), SampleSize - 2, random);
-    return sample;
-}
-
-// The article the register holds at a location; false when it holds none.
-bool ReadBack(TalonECR& ecr, int location, TalonPLUItem& read) {
-    read = TalonPLUItem();
-    ecr.ReadArticle(location, read);
-    return read.GetThisID() == location && IsPresent(read);
-}
-
-// "" when every sampled article reads back as the image has it.
-std::string CheckSample(TalonECR& ecr, const RegisterImage& image) {
-    for (int location : SampleLocations(image)) {
-        TalonPLUItem read;
-        if (!ReadBack(ecr, location, read) || !SameProgramming(read, image.Articles.at(location))) {
-            return DifferingReason(location);
-        }
-    }
-    return {};
-}
-
-// The image against the register; "" when it can be trusted.
-std::string CheckImage(TalonECR& ecr, ImageKeeper& image, int registerArticles) {
-    const std::string reason = image.Load();
-    if (!reason.empty()) {
-        return reason;
-    }
-    if (const std::optional<int> location = image.InFlight()) {
-        TalonPLUItem read;
-        const bool held = ReadBack(ecr, *location, read);
-        image.Resolve(*location, held ? &read : nullptr);
-    }
-    if (static_cast<int>(image.Image().Articles.size()) != registerArticles) {
-        return WrongCount;
-    }
-    return CheckSample(ecr, image.Image());
-}
 
 void FindChanges(const RegisterImage& image, const ArticleTable& table, bool prune,
                  SyncOutcome& outcome) {
@@ -132,8 +67,7 @@ std::vector<int> WriteChanges(TalonECR& ecr, ImageKeeper& image, const ArticleTa
     std::vector<PlannedStep> plan = WritePlan(table, outcome.ToWrite);
     const std::vector<PlannedStep> erases = ErasePlan(targets);
     plan.insert(plan.end(), erases.begin(), erases.end());
-    ImageWriting writing(image, ecr, ImageKeeper::Writing::Patch, plan, log,
-                         HistoryOperation::Sync);
+    ImageWriting writing(image, ecr, JournalKind::Patch, plan, log, HistoryOperation::Sync);
     if (!writing.Ready()) {
         outcome.Blocked = true;
         return {};
@@ -166,14 +100,9 @@ SyncOutcome SyncArticles(TalonECR& ecr, ImageKeeper& image, const ArticleTable& 
         outcome.Blocked = true;
         return outcome;
     }
-    const std::string reason = CheckImage(ecr, image, ecr.GetStatusItem().GetArticles());
-    if (!reason.empty()) {
-        image.Distrust(reason, log);
-        log.Line(UntrustedLine(reason));
-        return outcome;
-    }
-    if (!image.Settle(log)) {
-        outcome.Blocked = true;
+    const ImageKeeper::Verdict verdict = image.Check(ecr, log);
+    if (verdict != ImageKeeper::Verdict::Trusted) {
+        outcome.Blocked = verdict == ImageKeeper::Verdict::NotSaved;
         return outcome;
     }
     outcome.Trusted = true;

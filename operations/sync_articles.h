@@ -30,11 +30,8 @@ struct SyncOutcome {
 };
 
 // Writes only the locations whose programmed fields differ from the register's image, or
-// that it lacks, after checking the image against the register: no failed check kept, the
-// same article count as the status, and a random sample of articles read back alike
-// (the lowest and the highest location always among them). An operation cut short is
-// taken up from its journal: only the location then on the line is read back. A failed
-// check is kept with the image. Ends with the line
+// that it lacks, once the image passed its keeper's check against the register
+// (ImageKeeper::Check: nothing is written otherwise). Ends with the line
 // "Izmene: upisano W, odbijeno R, nepromenjeno U".
 SyncOutcome SyncArticles(TalonECR& ecr, ImageKeeper& image, const ArticleTable& table,
                          const SyncOptions& options, ProgressSink& progress, LogSink& log);

@@ -33,8 +33,8 @@ EditOutcome WriteEditedArticle(TalonECR& ecr, ImageKeeper& image, const TalonPLU
                                LogSink& log) {
     EditOutcome outcome;
     const int location = item.GetThisID();
-    ImageWriting writing(image, ecr, ImageKeeper::Writing::Patch,
-                         {{JournalStep::Write, location, item}}, log, HistoryOperation::Edit);
+    ImageWriting writing(image, ecr, JournalKind::Patch, {{JournalStep::Write, location, item}},
+                         log, HistoryOperation::Edit);
     if (!writing.Ready()) {
         outcome.Blocked = true;
         return outcome;

@@ -127,6 +127,12 @@ INSTANTIATE_TEST_SUITE_P(
                                         WriteBytes(data + "/" + ImageMark, "x");
                                     },
                                     "prekinut rad"},
+                      UntrustedCase{"AJournalThatCannotBeRead",
+                                    [](TalonEmulator&, const std::string& data) {
+                                        // It opens, but every read of it fails.
+                                        std::filesystem::create_directory(data + "/" + ImageMark);
+                                    },
+                                    "prekinut rad"},
                       UntrustedCase{"CountChangedBehindItsBack",
                                     [](TalonEmulator& r, const std::string&) {
                                         r.SetArticle(40, Article("Novi", "40"));

@@ -1,10 +1,12 @@
 // The journal an operation cut short leaves behind, as the next sync reads it.
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <optional>
 #include <string>
 #include <vector>
 
+#include "files/whole_file.h"
 #include "image/image_journal.h"
 #include "tests/articles/article_test_files.h"
 
@@ -111,6 +113,24 @@ INSTANTIATE_TEST_SUITE_P(
                     std::nullopt,
                     JournalKind::FullSend}),
     [](const auto& info) { return std::string(info.param.Name); });
+
+// A journal that cannot be read to its end is refused, never taken in as one cut short.
+// A folder where the journal stands opens, but every read of it fails (EISDIR).
+TEST(JournalReading, AReadThatFailsIsRefused) {
+    TempDir dir;
+    const std::string path = dir.File("TE1.in-progress");
+    ASSERT_TRUE(std::filesystem::create_directory(path));
+    std::string content;
+    const WholeFileRead read = ReadWholeFile(path, content);
+    if (read == WholeFileRead::NotOpened) {
+        GTEST_SKIP() << "this system does not open a folder as a file";
+    }
+    ASSERT_EQ(read, WholeFileRead::Failed);
+    const JournalReading reading = ReadJournal(path);
+    EXPECT_FALSE(reading.Usable);
+    EXPECT_TRUE(reading.Replies.empty());
+    EXPECT_EQ(reading.InFlight, std::nullopt);
+}
 
 TEST(JournalWriter, WhatItWritesReadsBackArticleForArticle) {
     TempDir dir;

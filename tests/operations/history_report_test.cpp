@@ -4,8 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include "image/change_record.h"
 #include "operations/history_report.h"
-#include "image/price_history.h"
 #include "tests/articles/article_test_files.h"
 
 namespace {

@@ -7,9 +7,9 @@
 #include <string>
 #include <vector>
 
-#include "operations/history_report.h"
-#include "image/price_history.h"
+#include "image/change_record.h"
 #include "image/register_image.h"
+#include "operations/history_report.h"
 #include "support_articles.h"
 #include "support_window.h"
 #include "ui/edit/edit_plu.h"

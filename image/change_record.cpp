@@ -1,20 +1,16 @@
-#include "image/price_history.h"
+#include "image/change_record.h"
 
 #include <cstdio>
 #include <ctime>
 #include <filesystem>
-#include <memory>
 
+#include "files/file_handle.h"
 #include "image/local_time.h"
 #include "text/file_path.h"
 
 namespace {
 
 constexpr char LineEnd = '\n';
-
-struct FileCloser {
-    void operator()(std::FILE* f) const { std::fclose(f); }
-};
 
 struct FileEnd {
     long Size = 0;
@@ -51,7 +47,7 @@ std::string HistoryPath(const std::string& folder, const std::string& name) {
 bool AppendHistoryLine(const std::string& path, const std::string& line) {
     std::error_code failed;
     std::filesystem::create_directories(FileSystemPath(path).parent_path(), failed);
-    std::unique_ptr<std::FILE, FileCloser> file(OpenFile(path, "a+b"));
+    FileHandle file(OpenFile(path, "a+b"));
     FileEnd end;
     if (!file || !ReadFileEnd(file.get(), end)) {
         return false;
@@ -66,7 +62,7 @@ bool AppendHistoryLine(const std::string& path, const std::string& line) {
     return std::fclose(file.release()) == 0 && written;
 }
 
-void PriceHistory::Begin(std::string path, HistoryOperation operation, bool imageTrusted) {
+void ChangeRecord::Begin(std::string path, HistoryOperation operation, bool imageTrusted) {
     File = std::move(path);
     Operation = operation;
     ImageTrusted = imageTrusted;
@@ -74,7 +70,7 @@ void PriceHistory::Begin(std::string path, HistoryOperation operation, bool imag
     Failed = 0;
 }
 
-void PriceHistory::Record(int location, const RegisterImage& before, const TalonPLUItem* now) {
+void ChangeRecord::Record(int location, const RegisterImage& before, const TalonPLUItem* now) {
     HistoryChange change;
     change.Operation = Operation;
     change.Location = location;

@@ -3,7 +3,7 @@
 
 #include <gtest/gtest.h>
 
-#include "image/price_history.h"
+#include "image/change_record.h"
 #include "tests/articles/article_test_files.h"
 
 namespace {
@@ -47,10 +47,10 @@ TEST(HistoryFile, ToldWhenItCannotBeWritten) {
 
 // The image names what a location held; when the image was not trusted that is unknown
 // until the operation itself has written the location.
-TEST(PriceHistory, KnowsALocationOnceItWroteIt) {
+TEST(ChangeRecord, KnowsALocationOnceItWroteIt) {
     TempDir dir;
     const std::string path = dir.File("r.history.tsv");
-    PriceHistory history;
+    ChangeRecord history;
     history.Begin(path, HistoryOperation::Send, false);
     TalonPLUItem first;
     first.SetDescription("Hleb");

@@ -20,7 +20,7 @@ bool AppendHistoryLine(const std::string& path, const std::string& line);
 // Records the changes of one operation that writes. The image tells what each location
 // held; when the image was not trusted, a location's earlier content is unknown until the
 // operation itself writes or erases it.
-class PriceHistory {
+class ChangeRecord {
 public:
     void Begin(std::string path, HistoryOperation operation, bool imageTrusted);
     // One accepted write (`now` present) or erase, against the image as it stood before it.
