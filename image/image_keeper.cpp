@@ -4,7 +4,7 @@
 
 #include "ecr/talon_ecr.h"
 #include "image/image_check.h"
-#include "operations/operation_sinks.h"
+#include "text/log_sink.h"
 #include "text/code_page.h"
 #include "text/file_path.h"
 #include "text/utf8_text.h"

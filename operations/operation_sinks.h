@@ -1,6 +1,6 @@
 #pragma once
 
-#include "text/ecr_string.h"
+#include "text/log_sink.h"
 
 // How far a register operation has got. The window shows it in its progress box, the
 // command line as a bar on the terminal.
@@ -13,13 +13,6 @@ public:
     // Asked between two exchanges: true ends the operation there, the exchange on the
     // line always completes.
     virtual bool StopRequested() { return false; }
-};
-
-// Where an operation's log lines go, one at a time, as Windows-1251 text.
-class LogSink {
-public:
-    virtual ~LogSink() = default;
-    virtual void Line(const ECRString& text) = 0;
 };
 
 // For operations whose progress nobody watches.

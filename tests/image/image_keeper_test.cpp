@@ -5,7 +5,7 @@
 
 #include "ecr/talon_status_item.h"
 #include "image/image_keeper.h"
-#include "operations/operation_sinks.h"
+#include "text/log_sink.h"
 #include "tests/articles/article_test_files.h"
 #include "text/code_page.h"
 
