@@ -4,7 +4,7 @@
 #include <memory>
 
 // A C library file that is closed when it goes out of scope. Where a close can lose what
-// was written, close it yourself: CloseFile(handle.release()).
+// was written, close it yourself: std::fclose(handle.release()).
 struct FileCloser {
     void operator()(std::FILE* file) const { std::fclose(file); }
 };
