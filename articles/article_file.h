@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+#include "articles/article_columns.h" // SavedFileHeading
 #include "articles/article_table.h"
 #include "articles/load_outcome.h"
 
@@ -23,8 +24,6 @@ constexpr int MaxLineUnits = 999; // longer lines are read in pieces of this man
 // and Opened false.
 LoadOutcome LoadArticles(const std::string& path, ArticleTable& table);
 
-// The heading line of the files the program writes.
-extern const char16_t SavedFileHeading[];
 // The lines "Snimi" writes: the heading, then every entry whose ThisID is above 0.
 std::vector<std::u16string> ArticleFileLines(const ArticleTable& table);
 // Writes a heading line and every entry whose ThisID is above 0. Writes a temporary file
