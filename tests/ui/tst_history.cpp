@@ -7,9 +7,10 @@
 #include <string>
 #include <vector>
 
-#include "operations/history_report.h"
+#include "files/whole_file.h"
 #include "image/price_history.h"
 #include "image/register_image.h"
+#include "operations/history_report.h"
 #include "support_articles.h"
 #include "support_window.h"
 #include "ui/edit/edit_plu.h"
@@ -38,12 +39,13 @@ void SelectId(TFormMain& form, int id) {
 // The last line of the one record in the image folder, without its time.
 QString LastChange() {
     const std::string folder = DefaultImageFolder();
-    const std::vector<std::string> names = RegistersWithHistory(folder);
+    std::error_code failed;
+    const std::vector<std::string> names = RegistersWithHistory(folder, failed);
     if (names.size() != 1) {
         return QStringLiteral("records: %1").arg(names.size());
     }
     std::string text;
-    ReadHistoryFile(HistoryPath(folder, names.front()), text);
+    ReadWholeFile(HistoryPath(folder, names.front()), text);
     const QStringList lines = QString::fromStdString(text).split('\n', Qt::SkipEmptyParts);
     return lines.last().section('\t', 1);
 }
