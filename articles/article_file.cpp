@@ -1,24 +1,17 @@
 #include "articles/article_file.h"
 
-#include <cstdio>
-#include <memory>
-
 #include "articles/article_taker.h"
-#include "files/file_encoding.h"
 #include "articles/file_fields.h"
-#include "files/replace_file.h"
 #include "articles/sheet_fields.h"
-#include "sheets/sheet_file.h"
+#include "files/file_encoding.h"
+#include "files/file_handle.h"
+#include "files/replace_file.h"
 #include "files/utf16_lines.h"
+#include "sheets/sheet_file.h"
 #include "text/code_page.h"
 #include "text/file_path.h"
 
 namespace {
-
-struct FileCloser {
-    void operator()(std::FILE* f) const { std::fclose(f); }
-};
-using FileHandle = std::unique_ptr<std::FILE, FileCloser>;
 
 // The piece in Windows-1251 without its line end.
 ECRString LineText(std::u16string piece) {
@@ -90,10 +83,6 @@ LoadOutcome LoadSheetArticles(const std::string& path, FileStart start, ArticleT
 }
 
 } // namespace
-
-const char16_t SavedFileHeading[] =
-    u"Naziv\tBarkod\tCena\tPoreska stopa\tOdeljenje\tAmbalaza\t"
-    u"Fiksna cena\tMax cena\tMin cena\tJedinica mere\tKolicina\tPromet";
 
 LoadOutcome LoadArticles(const std::string& path, ArticleTable& table) {
     ClearArticles(table);

@@ -3,41 +3,14 @@
 #include <string>
 #include <vector>
 
-#include "articles/article_line.h"
+#include "articles/article_columns.h" // SavedFileHeading
 #include "articles/article_table.h"
-#include "sheets/sheet_fault.h"
+#include "articles/load_outcome.h"
 
 // The article text file: one article a line, twelve fields, Windows-1251 inside the
 // program. Saving writes UTF-16LE with TAB-separated fields; loading also reads UTF-16BE
 // and UTF-8, and ";" or "," as separators (see LoadArticles).
 constexpr int MaxLineUnits = 999; // longer lines are read in pieces of this many code units
-
-// Once location 2999 is filled, at most this many further lines are looked at to count
-// the articles left over; the rest of the file is not read.
-constexpr int MaxLinesCounted = 100000;
-
-// At most this many lines refused for a faulty field are told one by one.
-constexpr int MaxRowNotes = 20;
-
-// A line that was not taken because a field would have put a wrong value in the register.
-struct RowNote {
-    int Line = 0; // the line of the file, the heading being line 1
-    LineReading Reading;
-};
-
-struct LoadOutcome {
-    bool Opened = false;                      // false: the file could not be opened or read
-    SheetFault Unreadable = SheetFault::None; // why a spreadsheet could not be read
-    int Taken = 0;                            // articles taken, at locations 2, 3, ...
-    int LinesNotTaken = 0; // article lines left over once location 2999 was filled
-    // (lines that pass the taking check; lines that would be skipped anyway do not count)
-    bool CountStopped = false;     // more lines followed the MaxLinesCounted counted ones:
-                                   // LinesNotTaken is then a lower bound
-    std::vector<RowNote> Notes;    // the first MaxRowNotes refused lines, in file order
-    int NotesLeftOut = 0;          // refused lines beyond those
-    bool HeadingIsArticle = false; // the first line would itself have been taken
-    ECRString HeadingName;         // its name then
-};
 
 // Clears the table, then takes the articles of the file. A spreadsheet, known by its
 // content (an .xlsx or .ods workbook; see ReadSheetFile), gives the rows of its first
@@ -51,8 +24,6 @@ struct LoadOutcome {
 // and Opened false.
 LoadOutcome LoadArticles(const std::string& path, ArticleTable& table);
 
-// The heading line of the files the program writes.
-extern const char16_t SavedFileHeading[];
 // The lines "Snimi" writes: the heading, then every entry whose ThisID is above 0.
 std::vector<std::u16string> ArticleFileLines(const ArticleTable& table);
 // Writes a heading line and every entry whose ThisID is above 0. Writes a temporary file

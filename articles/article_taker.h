@@ -1,7 +1,8 @@
 #pragma once
 
-#include "articles/article_file.h"
+#include "articles/article_table.h"
 #include "articles/file_fields.h"
+#include "articles/load_outcome.h"
 
 // Takes read lines into the table as a load does, whatever file they came from: from
 // location 2 until the table is full, then only counting what would have been taken,

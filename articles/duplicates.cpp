@@ -5,6 +5,8 @@
 #include <unordered_map>
 #include <vector>
 
+#include "text/digits.h"
+
 namespace {
 
 constexpr char PairSeparator[] = ", ";
@@ -41,7 +43,7 @@ ECRString CutCode(const TalonPLUItem& item) {
 // The cut barcode as a number without leading zeros; false when it is not all digits.
 bool NumberKey(const TalonPLUItem& item, std::string& key) {
     const std::string digits = Bytes(CutCode(item));
-    if (digits.empty() || digits.find_first_not_of("0123456789") != std::string::npos) {
+    if (!AllDigits(digits)) {
         return false;
     }
     const std::size_t first = digits.find_first_not_of('0');

@@ -5,6 +5,8 @@
 #include <limits>
 #include <system_error>
 
+#include "text/digits.h"
+
 namespace {
 
 constexpr char Quote = '"';
@@ -15,10 +17,6 @@ constexpr std::size_t QuotePairSize = 2;
 
 bool IsBlank(char c) {
     return c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == '\v' || c == '\f';
-}
-
-bool IsDigit(char c) {
-    return c >= '0' && c <= '9';
 }
 
 bool IsSeparator(char c) {
@@ -124,13 +122,5 @@ bool IsExponentForm(const std::string& text) {
     if (i < text.size() && (text[i] == '+' || text[i] == Minus)) {
         ++i;
     }
-    if (i == text.size()) {
-        return false;
-    }
-    for (; i < text.size(); ++i) {
-        if (!IsDigit(text[i])) {
-            return false;
-        }
-    }
-    return true;
+    return AllDigits(std::string_view(text).substr(i));
 }

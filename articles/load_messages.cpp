@@ -3,6 +3,7 @@
 #include <initializer_list>
 #include <string>
 
+#include "articles/article_table.h"
 #include "sheets/sheet_cells.h"
 #include "sheets/zip_archive.h"
 
@@ -50,6 +51,8 @@ std::string Reason(SheetFault fault) {
         return "ostecen XML";
     case SheetFault::XmlDeclarations:
         return "XML sa DOCTYPE deklaracijom";
+    case SheetFault::NoXmlParser:
+        return "nedovoljno memorije za XML";
     case SheetFault::TooLarge:
         return "vise od " + std::to_string(MaxUnpackedBytes / (1024 * 1024)) + " MiB";
     case SheetFault::NoWorksheet:

@@ -2,7 +2,7 @@
 
 #include <vector>
 
-#include "articles/article_file.h"
+#include "articles/load_outcome.h"
 #include "text/ecr_string.h"
 
 // The log lines that tell the operator how a load went, as Windows-1251 text, in the order

@@ -7,6 +7,7 @@
 
 #include "articles/article_table.h"
 #include "operations/history_report.h"
+#include "text/digits.h"
 
 namespace {
 
@@ -134,8 +135,7 @@ Verb FindVerb(const std::string& name) {
 }
 
 bool ReadLocation(const std::string& text, int& out) {
-    if (text.empty() || text.size() > 4 ||
-        text.find_first_not_of("0123456789") != std::string::npos) {
+    if (text.size() > 4 || !AllDigits(text)) {
         return false;
     }
     out = std::stoi(text);

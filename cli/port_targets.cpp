@@ -4,13 +4,13 @@
 #include <stdexcept>
 
 #include "cli/emulator_child.h"
+#include "serial/com_names.h"
 #include "serial/port_devices.h"
+#include "text/digits.h"
 
 namespace {
 
 const char* const EmulatorPort = "emulator";
-const char* const PortPrefix = "COM";
-const char* const DeviceNamespace = "\\\\.\\";
 const char* const DemoOption = "--demo";
 constexpr int LastPortNumber = 255;
 constexpr int FirstPathPort = LastPortNumber + 1; // beyond every real port number
@@ -30,10 +30,10 @@ bool StartsWithNoCase(const std::string& text, const std::string& start) {
 int PortNumber(std::string given) {
     if (StartsWithNoCase(given, DeviceNamespace))
         given.erase(0, std::string(DeviceNamespace).size());
-    const std::size_t prefix = std::string(PortPrefix).size();
-    const std::string digits = StartsWithNoCase(given, PortPrefix) ? given.substr(prefix) : given;
-    if (digits.empty() || digits.size() > 3 ||
-        digits.find_first_not_of("0123456789") != std::string::npos) {
+    const std::size_t prefix = std::string(ComNamePrefix).size();
+    const std::string digits =
+        StartsWithNoCase(given, ComNamePrefix) ? given.substr(prefix) : given;
+    if (digits.size() > 3 || !AllDigits(digits)) {
         return 0;
     }
     const int number = std::stoi(digits);

@@ -9,6 +9,7 @@
 #include "cli/terminal_output.h"
 #include "cli/verbs.h"
 #include "ecr/talon_ecr.h"
+#include "files/whole_file.h"
 #include "image/change_record.h"
 #include "image/history_line.h"
 #include "image/register_image.h"
@@ -19,19 +20,28 @@ namespace {
 
 const char* const RegisterColumn = "Kasa\t";
 
+void SayUnreadable(PortLog& log, const std::string& path) {
+    log.Say("Greska: fajl " + path + " nije moguce procitati");
+}
+
 // The record's lines dated on or after --since, the heading left out; false with the
 // reason said when the file is missing or unreadable.
 bool RecordLines(const std::string& name, const std::string& since, PortLog& log,
                  std::vector<std::string>& lines) {
     const std::string path = HistoryPath(DefaultImageFolder(), name);
     std::error_code failed;
-    if (!std::filesystem::exists(FileSystemPath(path), failed)) {
+    const bool found = std::filesystem::exists(FileSystemPath(path), failed);
+    if (failed) { // the folder on the way cannot be searched: the file may well be there
+        SayUnreadable(log, path);
+        return false;
+    }
+    if (!found) {
         log.Say("Nema istorije izmena za kasu " + name + ": fajl " + path + " ne postoji");
         return false;
     }
     std::string text;
-    if (!ReadHistoryFile(path, text)) {
-        log.Say("Greska: fajl " + path + " nije moguce procitati");
+    if (ReadWholeFile(path, text) != WholeFileRead::Read) {
+        SayUnreadable(log, path);
         return false;
     }
     lines = HistoryLinesSince(text, since);
@@ -58,7 +68,12 @@ ExitStatus PrintOne(const std::string& name, const CliOptions& options, PortLog&
 // Every register's lines, each after its register's name.
 ExitStatus PrintAll(const CliOptions& options, PortLog& log, TerminalOutput& out) {
     const std::string folder = DefaultImageFolder();
-    const std::vector<std::string> names = RegistersWithHistory(folder);
+    std::error_code failed;
+    const std::vector<std::string> names = RegistersWithHistory(folder, failed);
+    if (failed) {
+        log.Say("Greska: fasciklu " + folder + " nije moguce procitati");
+        return ExitUsage;
+    }
     if (names.empty()) {
         log.Say("Nema istorije izmena ni za jednu kasu u " + folder);
         return ExitUsage;

@@ -2,8 +2,7 @@
 
 #include "ecr/control_bytes.h"
 #include "text/c_numbers.h"
-
-#include <cctype>
+#include "text/digits.h"
 
 namespace {
 constexpr unsigned char ChecksumSeed = 0xFF;
@@ -16,9 +15,6 @@ constexpr std::uint32_t CodeOffset = 2;
 constexpr std::uint32_t ShortestFrame = 2 * EnvelopeSide;
 constexpr std::uint32_t PairLength = 2;
 
-bool IsDigit(unsigned char c) {
-    return std::isdigit(c) != 0;
-}
 bool IsSign(unsigned char c) {
     return c == '+' || c == '-';
 }
@@ -75,8 +71,8 @@ ECRString FrameFromOpening(const ECRString& reply) {
 bool PayloadHasCode(const ECRString& payload) {
     const ECRString field = payload.Tail(CodeOffset);
     const std::uint32_t length = field.GetLength();
-    if (length > 0 && IsDigit(field.At(0))) {
+    if (length > 0 && IsDigit(static_cast<char>(field.At(0)))) {
         return true;
     }
-    return length > 1 && IsSign(field.At(0)) && IsDigit(field.At(1));
+    return length > 1 && IsSign(field.At(0)) && IsDigit(static_cast<char>(field.At(1)));
 }

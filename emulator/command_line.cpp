@@ -6,6 +6,7 @@
 #include <functional>
 
 #include "text/code_page.h"
+#include "text/digits.h"
 #include "text/utf8_text.h"
 
 const char EmulatorUsage[] =
@@ -36,7 +37,7 @@ struct OptionEntry {
 };
 
 bool ReadCount(const std::string& text, int& out) {
-    if (text.empty() || text.find_first_not_of("0123456789") != std::string::npos) {
+    if (!AllDigits(text)) {
         return false;
     }
     errno = 0;

@@ -3,6 +3,8 @@
 #include <cctype>
 #include <climits>
 
+#include "text/digits.h"
+
 namespace {
 constexpr long long NumberCeiling = LLONG_MAX / 10 - 10; // further digits are not taken
 } // namespace
@@ -30,8 +32,7 @@ long long LeadingNumber(const std::string& text) {
         ++i;
     }
     long long value = 0;
-    while (i < text.size() && std::isdigit(static_cast<unsigned char>(text[i])) != 0 &&
-           value < NumberCeiling) {
+    while (i < text.size() && IsDigit(text[i]) && value < NumberCeiling) {
         value = value * 10 + (text[i] - '0');
         ++i;
     }

@@ -18,7 +18,10 @@ public:
     const std::string& Path() const { return Narrow; }
     // A file in the folder, named in ASCII.
     std::string File(const char* name) const;
+    // The same file named as the program keeps paths (text/file_path.h), for its own calls.
+    std::string ProgramFile(const char* name) const;
 
 private:
     std::string Narrow;
+    std::string Program; // the folder as the program keeps paths
 };

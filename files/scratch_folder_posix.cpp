@@ -22,6 +22,7 @@ ScratchFolder::ScratchFolder() {
     name.push_back('\0');
     if (mkdtemp(name.data()) != nullptr) { // mode 0700: no other user gets in
         Narrow = name.data();
+        Program = Narrow; // the bytes the system gives, either way
     }
 }
 
@@ -34,4 +35,8 @@ ScratchFolder::~ScratchFolder() {
 
 std::string ScratchFolder::File(const char* name) const {
     return Narrow + "/" + name;
+}
+
+std::string ScratchFolder::ProgramFile(const char* name) const {
+    return Program + "/" + name;
 }

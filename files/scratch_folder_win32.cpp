@@ -4,6 +4,7 @@
 #include <filesystem>
 #include <system_error>
 
+#include "text/wide_path.h"
 #include "text/windows_api.h"
 
 namespace {
@@ -111,6 +112,7 @@ ScratchFolder::ScratchFolder() {
     const std::wstring shortForm = ShortForm(folder);
     if (ToAnsi(folder, narrow) || (!shortForm.empty() && ToAnsi(shortForm, narrow))) {
         Narrow = narrow;
+        Program = FromWide(folder);
     } else {
         RemoveFolder(folder);
     }
@@ -124,4 +126,8 @@ ScratchFolder::~ScratchFolder() {
 
 std::string ScratchFolder::File(const char* name) const {
     return Narrow + "\\" + name;
+}
+
+std::string ScratchFolder::ProgramFile(const char* name) const {
+    return Program + "\\" + name;
 }

@@ -3,6 +3,8 @@
 #include <array>
 #include <utility>
 
+#include "articles/article_columns.h"
+#include "plu/file_decimals.h"
 #include "plu/finite_value.h"
 #include "text/c_numbers.h"
 #include "text/code_page.h"
@@ -15,29 +17,14 @@ constexpr char Blank = ' ';
 constexpr unsigned char FirstPrintable = 0x20;
 constexpr unsigned char Delete = 0x7F;
 constexpr double HundredthsPerUnit = 100.0;
-constexpr int PriceDecimals = 2;
 const char* const ChangeSeparator = "; ";
 const char* const ChangeArrow = " -> ";
 
 const char* const OperationWords[] = {"posalji", "izmene", "obrisi", "izmena"};
 
-// The programmed fields in the order of the article file, named as its heading names them.
-enum Field {
-    Name,
-    Barcode,
-    Price,
-    TaxRate,
-    Department,
-    Container,
-    PriceFixed,
-    MaxPrice,
-    MinPrice,
-    Measurement,
-    FieldCount
-};
-const char* const FieldNames[FieldCount] = {
-    "Naziv",    "Barkod",      "Cena",     "Poreska stopa", "Odeljenje",
-    "Ambalaza", "Fiksna cena", "Max cena", "Min cena",      "Jedinica mere"};
+// The programmed fields: the article file's columns up to the measurement, named as its
+// heading names them.
+constexpr int FieldCount = MeasurementColumn + 1;
 
 using Values = std::array<std::string, FieldCount>;
 
@@ -82,10 +69,10 @@ Values ProgrammedValues(const TalonPLUItem& item) {
 std::string OtherChanges(const Values& before, const Values& after) {
     std::string changes;
     for (int f = 0; f < FieldCount; ++f) {
-        if (f == Price || before[f] == after[f]) {
+        if (f == PriceColumn || before[f] == after[f]) {
             continue;
         }
-        changes += (changes.empty() ? "" : ChangeSeparator) + std::string(FieldNames[f]) + ": " +
+        changes += (changes.empty() ? "" : ChangeSeparator) + ArticleColumnTitles()[f] + ": " +
                    before[f] + ChangeArrow + after[f];
     }
     return changes;
@@ -123,9 +110,9 @@ std::string HistoryLine(const HistoryChange& change) {
     }
     const Values& shown = change.New ? after : before;
     const std::string oldPrice = !change.OldKnown ? UnknownValue
-                                 : hadArticle     ? before[Price]
+                                 : hadArticle     ? before[PriceColumn]
                                                   : std::string();
     const std::string changes = hadArticle && change.New ? OtherChanges(before, after) : "";
     return Joined({change.Time, OperationWord(change.Operation), std::to_string(change.Location),
-                   shown[Barcode], shown[Name], oldPrice, after[Price], changes});
+                   shown[BarcodeColumn], shown[NameColumn], oldPrice, after[PriceColumn], changes});
 }

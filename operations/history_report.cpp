@@ -1,13 +1,11 @@
 #include "operations/history_report.h"
 
 #include <algorithm>
-#include <cctype>
-#include <cstdio>
 #include <filesystem>
-#include <memory>
 
 #include "image/change_record.h"
 #include "text/code_page.h"
+#include "text/digits.h"
 #include "text/file_path.h"
 #include "text/utf8_text.h"
 
@@ -19,16 +17,9 @@ constexpr std::size_t MonthAt = 5;
 constexpr std::size_t DayAt = 8;
 constexpr int Months = 12;
 constexpr int MaxDay = 31;
-constexpr std::size_t ReadChunk = 65536;
-
-struct FileCloser {
-    void operator()(std::FILE* f) const { std::fclose(f); }
-};
 
 bool Digits(const std::string& text, std::size_t from, std::size_t count) {
-    return std::all_of(text.begin() + static_cast<std::ptrdiff_t>(from),
-                       text.begin() + static_cast<std::ptrdiff_t>(from + count),
-                       [](char c) { return std::isdigit(static_cast<unsigned char>(c)) != 0; });
+    return AllDigits(std::string_view(text).substr(from, count));
 }
 
 bool InRange(const std::string& text, std::size_t at, int last) {
@@ -73,26 +64,16 @@ std::vector<std::string> HistoryLinesSince(const std::string& text, const std::s
     return kept;
 }
 
-bool ReadHistoryFile(const std::string& path, std::string& text) {
-    text.clear();
-    const std::unique_ptr<std::FILE, FileCloser> file(OpenFile(path, "rb"));
-    if (!file) {
-        return false;
-    }
-    char chunk[ReadChunk];
-    std::size_t got = 0;
-    while ((got = std::fread(chunk, 1, sizeof chunk, file.get())) > 0) {
-        text.append(chunk, got);
-    }
-    return std::ferror(file.get()) == 0;
-}
-
-std::vector<std::string> RegistersWithHistory(const std::string& folder) {
+std::vector<std::string> RegistersWithHistory(const std::string& folder, std::error_code& failed) {
     std::vector<std::string> names;
     const std::string suffix = HistorySuffix;
-    std::error_code failed;
-    for (std::filesystem::directory_iterator it(FileSystemPath(folder), failed), end;
-         !failed && it != end; it.increment(failed)) {
+    const std::filesystem::path listed = FileSystemPath(folder);
+    failed.clear();
+    if (!std::filesystem::exists(listed, failed)) {
+        return names; // no folder, no record; or `failed` says why it cannot be told
+    }
+    for (std::filesystem::directory_iterator it(listed, failed), end; !failed && it != end;
+         it.increment(failed)) {
         const std::string file = it->path().filename().u8string();
         if (file.size() > suffix.size() &&
             file.compare(file.size() - suffix.size(), suffix.size(), suffix) == 0) {

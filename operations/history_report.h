@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <system_error>
 #include <vector>
 
 // Reading the record of changes back (see change_record.h).
@@ -13,11 +14,9 @@ bool IsHistoryDate(const std::string& text);
 // a change included; with it, only lines that start with a date count.
 std::vector<std::string> HistoryLinesSince(const std::string& text, const std::string& since);
 
-// The whole file; false when it cannot be read.
-bool ReadHistoryFile(const std::string& path, std::string& text);
-
-// The registers of the image folder that have a record, by name, in name order.
-std::vector<std::string> RegistersWithHistory(const std::string& folder);
+// The registers of the image folder that have a record, by name, in name order. `failed`
+// tells a folder that is there but cannot be read; a missing one holds no record.
+std::vector<std::string> RegistersWithHistory(const std::string& folder, std::error_code& failed);
 
 // A register's name as typed (UTF-8) turned into the name its image has.
 std::string HistoryNameOf(const std::string& typed);

@@ -1,13 +1,13 @@
 #include "serial/port_devices.h"
 
-#include <cctype>
 #include <map>
 #include <mutex>
 
+#include "serial/com_names.h"
+#include "text/digits.h"
+
 namespace {
 
-constexpr const char* PortPrefix = "COM";
-constexpr const char* DeviceNamespace = "\\\\.\\"; // "\\.\" as in "\\.\COM10"
 constexpr const char* DefaultDevicePrefix = "/dev/ttyS";
 // More digits than this cannot be a port number that fits in an int.
 constexpr std::size_t MaxPortDigits = 9;
@@ -30,15 +30,12 @@ bool StartsWith(const std::string& text, const std::string& start) {
 int PortNumber(std::string name) {
     if (StartsWith(name, DeviceNamespace))
         name.erase(0, std::string(DeviceNamespace).size());
-    const std::string prefix = PortPrefix;
+    const std::string prefix = ComNamePrefix;
     if (name.size() <= prefix.size() || !StartsWith(name, prefix))
         return -1;
     const std::string digits = name.substr(prefix.size());
-    if (digits.size() > MaxPortDigits)
+    if (digits.size() > MaxPortDigits || !AllDigits(digits))
         return -1;
-    for (char c : digits)
-        if (!std::isdigit(static_cast<unsigned char>(c)))
-            return -1;
     return std::stoi(digits);
 }
 

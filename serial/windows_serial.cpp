@@ -3,15 +3,12 @@
 #include <cstring>
 #include <string>
 
+#include "serial/com_names.h"
 #include "serial/ecr_error.h"
 #include "serial/port_devices.h"
 
 namespace {
 
-#ifdef _WIN32
-constexpr const char* DeviceNamespace = "\\\\.\\";
-#endif
-constexpr const char* DevicePrefix = "\\\\.\\COM";
 constexpr std::int32_t CtsFlowBit = 1;
 constexpr std::int32_t LineModeMask = 3;
 constexpr DWORD OneByte = 1;
@@ -44,7 +41,7 @@ WindowsSerial::~WindowsSerial() {
 }
 
 ECRString WindowsSerial::DeviceName(int port) {
-    return ECRString(DevicePrefix) + ECRString(port);
+    return ECRString(DeviceNamespace) + ECRString(ComNamePrefix) + ECRString(port);
 }
 
 std::string WindowsSerial::OpenedName(int port) {

@@ -8,6 +8,7 @@ enum class SheetFault {
     BrokenZip,       // the zip container cannot be read
     BrokenXml,       // a part is not well-formed XML
     XmlDeclarations, // a part declares a document type or entities
+    NoXmlParser,     // no XML parser could be made (memory ran out)
     TooLarge,        // more than MaxUnpackedBytes unpacked
     NoWorksheet,     // the workbook names no worksheet that the file holds
     TooManyRows,     // a row beyond MaxSheetRows holds something

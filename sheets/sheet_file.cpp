@@ -1,10 +1,11 @@
 #include "sheets/sheet_file.h"
 
 #include <cstring>
-#include <memory>
 
+#include "files/file_handle.h"
 #include "sheets/ods_sheet.h"
 #include "sheets/ole_file.h"
+#include "sheets/sheet_fault_of.h"
 #include "sheets/xlsx_sheet.h"
 #include "sheets/xlsx_workbook.h"
 #include "sheets/zip_archive.h"
@@ -15,10 +16,6 @@ namespace {
 const unsigned char ZipMagic[] = {'P', 'K', 3, 4};
 const unsigned char EmptyZipMagic[] = {'P', 'K', 5, 6};
 const unsigned char OleMagic[] = {0xD0, 0xCF, 0x11, 0xE0, 0xA1, 0xB1, 0x1A, 0xE1};
-
-struct FileCloser {
-    void operator()(std::FILE* f) const { std::fclose(f); }
-};
 
 bool Starts(const unsigned char* bytes, std::size_t got, const unsigned char* magic,
             std::size_t size) {
@@ -45,14 +42,14 @@ bool IsOds(ZipArchive& zip, SheetFault& fault) {
     if (!zip.Has(OdsContentPart) || !zip.Has(OdsMimetypePart)) {
         return false;
     }
-    fault = zip.ReadAll(OdsMimetypePart, type);
+    fault = SheetFaultOf(zip.ReadAll(OdsMimetypePart, type));
     return fault == SheetFault::None && Trimmed(type) == OdsSpreadsheetType;
 }
 
 SheetFault ReadZip(const std::string& path, const RowSink& sink) {
     ZipArchive zip(path);
-    if (zip.Fault() != SheetFault::None) {
-        return zip.Fault();
+    if (zip.Fault() != ZipFault::None) {
+        return SheetFaultOf(zip.Fault());
     }
     if (zip.AnyEncrypted()) {
         return SheetFault::Encrypted;
@@ -68,7 +65,7 @@ SheetFault ReadZip(const std::string& path, const RowSink& sink) {
 }
 
 SheetFault ReadOle(const std::string& path) {
-    const std::unique_ptr<std::FILE, FileCloser> file(OpenFile(path, "rb"));
+    const FileHandle file(OpenFile(path, "rb"));
     return file && HoldsEncryptedPackage(file.get()) ? SheetFault::Encrypted : SheetFault::OldExcel;
 }
 

@@ -3,16 +3,22 @@
 #include <climits>
 #include <cstring>
 #include <expat.h>
+#include <type_traits>
 
 namespace {
 
 // Past this many bytes of expansion per byte of input expat stops on its own as well.
 constexpr float MaxAmplification = 20.0f;
 
+struct ParserFree {
+    void operator()(XML_Parser parser) const { XML_ParserFree(parser); }
+};
+using ParserHandle = std::unique_ptr<std::remove_pointer_t<XML_Parser>, ParserFree>;
+
 } // namespace
 
 struct XmlParserState {
-    XML_Parser Expat = nullptr;
+    ParserHandle Expat; // null when none could be made
     XmlEvents* Events = nullptr;
     bool Declarations = false; // a document type declaration was met
     bool Stopped = false;      // stopped on purpose
@@ -20,7 +26,7 @@ struct XmlParserState {
 
     void Stop() {
         Stopped = true;
-        XML_StopParser(Expat, XML_FALSE);
+        XML_StopParser(Expat.get(), XML_FALSE);
     }
 };
 
@@ -100,33 +106,34 @@ const char* AttributeValue(const char** attributes, const char* space, const cha
     return nullptr;
 }
 
-XmlStream::XmlStream(XmlEvents& events) : P(new XmlParserState) {
+XmlStream::XmlStream(XmlEvents& events) : P(std::make_unique<XmlParserState>()) {
     P->Events = &events;
-    P->Expat = XML_ParserCreateNS(nullptr, XmlNameSeparator);
-    XML_SetUserData(P->Expat, P);
-    XML_SetElementHandler(P->Expat, OnStart, OnEnd);
-    XML_SetCharacterDataHandler(P->Expat, OnText);
-    XML_SetStartDoctypeDeclHandler(P->Expat, OnDoctype);
-    XML_SetEntityDeclHandler(P->Expat, OnEntity);
+    P->Expat.reset(XML_ParserCreateNS(nullptr, XmlNameSeparator));
+    XML_Parser expat = P->Expat.get();
+    if (expat == nullptr) {
+        return; // Finish tells it
+    }
+    XML_SetUserData(expat, P.get());
+    XML_SetElementHandler(expat, OnStart, OnEnd);
+    XML_SetCharacterDataHandler(expat, OnText);
+    XML_SetStartDoctypeDeclHandler(expat, OnDoctype);
+    XML_SetEntityDeclHandler(expat, OnEntity);
 #ifdef TALON_EXPAT_AMPLIFICATION_LIMIT
-    XML_SetBillionLaughsAttackProtectionMaximumAmplification(P->Expat, MaxAmplification);
+    XML_SetBillionLaughsAttackProtectionMaximumAmplification(expat, MaxAmplification);
 #else
     (void)MaxAmplification;
 #endif
 }
 
-XmlStream::~XmlStream() {
-    XML_ParserFree(P->Expat);
-    delete P;
-}
+XmlStream::~XmlStream() = default;
 
 bool XmlStream::Feed(const char* data, std::size_t size) {
-    if (P->Stopped || P->Broken) {
+    if (!P->Expat || P->Stopped || P->Broken) {
         return false;
     }
     while (size > 0) {
         const int piece = size > INT_MAX ? INT_MAX : static_cast<int>(size);
-        if (XML_Parse(P->Expat, data, piece, XML_FALSE) != XML_STATUS_OK) {
+        if (XML_Parse(P->Expat.get(), data, piece, XML_FALSE) != XML_STATUS_OK) {
             P->Broken = !P->Stopped;
             return false;
         }
@@ -136,16 +143,19 @@ bool XmlStream::Feed(const char* data, std::size_t size) {
     return true;
 }
 
-SheetFault XmlStream::Finish() {
+XmlFault XmlStream::Finish() {
+    if (!P->Expat) {
+        return XmlFault::NoParser;
+    }
     if (P->Declarations) {
-        return SheetFault::XmlDeclarations;
+        return XmlFault::Declarations;
     }
     if (P->Stopped) {
-        return SheetFault::None;
+        return XmlFault::None;
     }
-    if (!P->Broken && XML_Parse(P->Expat, nullptr, 0, XML_TRUE) == XML_STATUS_OK) {
-        return SheetFault::None;
+    if (!P->Broken && XML_Parse(P->Expat.get(), nullptr, 0, XML_TRUE) == XML_STATUS_OK) {
+        return XmlFault::None;
     }
-    return P->Declarations ? SheetFault::XmlDeclarations
-                           : (P->Stopped ? SheetFault::None : SheetFault::BrokenXml);
+    return P->Declarations ? XmlFault::Declarations
+                           : (P->Stopped ? XmlFault::None : XmlFault::Broken);
 }

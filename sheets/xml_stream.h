@@ -1,9 +1,8 @@
 #pragma once
 
 #include <cstddef>
+#include <memory>
 #include <string_view>
-
-#include "sheets/sheet_fault.h"
 
 // Streaming XML reading with expat, for the parts of a workbook. Names come as the
 // namespace URI, XmlNameSeparator and the local name ("urn:...:table:1.0 table-row"); a
@@ -11,6 +10,14 @@
 // outright, so no entity can be declared and none can expand.
 
 constexpr char XmlNameSeparator = ' ';
+
+// Why a part was not read.
+enum class XmlFault {
+    None,
+    Broken,       // not well-formed
+    Declarations, // it declares a document type or entities
+    NoParser,     // no parser could be made (memory ran out)
+};
 
 // What a reader of one part does with its elements.
 class XmlEvents {
@@ -43,10 +50,10 @@ public:
 
     // False once the part is refused or the events are done: no more blocks are wanted.
     bool Feed(const char* data, std::size_t size);
-    // Ends the part: SheetFault::None when it was read whole or the events got what
-    // they wanted, else why not.
-    SheetFault Finish();
+    // Ends the part: XmlFault::None when it was read whole or the events got what they
+    // wanted, else why not.
+    XmlFault Finish();
 
 private:
-    XmlParserState* P;
+    std::unique_ptr<XmlParserState> P;
 };

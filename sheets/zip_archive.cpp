@@ -1,10 +1,10 @@
 #include "sheets/zip_archive.h"
 
-#include <cstdio>
 #include <memory>
 #include <vector>
 #include <zip.h>
 
+#include "files/file_handle.h"
 #include "text/file_path.h"
 
 namespace {
@@ -18,27 +18,26 @@ struct ZipFileCloser {
 } // namespace
 
 ZipArchive::ZipArchive(const std::string& path) {
-    Failure = SheetFault::BrokenZip;
-    std::FILE* file = OpenFile(path, "rb");
-    if (file == nullptr) {
+    Failure = ZipFault::Broken;
+    FileHandle file(OpenFile(path, "rb"));
+    if (!file) {
         return;
     }
     zip_error_t error;
     zip_error_init(&error);
-    // libzip owns the FILE from here on, and closes it with the source.
-    zip_source_t* source = zip_source_filep_create(file, 0, -1, &error);
+    zip_source_t* source = zip_source_filep_create(file.get(), 0, -1, &error);
     if (source == nullptr) {
-        std::fclose(file);
         zip_error_fini(&error);
         return;
     }
+    file.release(); // libzip owns the FILE from here on, and closes it with the source
     // Without ZIP_CHECKCONS: quirks of other writers pass; damage shows in the checksums
     // and the unpacking of the parts read.
     Archive = zip_open_from_source(source, ZIP_RDONLY, &error);
     if (Archive == nullptr) {
         zip_source_free(source);
     } else {
-        Failure = SheetFault::None;
+        Failure = ZipFault::None;
     }
     zip_error_fini(&error);
 }
@@ -66,41 +65,41 @@ bool ZipArchive::AnyEncrypted() const {
     return false;
 }
 
-SheetFault ZipArchive::Read(const std::string& name, const BlockSink& sink) {
+ZipFault ZipArchive::Read(const std::string& name, const BlockSink& sink) {
     const zip_int64_t index = Archive != nullptr ? zip_name_locate(Archive, name.c_str(), 0) : -1;
     zip_stat_t stat;
     if (index < 0 || zip_stat_index(Archive, static_cast<zip_uint64_t>(index), 0, &stat) != 0) {
-        return SheetFault::BrokenZip;
+        return ZipFault::Broken;
     }
     // A stated size past the limit is refused before anything is unpacked.
     if ((stat.valid & ZIP_STAT_SIZE) != 0 && stat.size > MaxUnpackedBytes - Unpacked) {
-        return SheetFault::TooLarge;
+        return ZipFault::TooLarge;
     }
     const std::unique_ptr<zip_file_t, ZipFileCloser> file(
         zip_fopen_index(Archive, static_cast<zip_uint64_t>(index), 0));
     if (!file) {
-        return SheetFault::BrokenZip;
+        return ZipFault::Broken;
     }
     std::vector<char> block(BlockBytes);
     for (;;) {
         const zip_int64_t got = zip_fread(file.get(), block.data(), block.size());
         if (got < 0) {
-            return SheetFault::BrokenZip;
+            return ZipFault::Broken;
         }
         if (got == 0) {
-            return SheetFault::None;
+            return ZipFault::None;
         }
         Unpacked += static_cast<std::uint64_t>(got);
         if (Unpacked > MaxUnpackedBytes) {
-            return SheetFault::TooLarge;
+            return ZipFault::TooLarge;
         }
         if (!sink(block.data(), static_cast<std::size_t>(got))) {
-            return SheetFault::None;
+            return ZipFault::None;
         }
     }
 }
 
-SheetFault ZipArchive::ReadAll(const std::string& name, std::string& content) {
+ZipFault ZipArchive::ReadAll(const std::string& name, std::string& content) {
     content.clear();
     return Read(name, [&content](const char* data, std::size_t size) {
         content.append(data, size);

@@ -7,6 +7,8 @@
 #include <limits>
 #include <system_error>
 
+#include "text/digits.h"
+
 namespace {
 
 constexpr int DefaultDecimals = 6; // what printf uses when the precision is negative
@@ -16,10 +18,6 @@ constexpr std::size_t IntegerRoom = 320;
 // The whitespace of the C locale, as atol and atof skip it.
 bool IsCSpace(char c) {
     return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';
-}
-
-bool IsDigit(char c) {
-    return c >= '0' && c <= '9';
 }
 
 const char* SkipSpace(const char* text) {

@@ -171,6 +171,25 @@ TEST_F(CliHistoryFiles, WithoutARegisterEveryRecordIsPrintedWithItsName) {
                               "____-1\t2026-01-15 09:30:00\tizmena\t9\t9\tD\t4.00\t4.50\t\n");
 }
 
+// A folder of records that cannot be searched (here a link to itself, which stops even the
+// superuser) is told as such, never as a missing record.
+TEST_F(CliHistory, AFolderThatCannotBeReadIsNotToldAsMissing) {
+    const std::filesystem::path folder = PathOf(Data.File(Registers));
+    std::filesystem::create_directories(folder.parent_path());
+    std::filesystem::create_directory_symlink(folder, folder);
+    const CliResult one = Run({"history", "--register", "TE9"}, false);
+    EXPECT_EQ(one.Status, 2);
+    EXPECT_NE(one.Err.find("Greska: fajl " + Data.File(Registers) +
+                           "/TE9.history.tsv nije moguce procitati"),
+              std::string::npos)
+        << one.Err;
+    const CliResult all = Run({"history"}, false);
+    EXPECT_EQ(all.Status, 2);
+    EXPECT_NE(all.Err.find("Greska: fasciklu " + Data.File(Registers) + " nije moguce procitati"),
+              std::string::npos)
+        << all.Err;
+}
+
 TEST_F(CliHistoryFiles, AMissingRecordIsToldWithItsPath) {
     const CliResult result = Run({"history", "--register", "TE9"}, false);
     EXPECT_EQ(result.Status, 2);

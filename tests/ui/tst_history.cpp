@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "files/whole_file.h"
 #include "image/change_record.h"
 #include "image/register_image.h"
 #include "operations/history_report.h"
@@ -38,12 +39,13 @@ void SelectId(TFormMain& form, int id) {
 // The last line of the one record in the image folder, without its time.
 QString LastChange() {
     const std::string folder = DefaultImageFolder();
-    const std::vector<std::string> names = RegistersWithHistory(folder);
+    std::error_code failed;
+    const std::vector<std::string> names = RegistersWithHistory(folder, failed);
     if (names.size() != 1) {
         return QStringLiteral("records: %1").arg(names.size());
     }
     std::string text;
-    ReadHistoryFile(HistoryPath(folder, names.front()), text);
+    ReadWholeFile(HistoryPath(folder, names.front()), text);
     const QStringList lines = QString::fromStdString(text).split('\n', Qt::SkipEmptyParts);
     return lines.last().section('\t', 1);
 }

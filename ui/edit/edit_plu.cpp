@@ -11,6 +11,7 @@
 #include <cmath>
 #include <iterator>
 
+#include "plu/file_decimals.h"
 #include "text/c_numbers.h"
 #include "ui/common/text_convert.h"
 #include "ui/edit/strict_numbers.h"
@@ -41,9 +42,6 @@ constexpr int RowCount = 14;
 constexpr int ButtonWidth = 97;
 constexpr int ButtonHeight = 25;
 constexpr int ButtonGap = 9;
-constexpr int PriceDecimals = 2;
-constexpr int QuantityDecimals = 3;
-constexpr int TurnoverDecimals = 2;
 
 QString Fixed(double value, int decimals) {
     return QString::fromStdString(FormatFixed(value, decimals));

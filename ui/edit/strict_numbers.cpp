@@ -4,13 +4,11 @@
 #include <string>
 #include <system_error>
 
+#include "text/digits.h"
+
 namespace {
 
 const QString Point = QStringLiteral(".");
-
-bool IsDigit(char c) {
-    return c >= '0' && c <= '9';
-}
 
 // from_chars takes no leading "+", so it is dropped here (but never before a "-").
 std::string WithoutPlus(const QString& text) {

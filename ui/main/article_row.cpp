@@ -2,6 +2,7 @@
 
 #include <QString>
 
+#include "plu/file_decimals.h"
 #include "plu/talon_plu_item.h"
 #include "text/c_numbers.h"
 #include "ui/common/text_convert.h"
@@ -10,7 +11,6 @@
 namespace {
 
 enum ArticleColumn { ColumnID, ColumnName, ColumnBarcode, ColumnPrice, ColumnTaxRate };
-constexpr int PriceDecimals = 2;
 
 } // namespace
 

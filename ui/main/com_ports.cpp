@@ -5,11 +5,12 @@
 #include <algorithm>
 #include <map>
 
+#include "serial/com_names.h"
+
 namespace {
 
 const QRegularExpression ComName(QStringLiteral("^COM([1-9]\\d{0,2})$"),
                                  QRegularExpression::CaseInsensitiveOption);
-const char* const DeviceNamespace = "\\\\.\\";
 
 // "USB Serial Port (COM7)" says "USB Serial Port": the port's name is in the item already.
 QString Description(const QString& friendlyName, const QString& name) {

@@ -112,8 +112,10 @@ struct ButtonEntry {
     QStyle::StandardPixmap Picture;
 };
 
-// The column of buttons on the left of a page, its grid on the right taking the room.
-void BuildPage(QWidget* page, std::initializer_list<ButtonEntry> column, QTableWidget* grid) {
+// The column of buttons on the left of a page, its grid on the right taking the room;
+// the column is returned for what goes between its buttons.
+QBoxLayout* BuildPage(QWidget* page, std::initializer_list<ButtonEntry> column,
+                      QTableWidget* grid) {
     auto* buttons = new QVBoxLayout;
     buttons->setSpacing(ButtonGap);
     for (const ButtonEntry& entry : column) {
@@ -131,6 +133,7 @@ void BuildPage(QWidget* page, std::initializer_list<ButtonEntry> column, QTableW
     layout->addLayout(buttons);
     layout->addWidget(grid, 1);
     layout->addStretch(); // while the grid is hidden the buttons keep their column's width
+    return buttons;
 }
 
 const ButtonEntry Separator{nullptr, nullptr, nullptr, nullptr, QStyle::SP_CustomBase};
@@ -247,7 +250,7 @@ void BuildPCPage(TFormMain& f) {
     f.PC = new QWidget;
     f.PC->setObjectName(Text("PC"));
     f.StringGridPC = MakeGrid(f.PC, "StringGridPC");
-    BuildPage(
+    QBoxLayout* const buttons = BuildPage(
         f.PC,
         {{&f.BitBtnOpen, "BitBtnOpen", "Ucitaj", "Otvara unicode txt fajl sa artiklima",
           QStyle::SP_DialogOpenButton},
@@ -270,7 +273,6 @@ void BuildPCPage(TFormMain& f) {
     f.CheckBoxVerify->setObjectName(Text("CheckBoxVerify"));
     f.CheckBoxVerify->setToolTip(
         Text("Posle slanja izmena cita iz kase svaki upisan artikal i poredi ga"));
-    auto* buttons = static_cast<QBoxLayout*>(f.PC->layout()->itemAt(0)->layout());
     buttons->insertWidget(buttons->indexOf(f.BitBtnSendChanges) + 1, f.CheckBoxVerify);
     f.PageControl->addTab(f.PC, Text("PC"));
 }
