@@ -5,6 +5,7 @@
 
 #include "cli/console_text.h"
 #include "cli/terminal_output.h"
+#include "files/file_handle.h"
 
 namespace {
 
@@ -23,26 +24,17 @@ std::string Contents(std::FILE* file) {
 
 } // namespace
 
-// A file, like a pipe, is no console: it gets the UTF-8 bytes unchanged on every system.
-TEST(ConsoleText, FileGetsTheUtf8BytesUnchanged) {
-    std::FILE* file = std::tmpfile();
-    ASSERT_NE(file, nullptr);
-    WriteText(file, CyrillicLine);
-    EXPECT_EQ(Contents(file), CyrillicLine);
-    std::fclose(file);
-}
-
-// A log line under the bar takes the whole bar back first and is drawn as it was given.
+// A log line under the bar takes the whole bar back first; a file (not a console) gets the
+// line's UTF-8 bytes as they were given, on every system.
 TEST(ConsoleText, LogLineTakesTheBarBack) {
-    std::FILE* file = std::tmpfile();
+    const FileHandle file(std::tmpfile());
     ASSERT_NE(file, nullptr);
     {
-        TerminalOutput out(file, file, true);
+        TerminalOutput out(file.get(), file.get(), true);
         out.AddWork(10);
         out.LogLine(CyrillicLine.substr(0, CyrillicLine.size() - 1));
     }
     const std::string bar = TerminalOutput::BarText(0, 10, 0.0);
-    EXPECT_EQ(Contents(file), EraseLineText(0) + bar + EraseLineText(bar.size()) + CyrillicLine +
-                                  EraseLineText(0) + bar);
-    std::fclose(file);
+    EXPECT_EQ(Contents(file.get()), EraseLineText(0) + bar + EraseLineText(bar.size()) +
+                                        CyrillicLine + EraseLineText(0) + bar);
 }
