@@ -9,6 +9,7 @@
 #include "articles/duplicates.h"
 #include "cli/cli_options.h"
 #include "cli/cli_usage.h"
+#include "cli/console_text.h"
 #include "cli/interrupt.h"
 #include "cli/password.h"
 #include "cli/port_sinks.h"
@@ -23,8 +24,8 @@ namespace {
 const char* const ProgramName = "talonsendplu-cli";
 
 ExitStatus UsageError(const std::string& error) {
-    std::fprintf(stderr, "%s: %s\nPokrenite %s --help za uputstvo.\n", ProgramName, error.c_str(),
-                 ProgramName);
+    const std::string program = ProgramName;
+    WriteText(stderr, program + ": " + error + "\nPokrenite " + program + " --help za uputstvo.\n");
     return ExitUsage;
 }
 
@@ -82,7 +83,7 @@ int RunCommandLine(const std::vector<std::string>& args) {
         return UsageError(parsed.Error);
     }
     if (options.Command == Verb::Help || options.Command == Verb::Version) {
-        std::fputs(options.Command == Verb::Help ? CliUsage : CliVersion, stdout);
+        WriteText(stdout, options.Command == Verb::Help ? CliUsage : CliVersion);
         return ExitDone;
     }
     TerminalOutput out(stderr, stdout, !options.Quiet && isatty(STDERR_FILENO) != 0);

@@ -1,10 +1,10 @@
 #include "cli/run_program.h"
 
 #include <clocale>
-#include <cstdio>
 #include <exception>
 
 #include "cli/cli_main.h"
+#include "cli/console_text.h"
 
 int RunProgram(const std::vector<std::string>& args) {
     // Prices are always written with ".", whatever the user's locale.
@@ -12,7 +12,7 @@ int RunProgram(const std::vector<std::string>& args) {
     try {
         return RunCommandLine(args);
     } catch (const std::exception& error) {
-        std::fprintf(stderr, "talonsendplu-cli: %s\n", error.what());
+        WriteText(stderr, std::string("talonsendplu-cli: ") + error.what() + "\n");
     }
     return 1;
 }

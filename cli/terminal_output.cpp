@@ -2,11 +2,12 @@
 
 #include <cmath>
 
+#include "cli/console_text.h"
+
 namespace {
 
 constexpr int BarWidth = 30;
 constexpr auto RedrawEvery = std::chrono::milliseconds(100);
-const char* const EraseLine = "\r\033[K";
 
 std::string ClockText(double seconds) {
     const long total = std::lround(seconds);
@@ -37,13 +38,13 @@ std::string TerminalOutput::BarText(int done, int total, double seconds) {
 void TerminalOutput::LogLine(const std::string& utf8) {
     std::lock_guard<std::mutex> guard(Lock);
     Erase();
-    std::fprintf(Log, "%s\n", utf8.c_str());
+    WriteText(Log, utf8 + "\n");
     Draw(true);
 }
 
 void TerminalOutput::Result(const std::string& utf8) {
     std::lock_guard<std::mutex> guard(Lock);
-    std::fwrite(utf8.data(), 1, utf8.size(), Out);
+    WriteText(Out, utf8);
     std::fflush(Out);
 }
 
@@ -83,14 +84,15 @@ void TerminalOutput::Draw(bool force) {
     }
     LastDraw = now;
     const double seconds = std::chrono::duration<double>(now - Start).count();
-    std::fprintf(Log, "%s%s", EraseLine, BarText(Done, Total, seconds).c_str());
+    const std::string bar = BarText(Done, Total, seconds);
+    WriteText(Log, EraseLineText(ShownBarWidth) + bar);
     std::fflush(Log);
-    BarShown = true;
+    ShownBarWidth = bar.size();
 }
 
 void TerminalOutput::Erase() {
-    if (BarShown) {
-        std::fprintf(Log, "%s", EraseLine);
-        BarShown = false;
+    if (ShownBarWidth > 0) {
+        WriteText(Log, EraseLineText(ShownBarWidth));
+        ShownBarWidth = 0;
     }
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <chrono>
+#include <cstddef>
 #include <cstdio>
 #include <mutex>
 #include <string>
@@ -32,7 +33,7 @@ private:
     std::FILE* Log;
     std::FILE* Out;
     bool ShowBar;
-    bool BarShown = false;
+    std::size_t ShownBarWidth = 0; // none on the line
     int Total = 0;
     int Done = 0;
     Clock::time_point Start;

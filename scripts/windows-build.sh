@@ -143,6 +143,18 @@ linux_emulator() {
     fi
 }
 
+# The Linux command line program, whose output the Windows one's must repeat: the one built
+# beside the emulator given, or one built here. Sets linux_cli.
+linux_command_line() {
+    linux_cli="$(dirname "$windows_emulator")/../cli/talonsendplu-cli"
+    if [ ! -x "$linux_cli" ]; then
+        echo "Building the Linux command line program"
+        cmake -S "$top" -B "$windows_build/linux" -DTALON_BUILD_UI=OFF -DTALON_BUILD_TESTS=OFF >/dev/null
+        cmake --build "$windows_build/linux" -j "$(jobs)" --target talonsendplu-cli >/dev/null
+        linux_cli="$windows_build/linux/cli/talonsendplu-cli"
+    fi
+}
+
 # A virtual display for the programs that show their window. Sets DISPLAY and
 # display_pid; stop_virtual_display ends it.
 start_virtual_display() {

@@ -29,14 +29,14 @@ void AppendUtf8(std::string& out, char32_t c) {
     }
 }
 
-bool IsHigh(char16_t c) {
-    return c >= HighSurrogate && c < LowSurrogate;
-}
-
 bool IsLow(char16_t c) {
     return c >= LowSurrogate && c <= SurrogateLast;
 }
 } // namespace
+
+bool IsHighSurrogate(char16_t unit) {
+    return unit >= HighSurrogate && unit < LowSurrogate;
+}
 
 std::u16string Utf8ToUtf16(const std::string& text) {
     Utf8Decoder decoder;
@@ -53,10 +53,10 @@ std::string Utf16ToUtf8(const std::u16string& text) {
     out.reserve(text.size());
     for (std::size_t i = 0; i < text.size(); ++i) {
         const char16_t c = text[i];
-        if (IsHigh(c) && i + 1 < text.size() && IsLow(text[i + 1])) {
+        if (IsHighSurrogate(c) && i + 1 < text.size() && IsLow(text[i + 1])) {
             const char32_t v = ((c - HighSurrogate) << SurrogateBits) | (text[++i] - LowSurrogate);
             AppendUtf8(out, v + PlaneOffset);
-        } else if (IsHigh(c) || IsLow(c)) {
+        } else if (IsHighSurrogate(c) || IsLow(c)) {
             AppendUtf8(out, Replacement);
         } else {
             AppendUtf8(out, c);

@@ -6,3 +6,5 @@
 std::u16string Utf8ToUtf16(const std::string& text);
 // UTF-16 to UTF-8 (for terminals and pipes); a lone surrogate becomes U+FFFD.
 std::string Utf16ToUtf8(const std::u16string& text);
+// The first unit of a surrogate pair, which a cut between units must not leave alone.
+bool IsHighSurrogate(char16_t unit);
