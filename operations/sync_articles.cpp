@@ -6,9 +6,10 @@
 #include <string>
 
 #include "ecr/talon_ecr.h"
-#include "operations/erase_articles.h"
 #include "image/image_keeper.h"
+#include "operations/erase_articles.h"
 #include "operations/operation_sinks.h"
+#include "operations/read_back.h"
 #include "operations/send_articles.h"
 
 namespace {
@@ -39,13 +40,6 @@ std::vector<int> SampleLocations(const RegisterImage& image) {
     std::mt19937 random(std::random_device{}());
     std::sample(all.begin() + 1, all.end() - 1, std::back_inserter(sample), SampleSize - 2, random);
     return sample;
-}
-
-// The article the register holds at a location; false when it holds none.
-bool ReadBack(TalonECR& ecr, int location, TalonPLUItem& read) {
-    read = TalonPLUItem();
-    ecr.ReadArticle(location, read);
-    return read.GetThisID() == location && IsPresent(read);
 }
 
 // "" when every sampled article reads back as the image has it.
@@ -126,7 +120,7 @@ void VerifyWritten(TalonECR& ecr, ImageKeeper& image, const ArticleTable& table,
 
 // The writes, then the erases, under one journal.
 std::vector<int> WriteChanges(TalonECR& ecr, ImageKeeper& image, const ArticleTable& table,
-                              bool prune, ProgressSink& progress, LogSink& log,
+                              const SyncOptions& options, ProgressSink& progress, LogSink& log,
                               SyncOutcome& outcome) {
     const std::vector<EraseTarget> targets = PruneTargets(image.Image(), outcome.ToErase);
     std::vector<PlannedStep> plan = WritePlan(table, outcome.ToWrite);
@@ -138,13 +132,15 @@ std::vector<int> WriteChanges(TalonECR& ecr, ImageKeeper& image, const ArticleTa
         outcome.Blocked = true;
         return {};
     }
-    const SendOutcome sent = SendArticles(ecr, table, outcome.ToWrite, progress, log, &image);
+    const SendOutcome sent =
+        SendArticles(ecr, table, outcome.ToWrite, progress, log, &image, options.Reconnect);
     outcome.Written = sent.Written;
     outcome.Refused = sent.Refused;
     outcome.Stopped = sent.Stopped;
     outcome.Blocked = sent.Blocked;
-    if (prune && !outcome.Stopped && !outcome.Blocked) {
-        const EraseOutcome erased = EraseArticles(ecr, targets, progress, log, &image);
+    if (options.Prune && !outcome.Stopped && !outcome.Blocked) {
+        const EraseOutcome erased =
+            EraseArticles(ecr, targets, progress, log, &image, {}, options.Reconnect);
         outcome.Erased = erased.Erased;
         outcome.Refused += erased.Refused;
         outcome.Stopped = erased.Stopped;
@@ -180,7 +176,7 @@ SyncOutcome SyncArticles(TalonECR& ecr, ImageKeeper& image, const ArticleTable& 
     FindChanges(image.Image(), table, options.Prune, outcome);
     if (!options.DryRun && (!outcome.ToWrite.empty() || !outcome.ToErase.empty())) {
         const std::vector<int> written =
-            WriteChanges(ecr, image, table, options.Prune, progress, log, outcome);
+            WriteChanges(ecr, image, table, options, progress, log, outcome);
         if (outcome.Blocked) {
             return outcome;
         }
