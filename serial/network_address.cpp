@@ -100,12 +100,12 @@ bool IsIpv6(const std::string& text) {
            address.find_first_not_of("0123456789abcdefABCDEF:.") == std::string::npos;
 }
 
-std::optional<int> PortOf(const std::string& text) {
+std::optional<int> PortOf(const std::string& text, bool anyPort) {
     if (!IsDigits(text) || text.size() > MaxPortDigits) {
         return std::nullopt;
     }
     const int port = std::stoi(text);
-    if (port < 1 || port > HighestPort) {
+    if (port < (anyPort ? 0 : 1) || port > HighestPort) {
         return std::nullopt;
     }
     return port;
@@ -122,7 +122,7 @@ bool LooksLikeNetworkAddress(const std::string& given) {
     return scheme.find_first_not_of(std::string(Letters) + Digits + "+-.") == std::string::npos;
 }
 
-std::optional<NetworkAddress> ParseNetworkAddress(const std::string& given) {
+std::optional<NetworkAddress> ParseNetworkAddress(const std::string& given, bool anyPort) {
     if (!LooksLikeNetworkAddress(given)) {
         return std::nullopt;
     }
@@ -134,7 +134,7 @@ std::optional<NetworkAddress> ParseNetworkAddress(const std::string& given) {
         return std::nullopt;
     }
     std::string host = rest.substr(0, colon);
-    const std::optional<int> port = PortOf(rest.substr(colon + 1));
+    const std::optional<int> port = PortOf(rest.substr(colon + 1), anyPort);
     const bool bracketed = host.size() >= 2 && host.front() == '[' && host.back() == ']';
     if (bracketed) {
         host = host.substr(1, host.size() - 2);
@@ -143,6 +143,17 @@ std::optional<NetworkAddress> ParseNetworkAddress(const std::string& given) {
         return std::nullopt;
     }
     return NetworkAddress{*scheme, host, *port, given};
+}
+
+std::string AddressText(NetworkScheme scheme, const std::string& host, int port) {
+    const bool ipv6 = host.find(':') != std::string::npos;
+    for (const SchemeName& s : Schemes) {
+        if (s.Scheme == scheme) {
+            return std::string(s.Name) + SchemeSeparator + (ipv6 ? "[" + host + "]" : host) + ":" +
+                   std::to_string(port);
+        }
+    }
+    return {};
 }
 
 std::string MalformedAddressText(const std::string& given) {

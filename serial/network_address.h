@@ -19,8 +19,12 @@ struct NetworkAddress {
 bool LooksLikeNetworkAddress(const std::string& given);
 
 // "tcp://HOST:PORT" or "rfc2217://HOST:PORT", HOST a name, an IPv4 address or
-// "[IPv6]", PORT 1 to 65535; nothing when the text is not such an address.
-std::optional<NetworkAddress> ParseNetworkAddress(const std::string& given);
+// "[IPv6]", PORT 1 to 65535 (or 0 with anyPort: a listener's "any free port"); nothing
+// when the text is not such an address.
+std::optional<NetworkAddress> ParseNetworkAddress(const std::string& given, bool anyPort = false);
+
+// "tcp://HOST:PORT" again, the host in brackets when it is an IPv6 address.
+std::string AddressText(NetworkScheme scheme, const std::string& host, int port);
 
 // The line that refuses a malformed address.
 std::string MalformedAddressText(const std::string& given);

@@ -7,6 +7,7 @@
 #include <termios.h>
 #include <unistd.h>
 
+#include "cli/emulator_child.h"
 #include "emulator/talon_emulator.h"
 #include "tests/cli/cli_files.h"
 #include "tests/cli/cli_process.h"
@@ -134,6 +135,18 @@ TEST_F(CliThroughConverter, ConverterGoneForGoodStopsAsABrokenLinkAndSyncTakesUp
     EXPECT_EQ(Telnet.Articles().size(), 20u);
     // The journal the cut send kept: only what it had not written is written now.
     EXPECT_EQ(Count(Telnet.ReceivedCommands(), "#r5") - sentBefore, 20 - heldBefore);
+}
+
+TEST(EmulatorOnTcp, ServesOneConnectionAfterAnother) {
+    const EmulatorChild emulator(TALON_EMULATOR_BIN, {"--listen", "tcp://127.0.0.1:0"});
+    const std::string port = emulator.DevicePath();
+    ASSERT_EQ(port.rfind("tcp://127.0.0.1:", 0), 0u) << port;
+    const TempDir dir;
+    const CliResult sent = RunCli({"send", WriteArticleFile(dir, 3), "--port", port});
+    EXPECT_EQ(sent.Status, 0) << sent.Err;
+    const CliResult status = RunCli({"status", "--port", port});
+    EXPECT_EQ(status.Status, 0) << status.Err;
+    EXPECT_NE(status.Out.find("\nArtikala: 3\n"), std::string::npos) << status.Out;
 }
 
 struct RefusalCase {
