@@ -20,6 +20,8 @@ public:
     // register is logged in again, which the log says; false otherwise, the error then
     // to be thrown on.
     bool Recover(const ECRError& error, LogSink& log);
+    // The print switch as the register is to have it after a new log-in.
+    void KeepPrinting(bool on) { Printing = on; }
 
     static constexpr int Tries = 3;
     static constexpr std::chrono::seconds Interval{2};
