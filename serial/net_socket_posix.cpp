@@ -3,7 +3,6 @@
 
 #include <cerrno>
 #include <chrono>
-#include <climits>
 #include <fcntl.h>
 #include <netdb.h>
 #include <netinet/in.h>
@@ -13,6 +12,7 @@
 #include <unistd.h>
 
 #include "serial/ecr_error.h"
+#include "serial/time_left.h"
 
 namespace {
 
@@ -29,12 +29,6 @@ constexpr int WaitForever = -1;
 
 int Fd(std::intptr_t handle) {
     return static_cast<int>(handle);
-}
-
-int MillisecondsLeft(Clock::time_point deadline) {
-    const auto left =
-        std::chrono::duration_cast<std::chrono::milliseconds>(deadline - Clock::now()).count();
-    return left <= 0 ? 0 : left > INT_MAX ? INT_MAX : static_cast<int>(left);
 }
 
 // 1 ready, 0 time-out, -1 failure; EINTR waits on.

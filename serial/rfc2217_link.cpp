@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "serial/ecr_error.h"
+#include "serial/time_left.h"
 
 namespace {
 
@@ -44,12 +45,6 @@ std::string OneByte(unsigned char value) {
 std::string BigEndian32(std::uint32_t value) {
     return {static_cast<char>(value >> 24), static_cast<char>(value >> 16),
             static_cast<char>(value >> 8), static_cast<char>(value)};
-}
-
-int MillisecondsLeft(Clock::time_point deadline) {
-    const auto left =
-        std::chrono::duration_cast<std::chrono::milliseconds>(deadline - Clock::now()).count();
-    return left <= 0 ? 0 : static_cast<int>(left);
 }
 
 int Key(unsigned char verb, unsigned char option) {

@@ -3,6 +3,7 @@
 #include <chrono>
 
 #include "serial/ecr_error.h"
+#include "serial/time_left.h"
 
 namespace {
 
@@ -12,12 +13,6 @@ constexpr int NoWait = 0;
 constexpr int WaitForever = -1;
 // Far above the longest reply the register sends, as on the serial line.
 constexpr std::size_t MaxReplyBytes = 8192;
-
-int MillisecondsLeft(Clock::time_point deadline) {
-    const auto left =
-        std::chrono::duration_cast<std::chrono::milliseconds>(deadline - Clock::now()).count();
-    return left <= 0 ? 0 : static_cast<int>(left);
-}
 
 } // namespace
 
