@@ -76,6 +76,14 @@ void TestNetworkPort::ChosenAddressConnectsAndIsOfferedAfterANewStart() {
         QVERIFY(form.Connected);
         QCOMPARE(window.LogLines(), QStringList{LoggedInLine});
         QVERIFY(converter.LoggedIn());
+        // The converter closes the idle connection (and takes new ones on the same port):
+        // the next command connects again without a word.
+        converter.Stop();
+        converter.Listen("127.0.0.1", ParseNetworkAddress(address.toStdString())->Port);
+        window.ClearLog();
+        form.BitBtnStatus->click();
+        QCOMPARE(window.LogLines().size(), 16);
+        QVERIFY(window.LogLines().contains(QStringLiteral("Artikala: 0")));
         form.BitBtnDisconnect->click();
         QVERIFY(!form.ComboBoxSpeed->isEnabled()); // still the converter's
     }
