@@ -7,6 +7,7 @@
 
 #include "articles/article_table.h"
 #include "operations/history_report.h"
+#include "serial/network_address.h"
 #include "text/digits.h"
 
 namespace {
@@ -28,6 +29,9 @@ const OptionEntry Options[] = {
     {"--port", nullptr, true,
      [](CliOptions& o, const std::string& v) {
          o.Ports.push_back(v);
+         if (LooksLikeNetworkAddress(v) && !ParseNetworkAddress(v)) {
+             return MalformedAddressText(v);
+         }
          return std::string(v.empty() ? "prazan --port" : "");
      }},
     {"--speed", nullptr, true,

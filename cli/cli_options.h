@@ -7,7 +7,8 @@ enum class Verb { None, Status, List, Send, Sync, Erase, Examine, History, Help,
 
 struct CliOptions {
     Verb Command = Verb::None;
-    std::vector<std::string> Ports; // as given: 1-4, a device path or "emulator"
+    // As given: 1-4, a device path, "emulator", tcp://HOST:PORT or rfc2217://HOST:PORT.
+    std::vector<std::string> Ports;
     int Speed = 9600;
     std::string PasswordFile;
     bool Print = false; // the window's default: printing off

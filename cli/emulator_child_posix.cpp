@@ -12,6 +12,8 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include "serial/network_address.h"
+
 namespace {
 
 const char* const ProgramName = "talon-emulator";
@@ -48,12 +50,13 @@ std::string OnPath() {
     return {};
 }
 
-// The device is the first word of the line that is a path ("/dev/pts/7").
+// The device is the first word of the line that is a path ("/dev/pts/7"), or the address
+// of an emulator serving TCP ("tcp://127.0.0.1:4001").
 std::string DeviceInLine(const std::string& line) {
     std::istringstream words(line);
     std::string word;
     while (words >> word) {
-        if (word.front() == '/') {
+        if (word.front() == '/' || LooksLikeNetworkAddress(word)) {
             return word;
         }
     }

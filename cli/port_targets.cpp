@@ -64,8 +64,9 @@ std::vector<PortTarget> ResolvePorts(const std::vector<std::string>& givenPorts)
     for (const std::string& given : givenPorts) {
         PortTarget target;
         target.Shown = given;
-        target.Number = PortNumber(given);
-        if (target.Number == 0) {
+        target.Address = ParseNetworkAddress(given);
+        target.Number = target.Address ? 0 : PortNumber(given);
+        if (target.Number == 0 && !target.Address) {
             target.Number = nextPathPort++;
             if (given == EmulatorPort) {
                 StartEmulator(target);

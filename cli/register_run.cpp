@@ -9,11 +9,12 @@
 #include "cli/port_targets.h"
 #include "cli/verbs.h"
 #include "ecr/talon_ecr.h"
-#include "operations/connect_register.h"
 #include "image/image_keeper.h"
+#include "operations/connect_register.h"
+#include "operations/reconnection.h"
 #include "operations/register_log.h"
 #include "serial/ecr_error.h"
-#include "serial/windows_serial.h"
+#include "serial/port_link.h"
 
 namespace {
 
@@ -61,10 +62,11 @@ ExitStatus RunOnRegister(const CliOptions& options, const PortTarget& target,
         LogConnectFailure(log);
         return ExitNoRegister;
     }
-    WindowsSerial serial(RegisterPortSettings(target.Number, options.Speed));
+    const std::unique_ptr<SerialComm> link =
+        MakePortLink(RegisterPortSettings(target.Number, options.Speed), target.Address);
     std::unique_ptr<TalonECR> ecr;
     const ExitStatus connected =
-        ConnectStatus(ConnectRegister(serial, ecr, password, options.Print, log));
+        ConnectStatus(ConnectRegister(*link, ecr, password, options.Print, log));
     if (connected != ExitDone) {
         return connected;
     }
@@ -73,7 +75,12 @@ ExitStatus RunOnRegister(const CliOptions& options, const PortTarget& target,
     }
     PortProgress progress(out);
     ImageKeeper image;
-    VerbContext context{*ecr, options, articles, log, progress, out, image};
+    // A serial line that fails stays failed; a converter's connection can be made again.
+    std::unique_ptr<Reconnection> reconnection;
+    if (target.Address) {
+        reconnection = std::make_unique<Reconnection>(*link, *ecr, password, options.Print);
+    }
+    VerbContext context{*ecr, options, articles, log, progress, out, image, reconnection.get()};
     ExitStatus status = ExitDone;
     try {
         status = RunVerb(context);
@@ -82,6 +89,6 @@ ExitStatus RunOnRegister(const CliOptions& options, const PortTarget& target,
         log.Line(LinkErrorLine(error));
         status = ExitLinkFailed;
     }
-    serial.Close();
+    link->Close();
     return InterruptRequested() ? ExitInterrupted : status;
 }

@@ -32,8 +32,8 @@ ExitStatus RunErase(VerbContext& context) {
         }
         targets = ListedTargets(context.Articles);
     }
-    const EraseOutcome erased =
-        EraseArticleList(context.ECR, context.Image, targets, context.Progress, context.Log);
+    const EraseOutcome erased = EraseArticleList(
+        context.ECR, context.Image, targets, context.Progress, context.Log, {}, context.Reconnect);
     if (erased.Blocked) {
         return ExitUsage;
     }

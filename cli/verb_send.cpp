@@ -10,8 +10,9 @@ ExitStatus RunSend(VerbContext& context) {
         ArrangeForRegister(context.ECR, context.Articles);
     }
     const std::vector<int> locations = PresentLocations(context.Articles);
-    const SendOutcome sent = SendArticleList(context.ECR, context.Image, context.Articles,
-                                             locations, context.Progress, context.Log);
+    const SendOutcome sent =
+        SendArticleList(context.ECR, context.Image, context.Articles, locations, context.Progress,
+                        context.Log, context.Reconnect);
     if (sent.Blocked) {
         return ExitUsage;
     }

@@ -4,8 +4,8 @@
 #include "cli/port_sinks.h"
 #include "cli/terminal_output.h"
 #include "cli/verbs.h"
-#include "operations/arrange_for_register.h"
 #include "image/image_keeper.h"
+#include "operations/arrange_for_register.h"
 #include "operations/operation_summaries.h"
 #include "operations/sync_articles.h"
 
@@ -36,6 +36,7 @@ ExitStatus RunSync(VerbContext& context) {
     options.DryRun = context.Options.DryRun;
     options.Prune = context.Options.Prune;
     options.Verify = context.Options.Verify;
+    options.Reconnect = context.Reconnect;
     const SyncOutcome outcome = SyncArticles(context.ECR, context.Image, context.Articles, options,
                                              context.Progress, context.Log);
     if (outcome.Blocked) {

@@ -7,6 +7,7 @@ struct CliOptions;
 class ImageKeeper;
 class PortLog;
 class PortProgress;
+class Reconnection;
 class TalonECR;
 class TerminalOutput;
 
@@ -19,6 +20,7 @@ struct VerbContext {
     PortProgress& Progress;
     TerminalOutput& Out;
     ImageKeeper& Image;
+    Reconnection* Reconnect; // a network link's: takes up a connection lost while writing
 };
 
 ExitStatus RunStatus(VerbContext& context);

@@ -25,6 +25,10 @@ const char EmulatorUsage[] =
     "  --ibfm TEXT      the fiscal module id of the status reply (default TE000001);\n"
     "                   the program names a register's image after it\n"
     "  --link PATH      also make PATH a symbolic link to the device\n"
+    "  --listen tcp://HOST:PORT\n"
+    "                   serve the register on this TCP port instead (raw, as a network\n"
+    "                   converter would; port 0: any free port); the first line printed\n"
+    "                   is then the address to connect to\n"
     "  --help           show this text\n";
 
 namespace {
@@ -87,6 +91,11 @@ const OptionEntry Entries[] = {
          c.LinkPath = v;
          return !v.empty();
      }},
+    {"--listen", true,
+     [](EmulatorCommandLine& c, const std::string& v) {
+         c.Listen = ParseNetworkAddress(v, true);
+         return c.Listen && c.Listen->Scheme == NetworkScheme::RawTcp;
+     }},
     {"--help", false, [](EmulatorCommandLine& c, const std::string&) { return c.ShowHelp = true; }},
 };
 
@@ -126,6 +135,9 @@ EmulatorCommandLine ParseCommandLine(const std::vector<std::string>& args) {
         } else if (!entry->Set(line, value)) {
             line.Error = "bad value for " + name + ": " + value;
         }
+    }
+    if (line.Error.empty() && line.Listen && !line.LinkPath.empty()) {
+        line.Error = "--link names a device, and --listen serves none";
     }
     return line;
 }

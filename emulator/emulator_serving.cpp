@@ -55,9 +55,11 @@ void TalonEmulator::State::Serve(int master) {
         if (n < 0 && (errno == EAGAIN || errno == EINTR)) {
             continue;
         }
-        if (n <= 0) {
-            std::fprintf(stderr, "talon emulator: reading the device: %s\n",
-                         n < 0 ? std::strerror(errno) : "closed");
+        if (n == 0) {
+            return; // a connection the program closed
+        }
+        if (n < 0) {
+            std::fprintf(stderr, "talon emulator: reading the device: %s\n", std::strerror(errno));
             return;
         }
         LineBytes += static_cast<std::uint64_t>(n);
@@ -75,6 +77,24 @@ void TalonEmulator::State::Serve(int master) {
             if (!pacer.Send(master, *reply, arrived, Stop)) {
                 return;
             }
+        }
+    }
+}
+
+void TalonEmulator::State::ServeConnections() {
+    while (!Stop.Raised()) {
+        pollfd fds[2] = {{Stop.Fd(), POLLIN, 0}, {Listener.Fd(), POLLIN, 0}};
+        if (poll(fds, 2, -1) < 0 && errno != EINTR) {
+            std::fprintf(stderr, "talon emulator: poll: %s\n", std::strerror(errno));
+            return;
+        }
+        if (Stop.Raised() || fds[1].revents == 0) {
+            continue;
+        }
+        const int connection = Listener.Accept();
+        if (connection >= 0) {
+            Serve(connection);
+            close(connection);
         }
     }
 }

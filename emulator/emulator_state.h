@@ -13,6 +13,7 @@
 #include "emulator/register_state.h"
 #include "emulator/stop_signal.h"
 #include "emulator/talon_emulator.h"
+#include "emulator/tcp_listener.h"
 
 // What a TalonEmulator holds: the register, its faults and records, and the device it
 // serves with its thread.
@@ -22,6 +23,8 @@ struct TalonEmulator::State {
     // The answer to one enquiry or frame, recorded; nothing when the register is silent.
     std::optional<std::string> Answer(const std::string& unit);
     void Serve(int master);
+    // Takes the listener's connections one after another and serves each.
+    void ServeConnections();
 
     const EmulatorOptions Options;
     mutable std::mutex Lock; // guards everything below but the serving machinery
@@ -34,6 +37,7 @@ struct TalonEmulator::State {
 
     std::mutex Control; // Start, Stop and CloseDevice one at a time
     PtyDevice Device;
+    TcpListener Listener;
     StopSignal Stop;
     std::thread Server;
 };

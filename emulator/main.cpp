@@ -27,7 +27,11 @@ sigset_t EndingSignals() {
 
 int Serve(const EmulatorCommandLine& line, const sigset_t& ending) {
     TalonEmulator emulator(line.Options);
-    emulator.Start();
+    if (line.Listen) {
+        emulator.Listen(line.Listen->Host, line.Listen->Port);
+    } else {
+        emulator.Start();
+    }
     DeviceLink link;
     if (!line.LinkPath.empty()) {
         link.Make(line.LinkPath, emulator.DevicePath());

@@ -40,8 +40,13 @@ public:
 
     // Opens a pseudo-terminal and serves it on a thread of its own.
     void Start();
+    // Serves a TCP port instead, one connection at a time, as a network converter that
+    // offers the line raw would (port 0: any free port); throws std::runtime_error when
+    // it cannot listen. A process that serves it ignores SIGPIPE.
+    void Listen(const std::string& host, int port);
     void Stop();
-    // The slave device the program opens, such as /dev/pts/7.
+    // The slave device the program opens, such as /dev/pts/7, or the address it
+    // listens on, such as tcp://127.0.0.1:4001.
     std::string DevicePath() const;
 
     // The register's state.

@@ -5,7 +5,6 @@
 #include "operations/register_log.h"
 #include "serial/comm.h"
 #include "serial/ecr_error.h"
-#include "serial/windows_serial.h"
 
 namespace {
 
@@ -24,10 +23,29 @@ const char* const AccessDeniedText = ": pristup odbijen. Dodajte korisnika u gru
 const char* const BusyText = " je zauzet drugim programom.";
 const char* const MissingText = " ne postoji.";
 
+// Why a network converter could not be reached, after "Port ADDRESS: ".
+const char* NetworkReason(PortFault fault) {
+    switch (fault) {
+    case PortFault::Refused:
+        return "veza odbijena";
+    case PortFault::HostSilent:
+        return "racunar ne odgovara";
+    case PortFault::UnknownHost:
+        return "nepoznat racunar";
+    case PortFault::NoRfc2217:
+        return "ne podrzava RFC 2217";
+    default:
+        return nullptr;
+    }
+}
+
 // The third failure line, telling why the port would not open; empty when the system
 // gave no reason the user can act on.
-ECRString PortFaultLine(PortFault fault, int port) {
-    const ECRString device(WindowsSerial::DeviceShown(port).c_str());
+ECRString PortFaultLine(PortFault fault, const SerialComm& link) {
+    const ECRString device(link.Shown().c_str());
+    if (const char* reason = NetworkReason(fault)) {
+        return ECRString(PortWord) + device + ": " + reason;
+    }
     switch (fault) {
     case PortFault::AccessDenied:
         return ECRString(PortWord) + device + AccessDeniedText;
@@ -35,7 +53,7 @@ ECRString PortFaultLine(PortFault fault, int port) {
         return ECRString(PortWord) + device + BusyText;
     case PortFault::Missing:
         return ECRString(PortWord) + device + MissingText;
-    case PortFault::Unknown:
+    default:
         break;
     }
     return ECRString();
@@ -47,19 +65,26 @@ ConnectOutcome LogIn(SerialComm& link, std::unique_ptr<TalonECR>& ecr, const ECR
         return ConnectOutcome::PortNotOpened;
     }
     ecr = std::make_unique<TalonECR>(link);
-    if (!ecr->Ping()) {
-        return ConnectOutcome::NoAnswer;
+    const ConnectOutcome outcome = SignIn(*ecr, password, printing);
+    if (outcome == ConnectOutcome::Connected) {
+        log.Line(LoggedInLine);
     }
-    ecr->LogOut(); // the log-in follows whatever the register says to this
-    if (!ecr->LogIn(password)) {
-        return ConnectOutcome::PasswordRefused;
-    }
-    log.Line(LoggedInLine);
-    ecr->SetPrinting(printing); // its answer is not shown
-    return ConnectOutcome::Connected;
+    return outcome;
 }
 
 } // namespace
+
+ConnectOutcome SignIn(TalonECR& ecr, const ECRString& password, bool printing) {
+    if (!ecr.Ping()) {
+        return ConnectOutcome::NoAnswer;
+    }
+    ecr.LogOut(); // the log-in follows whatever the register says to this
+    if (!ecr.LogIn(password)) {
+        return ConnectOutcome::PasswordRefused;
+    }
+    ecr.SetPrinting(printing); // its answer is not shown
+    return ConnectOutcome::Connected;
+}
 
 ConnectOutcome ConnectRegister(SerialComm& link, std::unique_ptr<TalonECR>& ecr,
                                const ECRString& password, bool printing, LogSink& log) {
@@ -72,7 +97,11 @@ ConnectOutcome ConnectRegister(SerialComm& link, std::unique_ptr<TalonECR>& ecr,
         const bool notOpened = error.GetErrorCode() == ErrorOpeningPort;
         outcome = notOpened ? ConnectOutcome::PortNotOpened : ConnectOutcome::NoAnswer;
         if (notOpened) {
-            reason = PortFaultLine(error.GetPortFault(), link.GetSettings().GetPort());
+            reason = PortFaultLine(error.GetPortFault(), link);
+        } else if (error.GetErrorCode() == ErrorConnectionLost) {
+            // A converter that takes the connection and closes it at once (one in use by
+            // another program does) is refusing it.
+            reason = PortFaultLine(PortFault::Refused, link);
         }
     }
     if (outcome == ConnectOutcome::Connected) {

@@ -23,6 +23,10 @@ enum class ConnectOutcome {
 ConnectOutcome ConnectRegister(SerialComm& link, std::unique_ptr<TalonECR>& ecr,
                                const ECRString& password, bool printing, LogSink& log);
 
+// On an open link: checks the register is there, ends whatever session it had, logs in
+// and switches printing as asked. Throws the link's ECRError.
+ConnectOutcome SignIn(TalonECR& ecr, const ECRString& password, bool printing);
+
 // The two lines of a connection that failed.
 void LogConnectFailure(LogSink& log);
 

@@ -1,15 +1,36 @@
 #include "operations/erase_articles.h"
 
 #include "ecr/talon_ecr.h"
+#include "image/image_check.h"
 #include "image/image_keeper.h"
 #include "operations/operation_sinks.h"
+#include "operations/reconnection.h"
 #include "operations/register_log.h"
 #include "serial/ecr_error.h"
 
-bool EraseArticle(TalonECR& ecr, const EraseTarget& target, LogSink& log, ImageKeeper* image) {
+namespace {
+
+// One erase; a connection lost on the way is made again and the erase taken up: the
+// register may have carried it out before the loss, so the location is read back first.
+bool EraseTakenUp(TalonECR& ecr, int location, LogSink& log, Reconnection* reconnection) {
+    try {
+        return ecr.DeleteArticle(location) == 0;
+    } catch (const ECRError& error) {
+        if (reconnection == nullptr || !reconnection->Recover(error, log)) {
+            throw;
+        }
+    }
+    TalonPLUItem held;
+    return !ReadBack(ecr, location, held) || ecr.DeleteArticle(location) == 0;
+}
+
+} // namespace
+
+bool EraseArticle(TalonECR& ecr, const EraseTarget& target, LogSink& log, ImageKeeper* image,
+                  Reconnection* reconnection) {
     bool erased = false;
     try {
-        erased = ecr.DeleteArticle(target.Number) == 0;
+        erased = EraseTakenUp(ecr, target.Number, log, reconnection);
     } catch (const ECRError&) {
         log.Line(target.Name);
         throw;
@@ -28,7 +49,7 @@ bool EraseArticle(TalonECR& ecr, const EraseTarget& target, LogSink& log, ImageK
 
 EraseOutcome EraseArticles(TalonECR& ecr, const std::vector<EraseTarget>& targets,
                            ProgressSink& progress, LogSink& log, ImageKeeper* image,
-                           const ErasedTarget& erased) {
+                           const ErasedTarget& erased, Reconnection* reconnection) {
     EraseOutcome outcome;
     progress.Begin(0, static_cast<int>(targets.size()));
     for (const EraseTarget& target : targets) {
@@ -41,7 +62,7 @@ EraseOutcome EraseArticles(TalonECR& ecr, const std::vector<EraseTarget>& target
             break;
         }
         if (target.Number != ProtectedLocation) {
-            const bool gone = EraseArticle(ecr, target, log, image);
+            const bool gone = EraseArticle(ecr, target, log, image, reconnection);
             ++(gone ? outcome.Erased : outcome.Refused);
             if (gone && erased) {
                 erased(target);
@@ -55,7 +76,8 @@ EraseOutcome EraseArticles(TalonECR& ecr, const std::vector<EraseTarget>& target
 
 EraseOutcome EraseArticleList(TalonECR& ecr, ImageKeeper& image,
                               const std::vector<EraseTarget>& targets, ProgressSink& progress,
-                              LogSink& log, const ErasedTarget& erased) {
+                              LogSink& log, const ErasedTarget& erased,
+                              Reconnection* reconnection) {
     ImageWriting writing(image, ecr, JournalKind::Patch, ErasePlan(targets), log,
                          HistoryOperation::Erase);
     if (!writing.Ready()) {
@@ -63,7 +85,8 @@ EraseOutcome EraseArticleList(TalonECR& ecr, ImageKeeper& image,
         blocked.Blocked = true;
         return blocked;
     }
-    const EraseOutcome outcome = EraseArticles(ecr, targets, progress, log, &image, erased);
+    const EraseOutcome outcome =
+        EraseArticles(ecr, targets, progress, log, &image, erased, reconnection);
     writing.Ended(outcome.Stopped || outcome.Blocked);
     return outcome;
 }

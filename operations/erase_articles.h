@@ -10,6 +10,7 @@
 class ImageKeeper;
 class LogSink;
 class ProgressSink;
+class Reconnection;
 class TalonECR;
 
 // One article to erase: its number in the register and the name it is logged under.
@@ -27,10 +28,11 @@ struct EraseOutcome {
 };
 
 // Erases one article. A refusal is logged under its name with the register's error line;
-// a broken link is logged under the name and thrown on. True when the register erased it.
-// The image, when given, learns the reply.
+// a broken link is logged under the name and thrown on, unless the reconnection, when
+// given, takes the connection up again. True when the register erased it. The image, when
+// given, learns the reply.
 bool EraseArticle(TalonECR& ecr, const EraseTarget& target, LogSink& log,
-                  ImageKeeper* image = nullptr);
+                  ImageKeeper* image = nullptr, Reconnection* reconnection = nullptr);
 
 // Told each target as soon as the register has erased it, so that a caller whose
 // operation a broken link cuts short still knows what is gone.
@@ -40,12 +42,13 @@ using ErasedTarget = std::function<void(const EraseTarget& target)>;
 // 1 included. A refusal does not stop the others.
 EraseOutcome EraseArticles(TalonECR& ecr, const std::vector<EraseTarget>& targets,
                            ProgressSink& progress, LogSink& log, ImageKeeper* image = nullptr,
-                           const ErasedTarget& erased = {});
+                           const ErasedTarget& erased = {}, Reconnection* reconnection = nullptr);
 
 // The erases above, or one erase, with the image's bookkeeping.
 EraseOutcome EraseArticleList(TalonECR& ecr, ImageKeeper& image,
                               const std::vector<EraseTarget>& targets, ProgressSink& progress,
-                              LogSink& log, const ErasedTarget& erased = {});
+                              LogSink& log, const ErasedTarget& erased = {},
+                              Reconnection* reconnection = nullptr);
 EraseOutcome EraseOneArticle(TalonECR& ecr, ImageKeeper& image, const EraseTarget& target,
                              LogSink& log);
 

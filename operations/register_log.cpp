@@ -14,6 +14,8 @@ const char* const SilentRegisterText = "kasa ne odgovara. Proverite kabl i pokus
 const char* const BadReplyText = "kasa je poslala neispravan odgovor. Pokusajte ponovo.";
 const char* const PortGoneText =
     "port nije dostupan. Pritisnite Zatvori, proverite kabl ili USB adapter, pa Otvori.";
+const char* const ConnectionGoneText =
+    "veza sa konvertorom je prekinuta. Proverite mrezu i konvertor i pokusajte ponovo.";
 
 ECRString LinkErrorText(std::int32_t code) {
     switch (code) {
@@ -24,6 +26,9 @@ ECRString LinkErrorText(std::int32_t code) {
     case ErrorWritingPort:
     case ErrorReadingPort:
         return PortGoneText; // the device went away under the open port
+    case ErrorConnectionLost:
+    case ErrorOpeningPort: // a lost connection could not be made again
+        return ConnectionGoneText;
     default:
         return code >= 0 && code < ErrorMessageCount ? ErrorMessages[code] : ECRString(UnknownText);
     }

@@ -14,7 +14,7 @@ bool IsTableIndex(int location) {
 
 SendOutcome SendArticles(TalonECR& ecr, const ArticleTable& table,
                          const std::vector<int>& locations, ProgressSink& progress, LogSink& log,
-                         ImageKeeper* image) {
+                         ImageKeeper* image, Reconnection* reconnection) {
     SendOutcome outcome;
     progress.Begin(0, static_cast<int>(locations.size()));
     for (int location : locations) {
@@ -27,7 +27,8 @@ SendOutcome SendArticles(TalonECR& ecr, const ArticleTable& table,
             break;
         }
         if (IsTableIndex(location)) {
-            const bool written = WriteArticle(ecr, table[location], location, log, image) == 0;
+            const bool written =
+                WriteArticle(ecr, table[location], location, log, image, reconnection) == 0;
             ++(written ? outcome.Written : outcome.Refused);
             if (written) {
                 outcome.Accepted.push_back(location);
@@ -40,15 +41,16 @@ SendOutcome SendArticles(TalonECR& ecr, const ArticleTable& table,
 }
 
 SendOutcome SendArticleList(TalonECR& ecr, ImageKeeper& image, const ArticleTable& table,
-                            const std::vector<int>& locations, ProgressSink& progress,
-                            LogSink& log) {
+                            const std::vector<int>& locations, ProgressSink& progress, LogSink& log,
+                            Reconnection* reconnection) {
     ImageWriting writing(image, ecr, JournalKind::FullSend, WritePlan(table, locations), log);
     if (!writing.Ready()) {
         SendOutcome blocked;
         blocked.Blocked = true;
         return blocked;
     }
-    const SendOutcome outcome = SendArticles(ecr, table, locations, progress, log, &image);
+    const SendOutcome outcome =
+        SendArticles(ecr, table, locations, progress, log, &image, reconnection);
     writing.Ended(outcome.Stopped || outcome.Blocked);
     return outcome;
 }

@@ -61,7 +61,7 @@ void VerifyWritten(TalonECR& ecr, ImageKeeper& image, const ArticleTable& table,
 
 // The writes, then the erases, under one journal.
 std::vector<int> WriteChanges(TalonECR& ecr, ImageKeeper& image, const ArticleTable& table,
-                              bool prune, ProgressSink& progress, LogSink& log,
+                              const SyncOptions& options, ProgressSink& progress, LogSink& log,
                               SyncOutcome& outcome) {
     const std::vector<EraseTarget> targets = PruneTargets(image.Image(), outcome.ToErase);
     std::vector<PlannedStep> plan = WritePlan(table, outcome.ToWrite);
@@ -72,13 +72,15 @@ std::vector<int> WriteChanges(TalonECR& ecr, ImageKeeper& image, const ArticleTa
         outcome.Blocked = true;
         return {};
     }
-    const SendOutcome sent = SendArticles(ecr, table, outcome.ToWrite, progress, log, &image);
+    const SendOutcome sent =
+        SendArticles(ecr, table, outcome.ToWrite, progress, log, &image, options.Reconnect);
     outcome.Written = sent.Written;
     outcome.Refused = sent.Refused;
     outcome.Stopped = sent.Stopped;
     outcome.Blocked = sent.Blocked;
-    if (prune && !outcome.Stopped && !outcome.Blocked) {
-        const EraseOutcome erased = EraseArticles(ecr, targets, progress, log, &image);
+    if (options.Prune && !outcome.Stopped && !outcome.Blocked) {
+        const EraseOutcome erased =
+            EraseArticles(ecr, targets, progress, log, &image, {}, options.Reconnect);
         outcome.Erased = erased.Erased;
         outcome.Refused += erased.Refused;
         outcome.Stopped = erased.Stopped;
@@ -109,7 +111,7 @@ SyncOutcome SyncArticles(TalonECR& ecr, ImageKeeper& image, const ArticleTable& 
     FindChanges(image.Image(), table, options.Prune, outcome);
     if (!options.DryRun && (!outcome.ToWrite.empty() || !outcome.ToErase.empty())) {
         const std::vector<int> written =
-            WriteChanges(ecr, image, table, options.Prune, progress, log, outcome);
+            WriteChanges(ecr, image, table, options, progress, log, outcome);
         if (outcome.Blocked) {
             return outcome;
         }

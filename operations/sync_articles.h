@@ -7,12 +7,14 @@
 class ImageKeeper;
 class LogSink;
 class ProgressSink;
+class Reconnection;
 class TalonECR;
 
 struct SyncOptions {
-    bool DryRun = false; // work out the changes, write nothing
-    bool Prune = false;  // also erase what the image has and the list has not
-    bool Verify = false; // read back every location written and compare it
+    bool DryRun = false;               // work out the changes, write nothing
+    bool Prune = false;                // also erase what the image has and the list has not
+    bool Verify = false;               // read back every location written and compare it
+    Reconnection* Reconnect = nullptr; // takes up a connection lost while writing
 };
 
 struct SyncOutcome {

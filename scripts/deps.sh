@@ -22,6 +22,8 @@ BUILD_PACKAGES=(build-essential cmake qt6-base-dev qt6-serialport-dev libgl-dev 
 BUILD_PACKAGES+=(libxlsxwriter-dev)
 # The tests read the workbooks back through minizip.
 BUILD_PACKAGES+=(libminizip-dev)
+# The tests put a real network converter (RFC 2217 and raw TCP) in front of the emulator.
+BUILD_PACKAGES+=(ser2net)
 FUZZ_PACKAGES=(clang-14 libclang-rt-14-dev)
 # The Windows cross build and its run under Wine (scripts/test-windows).
 WINDOWS_PACKAGES=(g++-mingw-w64-x86-64-posix wine64 googletest)

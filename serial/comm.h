@@ -1,5 +1,7 @@
 #pragma once
 
+#include <string>
+
 #include "serial/port_settings.h"
 #include "text/ecr_string.h"
 
@@ -26,6 +28,8 @@ public:
     // Drops whatever has arrived and not been read yet, so that the rest of a cut
     // reply is not taken for the answer to the next command.
     virtual bool DiscardInput() = 0;
+    // The port as the user knows it, for the lines that name it.
+    virtual std::string Shown() const = 0;
 
     const PortSettings& GetSettings() const { return Settings; }
 

@@ -21,6 +21,7 @@ const ECRString ErrorMessages[ErrorMessageCount] = {
     "Invalid system parameter",
     "Could not create thread",
     "Invalid reply from ECR",
+    "Connection lost",
 };
 
 const char* ECRError::what() const noexcept {

@@ -17,9 +17,11 @@ enum ECRErrorCode : std::int32_t {
     ErrorTimeout = 10,
     // A whole reply that does not hold what every reply of the register holds.
     ErrorBadReply = 15,
+    // A network link whose connection the far side closed or reset.
+    ErrorConnectionLost = 16,
 };
 
-constexpr int ErrorMessageCount = 16;
+constexpr int ErrorMessageCount = 17;
 extern const ECRString ErrorMessages[ErrorMessageCount];
 
 // Why a port would not open, where the system said.
@@ -28,6 +30,11 @@ enum class PortFault : std::int32_t {
     AccessDenied, // the user may not open the device
     Busy,         // another program holds it
     Missing,      // no such device
+    // A network converter:
+    Refused,     // nothing listens at the address
+    HostSilent,  // the computer does not answer within the connect time-out
+    UnknownHost, // the name does not resolve
+    NoRfc2217,   // it takes the connection but not the COM-port option
 };
 
 // The serial link's exception: one code, copied by value when thrown; a port that would

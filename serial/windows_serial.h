@@ -21,6 +21,7 @@ public:
     ECRString ReadUntil(const char* terminator, int timeoutMs) override;
     bool SetReadTimeout(int timeoutMs) override;
     bool DiscardInput() override;
+    std::string Shown() const override { return DeviceShown(Settings.GetPort()); }
 
     // "\\.\COM" followed by the port number, for every number: Windows finds "COM1" to
     // "COM9" without the device-namespace prefix, but refuses "COM10" and above.

@@ -54,6 +54,16 @@ INSTANTIATE_TEST_SUITE_P(
         OptionsCase{"HistoryWithFile", {"history", "a.txt"}, false}),
     [](const auto& info) { return std::string(info.param.Name); });
 
+TEST(ParseArguments, NetworkPortsAreTakenAndMalformedOnesNamed) {
+    EXPECT_EQ(ParseArguments(
+                  {"send", "a.txt", "--port", "tcp://kasa:4001", "--port", "rfc2217://[::1]:2217"})
+                  .Error,
+              "");
+    EXPECT_EQ(ParseArguments({"status", "--port", "tcp://kasa"}).Error,
+              "Neispravna mrezna adresa \"tcp://kasa\": ocekuje se tcp://RACUNAR:PORT ili "
+              "rfc2217://RACUNAR:PORT");
+}
+
 TEST(ParseArguments, TakesWhatTheLineSays) {
     const ParsedArguments parsed = ParseArguments(
         {"--port", "/dev/ttyUSB0", "send", "--print", "on", "prices.txt", "--port", "3"});

@@ -44,4 +44,13 @@ INSTANTIATE_TEST_SUITE_P(Port, PortNameTest,
                              return info.param.Label;
                          });
 
+TEST(PortTargets, NetworkAddressIsNoDevicePath) {
+    const std::vector<PortTarget> targets = ResolvePorts({"rfc2217://kasa:2217"});
+    ASSERT_EQ(targets.size(), 1u);
+    ASSERT_TRUE(targets[0].Address.has_value());
+    EXPECT_EQ(targets[0].Address->Host, "kasa");
+    EXPECT_EQ(targets[0].Number, 0);
+    EXPECT_TRUE(targets[0].Failure.empty());
+}
+
 } // namespace

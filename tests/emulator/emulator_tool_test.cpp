@@ -42,7 +42,9 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(std::vector<std::string>{"--baud"},
                       std::vector<std::string>{"--baud", "fast"},
                       std::vector<std::string>{"--limit=-5"}, std::vector<std::string>{"--demo=1"},
-                      std::vector<std::string>{"--colour"}, std::vector<std::string>{"--link="}),
+                      std::vector<std::string>{"--colour"}, std::vector<std::string>{"--link="},
+                      std::vector<std::string>{"--listen", "rfc2217://127.0.0.1:4001"},
+                      std::vector<std::string>{"--listen=tcp://127.0.0.1:0", "--link", "/tmp/t"}),
     [](const auto& info) {
         std::string name;
         for (const std::string& argument : info.param) {

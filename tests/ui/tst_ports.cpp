@@ -134,7 +134,7 @@ void TestPorts::BoxListsFixedAdaptersAndEmulator() {
     renamed.Stable = QStringLiteral("/dev/serial/by-id/usb-FTDI_FT232R_USB_UART_A1-if00-port0");
     FillPortBox(&box, {renamed, Port("/dev/ttyACM3")});
     QCOMPARE(Items(&box), (QStringList{"1", "2", "3", "4", "/dev/ttyUSB0 (FT232R USB UART)",
-                                       "/dev/ttyACM3", "Emulator"}));
+                                       "/dev/ttyACM3", "Mrezni port...", "Emulator"}));
     QCOMPARE(box.currentIndex(), 0);
     // Port number = position + 1, and the adapters lead to their stable paths.
     QCOMPARE(PortDevicePath(5), renamed.Stable.toStdString());
@@ -151,7 +151,7 @@ void TestPorts::OnlyTheMarkedItemIsTheEmulator() {
     QComboBox box;
     FillPortBox(&box, {Port("Emulator")});
     QVERIFY(!IsEmulatorItem(&box, 4));
-    QVERIFY(IsEmulatorItem(&box, 5));
+    QVERIFY(IsEmulatorItem(&box, 6));
     QVERIFY(!IsEmulatorItem(&box, -1));
     UnregisterPortDevice(5);
 }

@@ -23,13 +23,15 @@
 
 #include "ecr/talon_ecr.h"
 #include "image/image_keeper.h"
-#include "serial/windows_serial.h"
+#include "operations/reconnection.h"
+#include "serial/comm.h"
 #include "ui/common/error_display.h"
 #include "ui/common/question_box.h"
 #include "ui/edit/edit_plu.h"
 #include "ui/main/emulator_process.h"
 #include "ui/main/file_filters.h"
 #include "ui/main/filter_suffix.h"
+#include "ui/main/network_port_dialog.h"
 #include "ui/main/port_combo_box.h"
 #include "ui/main/port_list.h"
 #include "ui/progress/progress_box.h"
@@ -183,8 +185,7 @@ void BuildConnectionGroup(TFormMain& f, QWidget* parent) {
 
     f.Label1 = MakeLabel(g, "Label1", "Brzina");
     f.ComboBoxSpeed = new QComboBox(g);
-    ConnectionEntry(f.ComboBoxSpeed, "ComboBoxSpeed",
-                    "Brzina komunikacije sa Talon kasom (fabricka vrednost je 9600)");
+    ConnectionEntry(f.ComboBoxSpeed, "ComboBoxSpeed", ""); // its hint follows the port
     f.ComboBoxSpeed->addItems({Text("9600"), Text("19200")});
     f.ComboBoxSpeed->setCurrentIndex(0);
 
@@ -376,6 +377,10 @@ TFormMain::TFormMain(QWidget* parent)
     };
     RunEditDialog = [this] { return EditPLU != nullptr && EditPLU->exec() == QDialog::Accepted; };
     AskQuestion = [this](const QString& question) { return AskYesNo(this, question); };
+    AskNetworkAddress = [this] {
+        NetworkPortDialog dialog(this);
+        return dialog.exec() == QDialog::Accepted ? dialog.Address() : QString();
+    };
     if (const QScreen* desktop = QGuiApplication::primaryScreen()) {
         move(desktop->availableGeometry().center() - rect().center());
     }
@@ -440,6 +445,14 @@ void TFormMain::ConnectSignals() {
     onClick(BitBtnSave, &TFormMain::BitBtnSaveClick);
     onClick(BitBtnErase, &TFormMain::BitBtnEraseClick);
     onClick(BitBtnEraseAll, &TFormMain::BitBtnEraseAllClick);
+    connect(ComboBoxPort, &QComboBox::currentIndexChanged, this, [this](int item) {
+        if (!IsNetworkDialogItem(ComboBoxPort, item)) {
+            PortBeforeDialog = ItemIdentity(ComboBoxPort, item);
+        }
+        UpdateSpeedBox();
+    });
+    connect(ComboBoxPort, &QComboBox::activated, this,
+            [this](int item) { RunWindowHandler([this, item] { ComboBoxPortActivated(item); }); });
     StringGridECR->installEventFilter(this);
     StringGridECR->viewport()->installEventFilter(this);
 }

@@ -6,8 +6,10 @@
 
 #include <functional>
 #include <memory>
+#include <optional>
 
 #include "articles/article_table.h"
+#include "serial/network_address.h"
 #include "serial/port_settings.h"
 #include "ui/main/port_list.h"
 
@@ -26,7 +28,8 @@ class QCloseEvent;
 class ECRError;
 class ECRString;
 class TalonECR;
-class WindowsSerial;
+class SerialComm;
+class Reconnection;
 class TProgressBox;
 class TEditPLU;
 class EmulatorProcess;
@@ -68,7 +71,13 @@ public:
 
     // --- connection (form_main_connection.cpp) ---
     void BitBtnConnectClick();
-    void Connect(int port, int speed, const QString& password);
+    // A network address, when given, is connected to instead of the port number.
+    void Connect(int port, int speed, const QString& password,
+                 const std::optional<NetworkAddress>& address = std::nullopt);
+    // The port box's item was chosen by the user: "Mrezni port..." asks for an address.
+    void ComboBoxPortActivated(int item);
+    // The speed box is the converter's business for a raw network port.
+    void UpdateSpeedBox();
     void BitBtnDisconnectClick();
     void Disconnect();
     void CheckBoxPrintClick();
@@ -117,14 +126,17 @@ public:
     std::function<QString()> ChooseSaveFile;
     std::function<bool()> RunEditDialog;                      // true when the user confirmed
     std::function<bool(const QString& question)> AskQuestion; // true for "Da"
+    std::function<QString()> AskNetworkAddress;               // empty when the user gave none
     // The folder of stable adapter names the port box reads (tests point it elsewhere).
     QString PortLinkFolder = QString::fromLatin1(StableLinkFolder);
     bool Confirm(const QString& question) const { return AskQuestion && AskQuestion(question); }
 
     // --- state, for the operations and the tests ---
     PortSettings SerialSettings;
-    std::unique_ptr<WindowsSerial> Serial;
+    std::unique_ptr<SerialComm> Serial;
     std::unique_ptr<TalonECR> ECR;
+    // A network link's: takes up a connection lost while an operation writes.
+    std::unique_ptr<Reconnection> Reconnect;
     bool Connected = false;
     std::unique_ptr<ImageKeeper> Image; // what the connected register holds
     bool ListIncomplete = false;        // the register grid holds what a cut-short operation left
@@ -180,6 +192,7 @@ private:
 
     std::unique_ptr<EmulatorProcess> Emulator;
     QPointer<QWidget> FocusBeforeProgress;
+    QString PortBeforeDialog; // the item chosen before "Mrezni port...", for a cancel
     bool StopAsked = false;
 };
 

@@ -5,12 +5,15 @@
 #include <QLineEdit>
 
 #include "ecr/talon_ecr.h"
-#include "operations/connect_register.h"
 #include "image/image_keeper.h"
-#include "serial/windows_serial.h"
+#include "operations/connect_register.h"
+#include "operations/reconnection.h"
+#include "serial/port_link.h"
 #include "ui/common/text_convert.h"
 #include "ui/main/emulator_process.h"
 #include "ui/main/image_folder.h"
+#include "ui/main/network_port_dialog.h"
+#include "ui/main/network_ports.h"
 #include "ui/main/port_list.h"
 #include "ui/main/window_sinks.h"
 
@@ -19,6 +22,9 @@ namespace {
 const char* const LoggedOutLine = "Odjavljivanje - OK";
 const char* const EmulatorFailedLine = "Emulator nije moguce pokrenuti: ";
 const char* const EmulatorConnectedLine = "Povezano sa emulatorom, ne sa kasom.";
+const char* const AddressNotKeptLine = "Mrezna adresa nije zapamcena: fajl nije moguce snimiti";
+const char* const SpeedHint = "Brzina komunikacije sa Talon kasom (fabricka vrednost je 9600)";
+const char* const ConverterSpeedHint = "Brzinu podesava konvertor";
 constexpr int FastSpeedItem = 1;
 
 QString Text(const char* latin) {
@@ -47,26 +53,64 @@ void TFormMain::BitBtnConnectClick() {
             return;
         }
     }
-    Connect(port, speed, EditPassword->text());
+    Connect(port, speed, EditPassword->text(), ItemAddress(ComboBoxPort, item));
     if (emulator && Connected) {
         // The articles written now are not in any register.
         Log(Text(EmulatorConnectedLine));
     }
 }
 
-void TFormMain::Connect(int port, int speed, const QString& password) {
+void TFormMain::Connect(int port, int speed, const QString& password,
+                        const std::optional<NetworkAddress>& address) {
     SerialSettings = RegisterPortSettings(port, speed);
     // The objects of an earlier failed attempt go now; the register object first.
+    Reconnect.reset();
     Image.reset();
     ECR.reset();
-    Serial = std::make_unique<WindowsSerial>(SerialSettings);
+    Serial = MakePortLink(SerialSettings, address);
     WindowLog log(*this);
-    Connected = ConnectRegister(*Serial, ECR, ToECRString(password), CheckBoxPrint->isChecked(),
-                                log) == ConnectOutcome::Connected;
+    const bool printing = CheckBoxPrint->isChecked();
+    Connected = ConnectRegister(*Serial, ECR, ToECRString(password), printing, log) ==
+                ConnectOutcome::Connected;
     if (Connected) {
         Image = std::make_unique<ImageKeeper>(WindowImageFolder());
+        if (address) {
+            Reconnect =
+                std::make_unique<Reconnection>(*Serial, *ECR, ToECRString(password), printing);
+        }
         UpdateControls();
     }
+}
+
+void TFormMain::ComboBoxPortActivated(int item) {
+    if (!IsNetworkDialogItem(ComboBoxPort, item)) {
+        return;
+    }
+    const QString before = PortBeforeDialog; // refilling the box moves the choice
+    const QString address = AskNetworkAddress ? AskNetworkAddress() : QString();
+    if (address.isEmpty()) {
+        if (!SelectItem(ComboBoxPort, before)) {
+            ComboBoxPort->setCurrentIndex(0);
+        }
+        return;
+    }
+    if (!RememberAddress(address)) {
+        Log(Text(AddressNotKeptLine));
+    }
+    QStringList addresses = RememberedAddresses();
+    if (!addresses.contains(address)) {
+        addresses.prepend(address); // offered for this session at least
+    }
+    FillPortBox(ComboBoxPort, SystemPorts(PortLinkFolder), addresses);
+    SelectItem(ComboBoxPort, address);
+}
+
+void TFormMain::UpdateSpeedBox() {
+    const std::optional<NetworkAddress> address =
+        ItemAddress(ComboBoxPort, ComboBoxPort->currentIndex());
+    const bool converterSets = address && address->Scheme == NetworkScheme::RawTcp;
+    ComboBoxSpeed->setEnabled(!Connected && !converterSets);
+    ComboBoxSpeed->setToolTip(Text(converterSets ? ConverterSpeedHint : SpeedHint));
 }
 
 void TFormMain::BitBtnDisconnectClick() {
@@ -85,6 +129,7 @@ void TFormMain::Disconnect() {
 
 void TFormMain::ReleaseConnection() {
     // Nothing is said to the register: releasing the link just closes the port.
+    Reconnect.reset();
     Image.reset();
     ECR.reset();
     Serial.reset();
@@ -98,4 +143,7 @@ void TFormMain::CheckBoxPrintClick() {
         WindowLog log(*this);
         SwitchPrinting(*ECR, CheckBoxPrint->isChecked(), log);
     });
+    if (Reconnect) {
+        Reconnect->KeepPrinting(CheckBoxPrint->isChecked());
+    }
 }

@@ -131,10 +131,10 @@ void TFormMain::BitBtnEraseAllClick() {
         WindowProgress progress(*this, HeadingRows);
         WindowLog log(*this);
         const std::vector<EraseTarget> targets = GridTargets(StringGridECR);
-        const EraseOutcome outcome =
-            EraseArticleList(*ECR, *Image, targets, progress, log, [this](const EraseTarget& gone) {
-                ForgetArticle(*this, gone.Number);
-            });
+        const EraseOutcome outcome = EraseArticleList(
+            *ECR, *Image, targets, progress, log,
+            [this](const EraseTarget& gone) { ForgetArticle(*this, gone.Number); },
+            Reconnect.get());
         stopped = outcome.Stopped || outcome.Blocked;
         if (outcome.Stopped) {
             Log(EraseStoppedSummary(outcome, static_cast<int>(targets.size())));

@@ -71,7 +71,8 @@ void TFormMain::BitBtnClearLogClick() {
 }
 
 void TFormMain::UpdateControls() {
-    SetEnabled({ComboBoxSpeed, ComboBoxPort, EditPassword, BitBtnConnect}, !Connected);
+    SetEnabled({ComboBoxPort, EditPassword, BitBtnConnect}, !Connected);
+    UpdateSpeedBox();
     SetEnabled({BitBtnDisconnect, CheckBoxPrint, BitBtnOpen, BitBtnList, BitBtnStatus}, Connected);
     // Every connect and disconnect starts the lists afresh: a file is loaded or the
     // register listed again before the list commands make sense.

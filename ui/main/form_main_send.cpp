@@ -35,7 +35,7 @@ void TFormMain::BitBtnSendClick() {
         const std::vector<int> locations = GridLocations(StringGridPC);
         const int articles = static_cast<int>(locations.size());
         const SendOutcome outcome =
-            SendArticleList(*ECR, *Image, ArticlesPC, locations, progress, log);
+            SendArticleList(*ECR, *Image, ArticlesPC, locations, progress, log, Reconnect.get());
         if (outcome.Blocked) {
             return;
         }

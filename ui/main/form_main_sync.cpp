@@ -16,6 +16,7 @@ void TFormMain::BitBtnSendChangesClick() {
         WindowLog log(*this);
         SyncOptions options;
         options.Verify = CheckBoxVerify->isChecked();
+        options.Reconnect = Reconnect.get();
         const SyncOutcome outcome = SyncArticles(*ECR, *Image, ArticlesPC, options, progress, log);
         if (outcome.Stopped) {
             Log(SyncStoppedSummary(outcome));

@@ -10,6 +10,7 @@
 #include "serial/port_devices.h"
 
 const char* const EmulatorItemText = "Emulator";
+const char* const NetworkItemText = "Mrezni port...";
 const char* const StableLinkFolder = "/dev/serial/by-id";
 
 namespace {
@@ -21,6 +22,9 @@ constexpr int EmulatorRole = Qt::UserRole + 1;
 // the item moves.
 constexpr int IdentityRole = Qt::UserRole + 2;
 const char* const EmulatorIdentity = "emulator";
+const char* const NetworkDialogIdentity = "network";
+// Marks an item that stands for a network address, so a device path never counts as one.
+constexpr int AddressRole = Qt::UserRole + 3;
 const char* const AdapterPrefixes[] = {"ttyUSB", "ttyACM"};
 const QRegularExpression NameAndNumber(QStringLiteral("^(.*?)(\\d*)$"));
 
@@ -70,7 +74,7 @@ QString PortItemText(const PortEntry& port) {
                : QStringLiteral("%1 (%2)").arg(port.Device, port.Description);
 }
 
-void FillPortBox(QComboBox* box, const QList<PortEntry>& ports) {
+void FillPortBox(QComboBox* box, const QList<PortEntry>& ports, const QStringList& addresses) {
     const QString kept = Identity(box, box->currentIndex());
     const int itemsBefore = box->count();
     box->clear();
@@ -81,6 +85,11 @@ void FillPortBox(QComboBox* box, const QList<PortEntry>& ports) {
         AddItem(box, PortItemText(port), port.Stable);
         RegisterPortDevice(box->count(), port.Stable.toStdString());
     }
+    for (const QString& address : addresses) {
+        AddItem(box, address, address);
+        box->setItemData(box->count() - 1, true, AddressRole);
+    }
+    AddItem(box, QString::fromLatin1(NetworkItemText), QString::fromLatin1(NetworkDialogIdentity));
     if (EmulatorOffered()) {
         AddItem(box, QString::fromLatin1(EmulatorItemText), QString::fromLatin1(EmulatorIdentity));
         box->setItemData(box->count() - 1, true, EmulatorRole);
@@ -97,4 +106,27 @@ void FillPortBox(QComboBox* box, const QList<PortEntry>& ports) {
 
 bool IsEmulatorItem(const QComboBox* box, int index) {
     return index >= 0 && box->itemData(index, EmulatorRole).toBool();
+}
+
+std::optional<NetworkAddress> ItemAddress(const QComboBox* box, int index) {
+    if (index < 0 || !box->itemData(index, AddressRole).toBool()) {
+        return std::nullopt;
+    }
+    return ParseNetworkAddress(Identity(box, index).toStdString());
+}
+
+bool IsNetworkDialogItem(const QComboBox* box, int index) {
+    return Identity(box, index) == QLatin1String(NetworkDialogIdentity);
+}
+
+QString ItemIdentity(const QComboBox* box, int index) {
+    return Identity(box, index);
+}
+
+bool SelectItem(QComboBox* box, const QString& identity) {
+    const int item = identity.isEmpty() ? -1 : box->findData(identity, IdentityRole);
+    if (item >= 0) {
+        box->setCurrentIndex(item);
+    }
+    return item >= 0;
 }

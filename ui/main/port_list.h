@@ -2,14 +2,22 @@
 
 #include <QList>
 #include <QString>
+#include <QStringList>
+
+#include <optional>
+
+#include "serial/network_address.h"
+#include "ui/main/network_ports.h"
 
 class QComboBox;
 
 // The port box on Linux: "1" to "4" (COM1 to COM4), then every other serial port the
-// system lists (USB adapters first), then "Emulator". An item's port number is its
-// position plus one, so the connect sequence needs no knowledge of the extra items.
+// system lists (USB adapters first), the network addresses used before, "Mrezni port..."
+// (which asks for a new one), then "Emulator". An item's port number is its position
+// plus one, so the connect sequence needs no knowledge of the extra items.
 constexpr int FixedPortCount = 4;
 extern const char* const EmulatorItemText;
+extern const char* const NetworkItemText;
 // Where udev keeps a name for each USB serial adapter that survives a replug.
 extern const char* const StableLinkFolder;
 
@@ -30,7 +38,16 @@ QList<PortEntry> SystemPorts(const QString& linkFolder = QString::fromLatin1(Sta
 QString PortItemText(const PortEntry& port);
 // Fills the box, registers each port's stable path for its item's port number and keeps
 // the current choice when it is still there (the first item otherwise).
-void FillPortBox(QComboBox* box, const QList<PortEntry>& ports = SystemPorts());
+void FillPortBox(QComboBox* box, const QList<PortEntry>& ports = SystemPorts(),
+                 const QStringList& addresses = RememberedAddresses());
+// The network address an item stands for; nothing for the other items.
+std::optional<NetworkAddress> ItemAddress(const QComboBox* box, int index);
+// True for "Mrezni port...".
+bool IsNetworkDialogItem(const QComboBox* box, int index);
+// What an item stands for (the port number, the stable path, the address...), which
+// stays when the box is filled anew; SelectItem chooses it again, false when it is gone.
+QString ItemIdentity(const QComboBox* box, int index);
+bool SelectItem(QComboBox* box, const QString& identity);
 // Whether the box offers the emulator: only where it runs.
 bool EmulatorOffered();
 // True for the item that stands for the emulator.
