@@ -1,5 +1,7 @@
 #include "operations/history_entry.h"
 
+#include <utility>
+
 #include "image/history_line.h"
 #include "operations/fold_case.h"
 #include "operations/history_report.h"
@@ -36,9 +38,9 @@ HistoryEntry ReadHistoryEntry(const std::string& till, std::size_t line, const s
     HistoryEntry entry;
     entry.Till = till;
     entry.Line = line;
-    const std::vector<std::string> parts = SplitTabs(text, HistoryFieldCount);
+    std::vector<std::string> parts = SplitTabs(text, HistoryFieldCount);
     for (std::size_t f = 0; f < parts.size(); ++f) {
-        entry.Fields[f] = parts[f];
+        entry.Fields[f] = std::move(parts[f]);
     }
     entry.Columns = parts.size();
     const std::string date = entry.Fields[TimeField].substr(0, DateLength);

@@ -3,6 +3,7 @@
 #include <QMainWindow>
 #include <QPointer>
 #include <QString>
+#include <QStringList>
 
 #include <functional>
 #include <memory>
@@ -29,6 +30,7 @@ class TalonECR;
 class WindowsSerial;
 class TProgressBox;
 class TEditPLU;
+class THistoryPage;
 class EmulatorProcess;
 class ImageKeeper;
 struct ListOutcome;
@@ -112,9 +114,17 @@ public:
     // --- edit flow (form_main_edit.cpp) ---
     void StringGridECRDblClick();
 
+    // --- record of changes (form_main_history.cpp) ---
+    // The page "Istorija" anew from the records on disk; a record that cannot be read is
+    // told in the log once, not at every look.
+    void RefreshHistory();
+    // Saves the nivelacija (or the record's text) of what the page's filters keep.
+    void BitBtnNivelacijaClick();
+
     // File choice, the modal edit and the questions are hooks so tests can answer them.
     std::function<QString()> ChooseOpenFile;
     std::function<QString()> ChooseSaveFile;
+    std::function<QString()> ChooseNivelacijaFile;
     std::function<bool()> RunEditDialog;                      // true when the user confirmed
     std::function<bool(const QString& question)> AskQuestion; // true for "Da"
     // The folder of stable adapter names the port box reads (tests point it elsewhere).
@@ -161,6 +171,7 @@ public:
     QPushButton* BitBtnErase = nullptr;
     QPushButton* BitBtnEraseAll = nullptr;
     QTableWidget* StringGridECR = nullptr;
+    THistoryPage* TabHistory = nullptr; // its controls are its own members
     QLabel* Image1 = nullptr;
 
     TProgressBox* ProgressBox = nullptr;
@@ -180,6 +191,7 @@ private:
 
     std::unique_ptr<EmulatorProcess> Emulator;
     QPointer<QWidget> FocusBeforeProgress;
+    QStringList HistoryFaults; // the last told, so that a lasting fault is told once
     bool StopAsked = false;
 };
 
