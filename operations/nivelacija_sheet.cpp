@@ -35,21 +35,26 @@ enum NivelacijaColumn : Column {
     ColumnCount
 };
 
-const char* const Headings[ColumnCount] = {"Rb",
-                                           "Datum",
-                                           "Kasa",
-                                           "Lokacija",
-                                           "Barkod",
-                                           "Naziv",
-                                           "Poreska stopa",
-                                           "Kolicina",
-                                           "Stara cena",
-                                           "Nova cena",
-                                           "Razlika u ceni",
-                                           "Stara vrednost",
-                                           "Nova vrednost",
-                                           "Razlika u vrednosti"};
-const double Widths[ColumnCount] = {5, 19, 10, 9, 15, 24, 8, 10, 11, 11, 11, 13, 13, 13};
+// Each column's heading and width, in characters.
+struct ColumnLook {
+    const char* Heading;
+    double Width;
+};
+
+const ColumnLook Columns[ColumnCount] = {{"Rb", 5},
+                                         {"Datum", 19},
+                                         {"Kasa", 10},
+                                         {"Lokacija", 9},
+                                         {"Barkod", 15},
+                                         {"Naziv", 24},
+                                         {"Poreska stopa", 8},
+                                         {"Kolicina", 10},
+                                         {"Stara cena", 11},
+                                         {"Nova cena", 11},
+                                         {"Razlika u ceni", 11},
+                                         {"Stara vrednost", 13},
+                                         {"Nova vrednost", 13},
+                                         {"Razlika u vrednosti", 13}};
 
 constexpr Row PeriodRow = 1;
 constexpr Row TillsRow = 2;
@@ -86,7 +91,7 @@ void WriteTitle(WorkbookWriter& book, const NivelacijaTitle& title) {
     }
     book.Text(TillsRow, 0, tills);
     for (Column column = 0; column < ColumnCount; ++column) {
-        book.Text(HeadingRow, column, Headings[column]);
+        book.Text(HeadingRow, column, Columns[column].Heading);
     }
 }
 
@@ -133,7 +138,7 @@ void WriteNivelacijaSheet(WorkbookWriter& book, const NivelacijaTitle& title,
                           const std::vector<PriceChange>& changes, const TaxRateOf& taxRate) {
     book.AddSheet(SheetName);
     for (Column column = 0; column < ColumnCount; ++column) {
-        book.SetColumn(column, Widths[column]);
+        book.SetColumn(column, Columns[column].Width);
     }
     WriteTitle(book, title);
     book.FreezeRowsAbove(FirstChangeRow);
