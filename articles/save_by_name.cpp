@@ -18,10 +18,14 @@ bool SameLetter(char a, char b) {
 
 } // namespace
 
-bool IsXlsxName(const std::string& path) {
-    const std::size_t length = std::strlen(XlsxEnding);
+bool HasEnding(const std::string& path, const char* ending) {
+    const std::size_t length = std::strlen(ending);
     return path.size() >= length && std::equal(path.end() - static_cast<std::ptrdiff_t>(length),
-                                               path.end(), XlsxEnding, SameLetter);
+                                               path.end(), ending, SameLetter);
+}
+
+bool IsXlsxName(const std::string& path) {
+    return HasEnding(path, XlsxEnding);
 }
 
 bool SaveArticleList(const std::string& path, const ArticleTable& table) {

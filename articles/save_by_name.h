@@ -4,6 +4,8 @@
 
 #include "articles/article_table.h"
 
+// True when the file's name ends in `ending` (".txt"), in any case.
+bool HasEnding(const std::string& path, const char* ending);
 // True when the file's name ends in ".xlsx", in any case.
 bool IsXlsxName(const std::string& path);
 

@@ -17,6 +17,7 @@
 #include "bench/bench_articles.h"
 #include "bench/bench_table.h"
 #include "bench/cli_rows.h"
+#include "bench/history_rows.h"
 #include "bench/sync_rows.h"
 #include "cli/emulator_child.h"
 #include "ecr/talon_ecr.h"
@@ -213,8 +214,11 @@ int main(int argc, char** argv) {
     PrintHeading();
     std::vector<BenchRow> rows;
     const bool quick = mode == "--quick"; // the local rows only
-    if (mode == "--cli" || mode == "--sync" || mode == "--resume") {
-        (mode == "--cli" ? CommandLineRows : mode == "--sync" ? SyncRows : ResumeRows)(rows);
+    if (mode == "--cli" || mode == "--sync" || mode == "--resume" || mode == "--history") {
+        (mode == "--cli"      ? CommandLineRows
+         : mode == "--sync"   ? SyncRows
+         : mode == "--resume" ? ResumeRows
+                              : HistoryRows)(rows);
         PrintBenchTable(rows);
         return 0;
     }
@@ -226,6 +230,7 @@ int main(int argc, char** argv) {
         UnpacedRows(rows);
     }
     LocalRows(rows);
+    HistoryRows(rows);
     if (!quick)
         CallgrindRows(rows, argv[0]);
     PrintBenchTable(rows);

@@ -6,6 +6,7 @@
 #include <set>
 
 #include "articles/article_table.h"
+#include "operations/history_document.h"
 #include "operations/history_report.h"
 #include "serial/network_address.h"
 #include "text/digits.h"
@@ -99,6 +100,11 @@ const OptionEntry Options[] = {
          o.Since = v;
          return std::string(IsHistoryDate(v) ? "" : "--since je datum GGGG-MM-DD");
      }},
+    {"--until", nullptr, true,
+     [](CliOptions& o, const std::string& v) {
+         o.Until = v;
+         return std::string(IsHistoryDate(v) ? "" : "--until je datum GGGG-MM-DD");
+     }},
     {"--help", "-h", false,
      [](CliOptions& o, const std::string&) {
          o.Command = Verb::Help;
@@ -168,8 +174,12 @@ std::string CheckVerb(const CliOptions& o, const std::vector<std::string>& rest)
     if ((o.DryRun || o.Prune || o.Verify) && o.Command != Verb::Sync) {
         return "--dry-run, --prune i --verify idu samo uz sync";
     }
-    if (!o.Output.empty() && o.Command != Verb::List) {
-        return "--output ide samo uz list";
+    if (!o.Output.empty() && o.Command != Verb::List && o.Command != Verb::History) {
+        return "--output ide samo uz list i history";
+    }
+    if (o.Command == Verb::History && !o.Output.empty() && o.Output != StandardOutput &&
+        !IsHistoryDocumentName(o.Output)) {
+        return "history -o pise FAJL.xlsx (nivelacija), FAJL.txt ili FAJL.tsv";
     }
     if (o.EraseAll && o.Command != Verb::Erase) {
         return "--all ide samo uz erase";
@@ -178,8 +188,12 @@ std::string CheckVerb(const CliOptions& o, const std::vector<std::string>& rest)
         o.Ports.size() > 1) {
         return "list, examine i history rade sa jednom kasom";
     }
-    if ((!o.Register.empty() || !o.Since.empty()) && o.Command != Verb::History) {
-        return "--register i --since idu samo uz history";
+    if ((!o.Register.empty() || !o.Since.empty() || !o.Until.empty()) &&
+        o.Command != Verb::History) {
+        return "--register, --since i --until idu samo uz history";
+    }
+    if (!o.Since.empty() && !o.Until.empty() && o.Until < o.Since) {
+        return "--until je pre --since";
     }
     if (!o.Register.empty() && !o.Ports.empty()) {
         return "history uzima --register ili --port, ne oba";
@@ -210,6 +224,8 @@ std::string ReadNumbers(CliOptions& o, const std::vector<std::string>& rest) {
 }
 
 } // namespace
+
+const char StandardOutput[] = "-";
 
 ParsedArguments ParseArguments(const std::vector<std::string>& args) {
     ParsedArguments parsed;

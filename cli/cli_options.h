@@ -20,11 +20,15 @@ struct CliOptions {
     bool Prune = false;
     bool Verify = false;
     std::string File;         // send, sync and examine
-    std::string Output;       // list: "-" for standard output
+    std::string Output;       // list and history: "-" for standard output
     std::vector<int> Numbers; // erase
     std::string Register;     // history: the register's image name, as typed
     std::string Since;        // history: "YYYY-MM-DD"
+    std::string Until;        // history: "YYYY-MM-DD"
 };
+
+// The -o that names standard output.
+extern const char StandardOutput[];
 
 struct ParsedArguments {
     CliOptions Options;

@@ -1,112 +1,83 @@
-// history: the record of changes of one register (by --register or --port), or of every
-// register when neither is given.
-#include <filesystem>
+// history: the record of changes of one till (by --register or --port), or of every till
+// when neither is given; printed, or with -o saved as the nivelacija workbook or as text.
 #include <string>
-#include <vector>
 
 #include "cli/cli_options.h"
 #include "cli/port_sinks.h"
 #include "cli/terminal_output.h"
 #include "cli/verbs.h"
 #include "ecr/talon_ecr.h"
-#include "files/whole_file.h"
-#include "image/change_record.h"
-#include "image/history_line.h"
 #include "image/register_image.h"
+#include "operations/history_book.h"
+#include "operations/history_document.h"
 #include "operations/history_report.h"
-#include "text/file_path.h"
 
 namespace {
 
-const char* const RegisterColumn = "Kasa\t";
-
-void SayUnreadable(PortLog& log, const std::string& path) {
-    log.Say("Greska: fajl " + path + " nije moguce procitati");
-}
-
-// The record's lines dated on or after --since, the heading left out; false with the
-// reason said when the file is missing or unreadable.
-bool RecordLines(const std::string& name, const std::string& since, PortLog& log,
-                 std::vector<std::string>& lines) {
-    const std::string path = HistoryPath(DefaultImageFolder(), name);
-    std::error_code failed;
-    const bool found = std::filesystem::exists(FileSystemPath(path), failed);
-    if (failed) { // the folder on the way cannot be searched: the file may well be there
-        SayUnreadable(log, path);
-        return false;
-    }
-    if (!found) {
-        log.Say("Nema istorije izmena za kasu " + name + ": fajl " + path + " ne postoji");
-        return false;
-    }
-    std::string text;
-    if (ReadWholeFile(path, text) != WholeFileRead::Read) {
-        SayUnreadable(log, path);
-        return false;
-    }
-    lines = HistoryLinesSince(text, since);
-    if (!lines.empty()) {
-        lines.erase(lines.begin());
-    }
-    return true;
-}
-
-ExitStatus PrintOne(const std::string& name, const CliOptions& options, PortLog& log,
-                    TerminalOutput& out) {
-    std::vector<std::string> lines;
-    if (!RecordLines(name, options.Since, log, lines)) {
-        return ExitUsage;
-    }
-    std::string text = std::string(HistoryHeading) + "\n";
-    for (const std::string& line : lines) {
-        text += line + "\n";
-    }
-    out.Result(text);
-    return ExitDone;
-}
-
-// Every register's lines, each after its register's name.
-ExitStatus PrintAll(const CliOptions& options, PortLog& log, TerminalOutput& out) {
-    const std::string folder = DefaultImageFolder();
-    std::error_code failed;
-    const std::vector<std::string> names = RegistersWithHistory(folder, failed);
-    if (failed) {
+// Tells each record that could not be taken in; false when there was one.
+bool SayFaults(const HistoryRefresh& refresh, const std::string& folder, PortLog& log) {
+    if (refresh.FolderUnreadable) {
         log.Say("Greska: fasciklu " + folder + " nije moguce procitati");
+    }
+    for (const RecordFault& fault : refresh.Faults) {
+        log.Say(fault.What == RecordFault::Missing
+                    ? "Nema istorije izmena za kasu " + fault.Till + ": fajl " + fault.Path +
+                          " ne postoji"
+                    : "Greska: fajl " + fault.Path + " nije moguce procitati");
+    }
+    return !refresh.FolderUnreadable && refresh.Faults.empty();
+}
+
+// Prints or saves what the options ask for of the book's lines; `till` empty: every till.
+ExitStatus Report(HistoryBook& book, const std::string& till, const CliOptions& options,
+                  PortLog& log, TerminalOutput& out) {
+    const HistoryRefresh refresh = book.Refresh();
+    const bool whole = SayFaults(refresh, book.Folder(), log);
+    if (refresh.FolderUnreadable || (!till.empty() && !whole)) {
         return ExitUsage;
     }
-    if (names.empty()) {
-        log.Say("Nema istorije izmena ni za jednu kasu u " + folder);
+    if (book.Tills().empty()) {
+        if (whole) {
+            log.Say("Nema istorije izmena ni za jednu kasu u " + book.Folder());
+        }
         return ExitUsage;
     }
-    std::string text = RegisterColumn + std::string(HistoryHeading) + "\n";
-    ExitStatus status = ExitDone;
-    for (const std::string& name : names) {
-        std::vector<std::string> lines;
-        if (!RecordLines(name, options.Since, log, lines)) {
-            status = ExitUsage;
-            continue;
-        }
-        for (const std::string& line : lines) {
-            text += name + "\t" + line + "\n";
-        }
+    const HistoryFilter filter{till, options.Since, options.Until, ""};
+    const std::string& output = options.Output;
+    if (output.empty() || output == StandardOutput) {
+        out.Result(HistoryText(book.Select(filter), till.empty()));
+        return whole ? ExitDone : ExitUsage;
     }
-    out.Result(text);
-    return status;
+    const HistoryDocument document = SaveHistoryDocument(output, book, filter);
+    for (const std::string& line : HistoryDocumentLines(output, document)) {
+        log.Say(line);
+    }
+    return document.Saved && whole ? ExitDone : ExitUsage;
+}
+
+ExitStatus ReportOne(const std::string& till, const CliOptions& options, PortLog& log,
+                     TerminalOutput& out) {
+    HistoryBook book(DefaultImageFolder(), till);
+    return Report(book, till, options, log, out);
 }
 
 } // namespace
 
 ExitStatus RunHistory(VerbContext& context) {
     context.ECR.RequestStatus();
-    return PrintOne(ImageName(context.ECR.GetStatusItem()), context.Options, context.Log,
-                    context.Out);
+    return ReportOne(ImageName(context.ECR.GetStatusItem()), context.Options, context.Log,
+                     context.Out);
 }
 
 ExitStatus PrintHistory(const CliOptions& options, TerminalOutput& out) {
     PortLog log(out, "", options.Quiet);
-    const ExitStatus status = options.Register.empty()
-                                  ? PrintAll(options, log, out)
-                                  : PrintOne(HistoryNameOf(options.Register), options, log, out);
+    ExitStatus status = ExitDone;
+    if (options.Register.empty()) {
+        HistoryBook book(DefaultImageFolder());
+        status = Report(book, "", options, log, out);
+    } else {
+        status = ReportOne(HistoryNameOf(options.Register), options, log, out);
+    }
     log.Finish(status != ExitDone);
     return status;
 }

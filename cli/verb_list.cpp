@@ -13,8 +13,6 @@
 
 namespace {
 
-const char* const StandardOutput = "-";
-
 std::string Utf8Listing(const ArticleTable& table) {
     std::string text;
     for (const std::u16string& line : ArticleFileLines(table)) {

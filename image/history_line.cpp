@@ -116,3 +116,32 @@ std::string HistoryLine(const HistoryChange& change) {
     return Joined({change.Time, OperationWord(change.Operation), std::to_string(change.Location),
                    shown[BarcodeColumn], shown[NameColumn], oldPrice, after[PriceColumn], changes});
 }
+
+std::string RecordedBarcode(const TalonPLUItem& item) {
+    return ProgrammedValues(item)[BarcodeColumn];
+}
+
+bool RecordedFieldChange(const std::string& otherChanges, int column, std::string& before,
+                         std::string& after) {
+    const std::string field = ArticleColumnTitles()[column] + ": ";
+    const std::string separator = ChangeSeparator;
+    // Each change starts the text or follows a separator; the field's title opens it.
+    std::size_t at = 0;
+    while (otherChanges.compare(at, field.size(), field) != 0) {
+        at = otherChanges.find(separator + field, at);
+        if (at == std::string::npos) {
+            return false;
+        }
+        at += separator.size();
+    }
+    const std::size_t from = at + field.size();
+    const std::size_t arrow = otherChanges.find(ChangeArrow, from);
+    if (arrow == std::string::npos) {
+        return false;
+    }
+    const std::size_t to = arrow + std::string(ChangeArrow).size();
+    const std::size_t end = otherChanges.find(separator, to);
+    before = otherChanges.substr(from, arrow - from);
+    after = otherChanges.substr(to, end == std::string::npos ? end : end - to);
+    return true;
+}

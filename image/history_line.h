@@ -43,3 +43,10 @@ struct HistoryChange {
 
 // The line, without its line end; "" when no programmed field changed.
 std::string HistoryLine(const HistoryChange& change);
+
+// The barcode of an article as a line gives it.
+std::string RecordedBarcode(const TalonPLUItem& item);
+// Of a line's other changes, what the field (an ArticleColumn) held before and after; false
+// when the line tells no change of it.
+bool RecordedFieldChange(const std::string& otherChanges, int column, std::string& before,
+                         std::string& after);

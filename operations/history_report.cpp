@@ -11,7 +11,6 @@
 
 namespace {
 
-constexpr char LineEnd = '\n';
 constexpr std::size_t DateLength = sizeof "YYYY-MM-DD" - 1;
 constexpr std::size_t MonthAt = 5;
 constexpr std::size_t DayAt = 8;
@@ -27,41 +26,12 @@ bool InRange(const std::string& text, std::size_t at, int last) {
     return value >= 1 && value <= last;
 }
 
-std::vector<std::string> Lines(const std::string& text) {
-    std::vector<std::string> lines;
-    std::size_t start = 0;
-    while (start < text.size()) {
-        std::size_t end = text.find(LineEnd, start);
-        if (end == std::string::npos) {
-            end = text.size();
-        }
-        lines.push_back(text.substr(start, end - start));
-        start = end + 1;
-    }
-    return lines;
-}
-
 } // namespace
 
 bool IsHistoryDate(const std::string& text) {
     return text.size() == DateLength && Digits(text, 0, 4) && text[4] == '-' &&
            Digits(text, MonthAt, 2) && text[7] == '-' && Digits(text, DayAt, 2) &&
            InRange(text, MonthAt, Months) && InRange(text, DayAt, MaxDay);
-}
-
-std::vector<std::string> HistoryLinesSince(const std::string& text, const std::string& since) {
-    std::vector<std::string> lines = Lines(text);
-    if (since.empty() || lines.empty()) {
-        return lines;
-    }
-    std::vector<std::string> kept{lines.front()};
-    for (std::size_t i = 1; i < lines.size(); ++i) {
-        const std::string date = lines[i].substr(0, DateLength);
-        if (IsHistoryDate(date) && date >= since) {
-            kept.push_back(lines[i]);
-        }
-    }
-    return kept;
 }
 
 std::vector<std::string> RegistersWithHistory(const std::string& folder, std::error_code& failed) {

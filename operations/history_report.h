@@ -9,11 +9,6 @@
 // A date as "YYYY-MM-DD" with a month 01-12 and a day 01-31.
 bool IsHistoryDate(const std::string& text);
 
-// The lines of a record dated on or after `since` ("YYYY-MM-DD"; empty: every line), its
-// heading first. Without `since` the record is given as it stands, any line that is not
-// a change included; with it, only lines that start with a date count.
-std::vector<std::string> HistoryLinesSince(const std::string& text, const std::string& since);
-
 // The registers of the image folder that have a record, by name, in name order. `failed`
 // tells a folder that is there but cannot be read; a missing one holds no record.
 std::vector<std::string> RegistersWithHistory(const std::string& folder, std::error_code& failed);

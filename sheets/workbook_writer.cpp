@@ -99,6 +99,20 @@ void WorkbookWriter::Formula(Row row, Column column, const std::string& formula,
     }
 }
 
+void WorkbookWriter::Formula(Row row, Column column, const std::string& formula, double value,
+                             CellFormat format) {
+    if (lxw_worksheet* sheet = B->Target()) {
+        B->Keep(
+            worksheet_write_formula_num(sheet, row, column, formula.c_str(), B->Of(format), value));
+    }
+}
+
+void WorkbookWriter::FreezeRowsAbove(Row row) {
+    if (lxw_worksheet* sheet = B->Target()) {
+        worksheet_freeze_panes(sheet, row, 0);
+    }
+}
+
 bool WorkbookWriter::Save(const std::string& path) {
     if (B->Workbook == nullptr) {
         return false;

@@ -35,6 +35,11 @@ public:
     // A formula such as "=B2*C2"; the spreadsheet works out its value on opening.
     void Formula(Row row, Column column, const std::string& formula,
                  CellFormat format = CellFormat::General);
+    // The same with the value it works out to, for the readers that only show that.
+    void Formula(Row row, Column column, const std::string& formula, double value,
+                 CellFormat format = CellFormat::General);
+    // The rows above `row` stay in view while the sheet scrolls.
+    void FreezeRowsAbove(Row row);
     // Closes the workbook and puts it at `path` (a path as text/file_path.h keeps it);
     // false when anything failed, leaving any earlier file untouched. Once only.
     bool Save(const std::string& path);

@@ -1,7 +1,9 @@
 // The record of changes, written by the operations on a register and printed by history.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
+#include <map>
 #include <regex>
 #include <sstream>
 
@@ -9,11 +11,14 @@
 #include "image/history_line.h"
 #include "tests/cli/cli_files.h"
 #include "tests/cli/cli_process.h"
+#include "tests/support/workbook_cells.h"
 
 namespace {
 
 const char* const Registers = "talonsendplu/registers";
 const char* const Record = "talonsendplu/registers/TE000001.history.tsv";
+constexpr int NivelacijaSheet = 1;
+constexpr int ChangesSheet = 2;
 const std::string Heading = std::string(HistoryHeading) + "\n";
 constexpr int Refusal = 20;
 
@@ -198,6 +203,96 @@ TEST_F(CliHistoryFiles, AMissingRecordIsToldWithItsPath) {
                               "/TE9.history.tsv ne postoji"),
               std::string::npos)
         << result.Err;
+}
+
+// The cells of one row of a sheet, columns A onwards, "" where a cell is empty; a formula
+// as "=formula".
+std::vector<std::string> SheetRow(const std::map<std::string, WrittenCell>& cells, int row,
+                                  char lastColumn) {
+    std::vector<std::string> shown;
+    for (char column = 'A'; column <= lastColumn; ++column) {
+        const auto cell = cells.find(column + std::to_string(row));
+        shown.push_back(cell == cells.end()            ? ""
+                        : cell->second.Formula.empty() ? cell->second.Value
+                                                       : "=" + cell->second.Formula);
+    }
+    return shown;
+}
+
+bool RowEmpty(const std::map<std::string, WrittenCell>& cells, int row) {
+    const std::vector<std::string> shown = SheetRow(cells, row, 'Z');
+    return std::all_of(shown.begin(), shown.end(), [](const std::string& c) { return c.empty(); });
+}
+
+// A sync with two new prices, one refused and one new article: the nivelacija holds the two
+// accepted changes; the first send, whose old prices are not known, is only in "Izmene".
+TEST_F(CliHistory, TheNivelacijaHoldsTheAcceptedPriceChanges) {
+    ASSERT_EQ(Run({"send", Prices({1000, 1100, 1200, 1300})}).Status, 0);
+    Register.RefuseWrites(4, Refusal);
+    EXPECT_EQ(Run({"sync", Prices({1000, 1111, 1222, 1333, 1400})}).Status, 1);
+    const std::string workbook = Files.File("nivelacija.xlsx");
+    const CliResult made = Run({"history", "--register", "TE000001", "-o", workbook}, false);
+    EXPECT_EQ(made.Status, 0) << made.Err;
+    EXPECT_NE(made.Err.find("Nivelacija: 2 izmena cene u fajlu " + workbook), std::string::npos)
+        << made.Err;
+    EXPECT_NE(made.Err.find("4 izmena cene bez poznate stare cene nije u nivelaciji; vidi list "
+                            "Izmene"),
+              std::string::npos)
+        << made.Err;
+
+    const auto changes = WorkbookSheetCells(workbook, ChangesSheet);
+    for (int row = 2; row <= 8; ++row) {
+        EXPECT_FALSE(RowEmpty(changes, row)) << row;
+    }
+    EXPECT_TRUE(RowEmpty(changes, 9));
+    EXPECT_EQ(SheetRow(changes, 8, 'I'),
+              (std::vector<std::string>{"TE000001", changes.at("B8").Value, "izmene", "6", "1005",
+                                        "Artikal 5", "", "14", ""}));
+    const std::string day = changes.at("B8").Value.substr(0, 10);
+
+    const auto sheet = WorkbookSheetCells(workbook, NivelacijaSheet);
+    EXPECT_EQ(sheet.at("A1").Value, "Nivelacija cena");
+    EXPECT_EQ(sheet.at("A2").Value, "od " + day + " do " + day);
+    EXPECT_EQ(sheet.at("A3").Value, "Kasa: TE000001");
+    EXPECT_EQ(
+        SheetRow(sheet, 6, 'N'),
+        (std::vector<std::string>{"1", sheet.at("B6").Value, "TE000001", "3", "1002", "Artikal 2",
+                                  "2", "", "11", "11.11", "=J6-I6", "=H6*I6", "=H6*J6", "=M6-L6"}));
+    EXPECT_EQ(
+        SheetRow(sheet, 7, 'N'),
+        (std::vector<std::string>{"2", sheet.at("B7").Value, "TE000001", "5", "1004", "Artikal 4",
+                                  "2", "", "13", "13.33", "=J7-I7", "=H7*I7", "=H7*J7", "=M7-L7"}));
+    EXPECT_EQ(SheetRow(sheet, 8, 'N'),
+              (std::vector<std::string>{"Ukupno", "", "", "", "", "", "", "", "", "", "",
+                                        "=SUM(L6:L7)", "=SUM(M6:M7)", "=SUM(N6:N7)"}));
+    EXPECT_TRUE(RowEmpty(sheet, 9));
+}
+
+TEST_F(CliHistoryFiles, SinceAndUntilBoundTheDocument) {
+    const std::string workbook = Files.File("januar.xlsx");
+    const CliResult made = Run({"history", "--register", "TE000001", "--since", "2026-01-01",
+                                "--until", "2026-01-31", "-o", workbook},
+                               false);
+    EXPECT_EQ(made.Status, 0) << made.Err;
+    const auto sheet = WorkbookSheetCells(workbook, NivelacijaSheet);
+    EXPECT_EQ(sheet.at("A2").Value, "od 2026-01-01 do 2026-01-31");
+    EXPECT_EQ(SheetRow(sheet, 6, 'J'),
+              (std::vector<std::string>{"1", "2026-01-01 08:00:00", "TE000001", "3", "2", "B", "",
+                                        "", "1", "3"}));
+    EXPECT_EQ(sheet.at("A7").Value, "Ukupno");
+    const auto changes = WorkbookSheetCells(workbook, ChangesSheet);
+    EXPECT_EQ(changes.at("B2").Value, "2026-01-01 08:00:00");
+    EXPECT_TRUE(RowEmpty(changes, 3));
+
+    const std::string text = Files.File("do-nove-godine.txt");
+    EXPECT_EQ(Run({"history", "--until", "2026-01-01", "-o", text}, false).Status, 0);
+    EXPECT_EQ(ReadBytes(text),
+              "Kasa\t" + Heading +
+                  "TE000001\t2025-12-31 18:00:00\tizmene\t2\t1\tA\t1.00\t2.00\t\n" +
+                  "TE000001\t2026-01-01 08:00:00\tizmene\t3\t2\tB\t1.00\t3.00\t\n");
+    const CliResult printed =
+        Run({"history", "--register", "TE000001", "--until", "2025-12-31"}, false);
+    EXPECT_EQ(printed.Out, Heading + "2025-12-31 18:00:00\tizmene\t2\t1\tA\t1.00\t2.00\t\n");
 }
 
 } // namespace

@@ -51,7 +51,17 @@ INSTANTIATE_TEST_SUITE_P(
         OptionsCase{"SinceMonth13", {"history", "--since", "2026-13-01"}, false},
         OptionsCase{"SinceOutsideHistory", {"list", "--since", "2026-01-31"}, false},
         OptionsCase{"RegisterOutsideHistory", {"status", "--register", "TE1"}, false},
-        OptionsCase{"HistoryWithFile", {"history", "a.txt"}, false}),
+        OptionsCase{"HistoryWithFile", {"history", "a.txt"}, false},
+        OptionsCase{"NivelacijaOfAPeriod",
+                    {"history", "--since", "2026-01-01", "--until", "2026-01-31", "-o", "n.XLSX"},
+                    true},
+        OptionsCase{"HistoryToTsv", {"history", "--until", "2026-01-31", "-o", "i.tsv"}, true},
+        OptionsCase{"HistoryToOds", {"history", "-o", "n.ods"}, false},
+        OptionsCase{"UntilBeforeSince",
+                    {"history", "--since", "2026-02-01", "--until", "2026-01-31"},
+                    false},
+        OptionsCase{"UntilOutsideHistory", {"list", "--until", "2026-01-31"}, false},
+        OptionsCase{"OutputOutsideListAndHistory", {"status", "-o", "s.txt"}, false}),
     [](const auto& info) { return std::string(info.param.Name); });
 
 TEST(ParseArguments, NetworkPortsAreTakenAndMalformedOnesNamed) {

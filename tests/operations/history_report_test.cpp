@@ -43,14 +43,6 @@ const std::string Record = std::string(HistoryHeading) +
                            "garbage\n"
                            "2026-02-03 12:00:00\tobrisi\t4\t3\tC\t5.00\t\t\n";
 
-TEST(HistoryLinesSince, KeepsTheHeadingAndTheLinesFromThatDay) {
-    EXPECT_EQ(HistoryLinesSince(Record, "2026-01-01"),
-              (std::vector<std::string>{HistoryHeading,
-                                        "2026-01-01 00:00:00\tizmene\t3\t2\tB\t1.00\t3.00\t",
-                                        "2026-02-03 12:00:00\tobrisi\t4\t3\tC\t5.00\t\t"}));
-    EXPECT_EQ(HistoryLinesSince(Record, "2026-02-04"), std::vector<std::string>{HistoryHeading});
-}
-
 TEST(RegistersWithHistory, NamesTheRecordsOfTheFolderInOrder) {
     TempDir dir;
     WriteBytes(HistoryPath(dir.Dir(), "TE2"), Record);

@@ -1,5 +1,11 @@
 // The window's edit and erase go to the register's record of changes.
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDateEdit>
 #include <QLineEdit>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QTableView>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -7,15 +13,18 @@
 #include <string>
 #include <vector>
 
+#include "files/replace_file.h"
 #include "files/whole_file.h"
 #include "image/change_record.h"
 #include "image/register_image.h"
 #include "operations/history_report.h"
 #include "support_articles.h"
 #include "support_window.h"
+#include "tests/support/workbook_cells.h"
 #include "ui/edit/edit_plu.h"
 #include "ui/main/form_main.h"
 #include "ui/main/grid_rows.h"
+#include "ui/main/history_page.h"
 
 namespace {
 
@@ -50,6 +59,43 @@ QString LastChange() {
     return lines.last().section('\t', 1);
 }
 
+const std::string FirstTill = std::string(HistoryHeading) +
+                              "\n"
+                              "2026-01-10 08:00:00\tizmene\t2\t1001\tMleko\t100.00\t110.00\t\n"
+                              "2026-02-01 09:00:00\tizmene\t3\t1002\tHleb\t50.00\t55.00\t\n";
+const std::string SecondTill = std::string(HistoryHeading) +
+                               "\n"
+                               "2026-01-20 10:00:00\tizmena\t5\t2005\tКафа\t300.00\t320.00\t\n";
+
+void WriteTwoTills() {
+    const std::string folder = DefaultImageFolder();
+    QVERIFY(QDir().mkpath(QString::fromStdString(folder)));
+    QVERIFY(ReplaceFileContent(HistoryPath(folder, "TE000001"), FirstTill));
+    QVERIFY(ReplaceFileContent(HistoryPath(folder, "TE000002"), SecondTill));
+}
+
+// The grid's rows as "till|time|name", top to bottom.
+QStringList HistoryRows(const TFormMain& form) {
+    const QAbstractItemModel* model = form.TabHistory->GridHistory->model();
+    QStringList rows;
+    for (int row = 0; row < model->rowCount(); ++row) {
+        QStringList cells;
+        for (int column : {0, 1, 5}) {
+            cells << model->index(row, column).data().toString();
+        }
+        rows << cells.join(QLatin1Char('|'));
+    }
+    return rows;
+}
+
+const QString Milk = QStringLiteral("TE000001|2026-01-10 08:00:00|Mleko");
+const QString Bread = QStringLiteral("TE000001|2026-02-01 09:00:00|Hleb");
+const QString Coffee = QStringLiteral("TE000002|2026-01-20 10:00:00|Кафа");
+
+void ShowHistory(TFormMain& form) {
+    form.PageControl->setCurrentWidget(form.TabHistory);
+}
+
 } // namespace
 
 class TestHistory : public QObject {
@@ -59,6 +105,9 @@ private slots:
     void init();
     void editIsRecorded();
     void eraseIsRecorded();
+    void pageListsTwoTillsAndFilters();
+    void nivelacijaSavesWhatThePageShows();
+    void pageShowsTheLinesOfALaterOperation();
 
 private:
     std::unique_ptr<QTemporaryDir> Data; // a fresh image folder for each test
@@ -93,6 +142,77 @@ void TestHistory::eraseIsRecorded() {
     form.BitBtnEraseClick();
     QVERIFY(window.Register().Articles().count(9) == 0);
     QCOMPARE(LastChange(), QStringLiteral("obrisi\t9\t1009\tA9\t1.00\t\t"));
+}
+
+void TestHistory::pageListsTwoTillsAndFilters() {
+    WriteTwoTills();
+    TestWindow window;
+    TFormMain& form = window.Form();
+    ShowHistory(form);
+    THistoryPage& page = *form.TabHistory;
+    QCOMPARE(HistoryRows(form), (QStringList{Bread, Coffee, Milk}));
+    QCOMPARE(page.ComboBoxHistoryTill->count(), 3);
+    QCOMPARE(page.ComboBoxHistoryTill->itemText(2), QStringLiteral("TE000002"));
+
+    page.ComboBoxHistoryTill->setCurrentIndex(2);
+    QCOMPARE(HistoryRows(form), QStringList{Coffee});
+    page.ComboBoxHistoryTill->setCurrentIndex(0);
+
+    page.DateEditHistoryFrom->setDate(QDate(2026, 1, 15));
+    page.CheckBoxHistoryFrom->setChecked(true);
+    QCOMPARE(HistoryRows(form), (QStringList{Bread, Coffee}));
+    page.DateEditHistoryTo->setDate(QDate(2026, 1, 31));
+    page.CheckBoxHistoryTo->setChecked(true);
+    QCOMPARE(HistoryRows(form), QStringList{Coffee});
+    page.CheckBoxHistoryFrom->setChecked(false);
+    page.CheckBoxHistoryTo->setChecked(false);
+
+    QTest::keyClicks(page.EditHistoryText, QStringLiteral("1001"));
+    QCOMPARE(HistoryRows(form), QStringList{Milk});
+    page.EditHistoryText->setText(QStringLiteral("кАф"));
+    QCOMPARE(HistoryRows(form), QStringList{Coffee});
+}
+
+void TestHistory::nivelacijaSavesWhatThePageShows() {
+    WriteTwoTills();
+    QTemporaryDir files;
+    TestWindow window;
+    TFormMain& form = window.Form();
+    ShowHistory(form);
+    form.TabHistory->ComboBoxHistoryTill->setCurrentIndex(1);
+    window.ClearLog();
+    const QString workbook = files.filePath(QStringLiteral("nivelacija.xlsx"));
+    form.ChooseNivelacijaFile = [&workbook] { return workbook; };
+    form.TabHistory->BitBtnNivelacija->click();
+    QCOMPARE(window.LogLines(),
+             QStringList{QStringLiteral("Nivelacija: 2 izmena cene u fajlu %1").arg(workbook)});
+    const auto cells = WorkbookSheetCells(workbook.toStdString(), 1);
+    QCOMPARE(QString::fromStdString(cells.at("F6").Value), QStringLiteral("Mleko"));
+    QCOMPARE(QString::fromStdString(cells.at("F7").Value), QStringLiteral("Hleb"));
+    QCOMPARE(QString::fromStdString(cells.at("A8").Value), QStringLiteral("Ukupno"));
+
+    const QString text = files.filePath(QStringLiteral("istorija.txt"));
+    form.ChooseNivelacijaFile = [&text] { return text; };
+    form.TabHistory->BitBtnNivelacija->click();
+    std::string saved;
+    QVERIFY(ReadWholeFile(text.toStdString(), saved) == WholeFileRead::Read);
+    QCOMPARE(QString::fromStdString(saved), QString::fromStdString(FirstTill));
+}
+
+void TestHistory::pageShowsTheLinesOfALaterOperation() {
+    TestWindow window;
+    ListedWindow(window);
+    TFormMain& form = window.Form();
+    ShowHistory(form);
+    QCOMPARE(HistoryRows(form).size(), 0);
+    form.PageControl->setCurrentWidget(form.Talon);
+    SelectId(form, 9);
+    form.BitBtnErase->click();
+    ShowHistory(form);
+    const QStringList rows = HistoryRows(form);
+    QCOMPARE(rows.size(), 1);
+    QVERIFY2(rows.front().endsWith(QStringLiteral("|A9")), qPrintable(rows.front()));
+    QCOMPARE(form.TabHistory->ComboBoxHistoryTill->count(), 2);
 }
 
 QTEST_MAIN(TestHistory)

@@ -16,6 +16,7 @@
 #include "ui/app/application.h"
 #include "ui/edit/edit_plu.h"
 #include "ui/main/form_main.h"
+#include "ui/main/history_page.h"
 #include "ui/progress/progress_box.h"
 
 class TestStartup : public QObject {
@@ -216,6 +217,9 @@ void TestStartup::EveryControlFoundByItsName() {
         {"BitBtnErase", f.BitBtnErase},
         {"BitBtnEraseAll", f.BitBtnEraseAll},
         {"StringGridECR", f.StringGridECR},
+        {"TabHistory", f.TabHistory},
+        {"BitBtnNivelacija", f.TabHistory->BitBtnNivelacija},
+        {"GridHistory", f.TabHistory->GridHistory},
         {"Image1", f.Image1},
     };
     for (const auto& [name, control] : controls) {
@@ -230,9 +234,10 @@ void TestStartup::DialogsNamedAndPagesInOrder() {
     QVERIFY(window.Edit() != nullptr);
     QCOMPARE(window.Edit()->objectName(), QStringLiteral("EditPLU"));
     QTabWidget* pages = window.Form().PageControl;
-    QCOMPARE(pages->count(), 2);
+    QCOMPARE(pages->count(), 3);
     QCOMPARE(pages->tabText(0), QStringLiteral("PC"));
     QCOMPARE(pages->tabText(1), QStringLiteral("Talon"));
+    QCOMPARE(pages->tabText(2), QStringLiteral("Istorija"));
     QCOMPARE(window.Form().StringGridPC->parentWidget(), window.Form().PC);
     QCOMPARE(window.Form().StringGridECR->parentWidget(), window.Form().Talon);
 }

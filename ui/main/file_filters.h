@@ -8,3 +8,5 @@
 extern const char* const OpenFileFilters;
 // Save: the Unicode text file first, as before; then the Excel workbook.
 extern const char* const SaveFileFilter;
+// The record of changes: the nivelacija workbook first, then the record's text.
+extern const char* const NivelacijaFileFilter;

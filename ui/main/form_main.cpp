@@ -31,6 +31,7 @@
 #include "ui/main/emulator_process.h"
 #include "ui/main/file_filters.h"
 #include "ui/main/filter_suffix.h"
+#include "ui/main/history_page.h"
 #include "ui/main/network_port_dialog.h"
 #include "ui/main/port_combo_box.h"
 #include "ui/main/port_list.h"
@@ -45,10 +46,12 @@ const char* const VersionText = "1.02.0002";
 const char* const BuildText = " [release]";
 const char* const WelcomeLine = "Dobrodosli!";
 const char* const FileSuffix = "txt";
+const char* const NivelacijaSuffix = "xlsx";
 const char* const OpenTitle = "Open";
 const char* const SaveTitle = "Save As";
 const char* const OpenDialogName = "OpenDialog";
 const char* const SaveDialogName = "SaveDialog";
+const char* const NivelacijaDialogName = "NivelacijaDialog";
 const char* const FontFamily = "Tahoma";
 constexpr int FontPixels = 11;
 constexpr int WindowWidth = 705;
@@ -329,11 +332,11 @@ void BuildImage(TFormMain& f, QWidget* parent) {
 }
 
 QString ChooseFile(QWidget* parent, const char* name, const char* title, const char* filters,
-                   QFileDialog::AcceptMode mode) {
+                   const char* suffix, QFileDialog::AcceptMode mode) {
     QFileDialog dialog(parent, Text(title));
     dialog.setObjectName(Text(name));
     dialog.setNameFilter(Text(filters));
-    dialog.setDefaultSuffix(Text(FileSuffix));
+    dialog.setDefaultSuffix(Text(suffix));
     dialog.setAcceptMode(mode);
     dialog.setFileMode(mode == QFileDialog::AcceptOpen ? QFileDialog::ExistingFile
                                                        : QFileDialog::AnyFile);
@@ -369,11 +372,16 @@ TFormMain::TFormMain(QWidget* parent)
     resize(WindowWidth, WindowHeight);
     ConnectSignals();
     ChooseOpenFile = [this] {
-        return ChooseFile(this, OpenDialogName, OpenTitle, OpenFileFilters,
+        return ChooseFile(this, OpenDialogName, OpenTitle, OpenFileFilters, FileSuffix,
                           QFileDialog::AcceptOpen);
     };
     ChooseSaveFile = [this] {
-        return ChooseFile(this, SaveDialogName, SaveTitle, SaveFileFilter, QFileDialog::AcceptSave);
+        return ChooseFile(this, SaveDialogName, SaveTitle, SaveFileFilter, FileSuffix,
+                          QFileDialog::AcceptSave);
+    };
+    ChooseNivelacijaFile = [this] {
+        return ChooseFile(this, NivelacijaDialogName, SaveTitle, NivelacijaFileFilter,
+                          NivelacijaSuffix, QFileDialog::AcceptSave);
     };
     RunEditDialog = [this] { return EditPLU != nullptr && EditPLU->exec() == QDialog::Accepted; };
     AskQuestion = [this](const QString& question) { return AskYesNo(this, question); };
@@ -409,6 +417,8 @@ void TFormMain::BuildControls() {
     PageControl->setObjectName(Text("PageControl"));
     BuildPCPage(*this);
     BuildTalonPage(*this);
+    TabHistory = new THistoryPage;
+    PageControl->addTab(TabHistory, Text("Istorija"));
     PageControl->setCurrentIndex(0);
     BuildImage(*this, client);
 
@@ -453,6 +463,13 @@ void TFormMain::ConnectSignals() {
     });
     connect(ComboBoxPort, &QComboBox::activated, this,
             [this](int item) { RunWindowHandler([this, item] { ComboBoxPortActivated(item); }); });
+    onClick(TabHistory->BitBtnNivelacija, &TFormMain::BitBtnNivelacijaClick);
+    // The records grow with every operation that writes, and other programs write them too.
+    connect(PageControl, &QTabWidget::currentChanged, this, [this](int page) {
+        if (PageControl->widget(page) == TabHistory) {
+            RefreshHistory();
+        }
+    });
     StringGridECR->installEventFilter(this);
     StringGridECR->viewport()->installEventFilter(this);
 }

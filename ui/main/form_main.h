@@ -3,6 +3,7 @@
 #include <QMainWindow>
 #include <QPointer>
 #include <QString>
+#include <QStringList>
 
 #include <functional>
 #include <memory>
@@ -32,6 +33,7 @@ class SerialComm;
 class Reconnection;
 class TProgressBox;
 class TEditPLU;
+class THistoryPage;
 class EmulatorProcess;
 class ImageKeeper;
 struct ListOutcome;
@@ -121,9 +123,17 @@ public:
     // --- edit flow (form_main_edit.cpp) ---
     void StringGridECRDblClick();
 
+    // --- record of changes (form_main_history.cpp) ---
+    // The page "Istorija" anew from the records on disk; a record that cannot be read is
+    // told in the log once, not at every look.
+    void RefreshHistory();
+    // Saves the nivelacija (or the record's text) of what the page's filters keep.
+    void BitBtnNivelacijaClick();
+
     // File choice, the modal edit and the questions are hooks so tests can answer them.
     std::function<QString()> ChooseOpenFile;
     std::function<QString()> ChooseSaveFile;
+    std::function<QString()> ChooseNivelacijaFile;
     std::function<bool()> RunEditDialog;                      // true when the user confirmed
     std::function<bool(const QString& question)> AskQuestion; // true for "Da"
     std::function<QString()> AskNetworkAddress;               // empty when the user gave none
@@ -173,6 +183,7 @@ public:
     QPushButton* BitBtnErase = nullptr;
     QPushButton* BitBtnEraseAll = nullptr;
     QTableWidget* StringGridECR = nullptr;
+    THistoryPage* TabHistory = nullptr; // its controls are its own members
     QLabel* Image1 = nullptr;
 
     TProgressBox* ProgressBox = nullptr;
@@ -192,7 +203,8 @@ private:
 
     std::unique_ptr<EmulatorProcess> Emulator;
     QPointer<QWidget> FocusBeforeProgress;
-    QString PortBeforeDialog; // the item chosen before "Mrezni port...", for a cancel
+    QString PortBeforeDialog;  // the item chosen before "Mrezni port...", for a cancel
+    QStringList HistoryFaults; // the last told, so that a lasting fault is told once
     bool StopAsked = false;
 };
 

@@ -1,7 +1,10 @@
 #include "ui/main/form_main.h"
 
+#include <QTabWidget>
+
 #include "serial/ecr_error.h"
 #include "ui/common/error_display.h"
+#include "ui/main/history_page.h"
 
 bool TFormMain::GuardLink(const std::function<void()>& operation) {
     try {
@@ -22,5 +25,9 @@ void TFormMain::RunWindowHandler(const std::function<void()>& handler) {
     // short must not leave it blocked behind the progress box for good.
     if (Busy()) {
         EndProgress();
+    }
+    // What the operation wrote to the record shows at once on the page that lists it.
+    if (PageControl->currentWidget() == TabHistory) {
+        RefreshHistory();
     }
 }

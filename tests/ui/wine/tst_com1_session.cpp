@@ -11,6 +11,7 @@
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QTabWidget>
+#include <QTableView>
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -23,6 +24,7 @@
 #include "ui/edit/edit_plu.h"
 #include "ui/main/form_main.h"
 #include "ui/main/grid_rows.h"
+#include "ui/main/history_page.h"
 #include "ui/main/port_list.h"
 #include "ui/progress/progress_box.h"
 
@@ -38,6 +40,9 @@ constexpr int ColumnPrice = 3;
 constexpr int Com1Item = 0;
 constexpr int MissingPort = 42;
 constexpr int FirstEditableRow = 2; // row 1 may hold location 1, which is never touched
+// The page Istorija: the till, then the record's columns.
+constexpr int HistoryOperation = 2;
+constexpr int HistoryNewPrice = 7;
 
 QStringList LogLines() {
     return FormMain->MemoLog->toPlainText().split(QLatin1Char('\n'), Qt::SkipEmptyParts);
@@ -90,6 +95,7 @@ private slots:
     void editDialogWritesOneArticle();
     void deleteKeyErasesNeighbours();
     void sendChangesRestoresTheFile();
+    void historyPageShowsTheSession();
     void savesUnderACyrillicName();
     void escapeStopsASend();
     void portWithoutDeviceSaysWhy();
@@ -214,6 +220,31 @@ void TestCom1Session::sendChangesRestoresTheFile() {
     sent.sort();
     QCOMPARE(listed, sent);
     QVERIFY(!Column(FormMain->StringGridECR, ColumnPrice).contains(EditedPrice));
+}
+
+// The session's record on the page Istorija (the prefix keeps the records of earlier runs
+// too), and its nivelacija saved under a Cyrillic name.
+void TestCom1Session::historyPageShowsTheSession() {
+    FormMain->PageControl->setCurrentWidget(FormMain->TabHistory);
+    const QAbstractItemModel* lines = FormMain->TabHistory->GridHistory->model();
+    QVERIFY(lines->rowCount() > SentNames.size());
+    QCOMPARE(lines->index(0, HistoryOperation).data().toString(), QStringLiteral("izmene"));
+    bool edited = false;
+    for (int row = 0; row < lines->rowCount() && !edited; ++row) {
+        edited =
+            lines->index(row, HistoryOperation).data().toString() == QStringLiteral("izmena") &&
+            lines->index(row, HistoryNewPrice).data().toString() == EditedPrice;
+    }
+    QVERIFY(edited);
+    const QString file = Files.filePath(QStringLiteral("нивелација.xlsx"));
+    FormMain->ChooseNivelacijaFile = [file] { return file; };
+    FormMain->TabHistory->BitBtnNivelacija->click();
+    QVERIFY2(QFile::exists(file), qPrintable(LogLines().join(QLatin1Char('\n'))));
+    QCOMPARE(
+        LogLines()
+            .filter(QRegularExpression(QStringLiteral("^Nivelacija: \\d+ izmena cene u fajlu ")))
+            .size(),
+        1);
 }
 
 void TestCom1Session::savesUnderACyrillicName() {
