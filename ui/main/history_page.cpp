@@ -76,7 +76,8 @@ THistoryPage::THistoryPage(QWidget* parent) : QWidget(parent) {
     auto* buttons = new QVBoxLayout;
     buttons->addWidget(BitBtnNivelacija);
     buttons->addStretch();
-    auto* filters = new QHBoxLayout;
+    // Two rows, so that the page fits the window's starting width in every style.
+    auto* filters = new QVBoxLayout;
     filters->setSpacing(Gap);
     BuildFilters(filters);
     auto* right = new QVBoxLayout;
@@ -92,7 +93,7 @@ THistoryPage::THistoryPage(QWidget* parent) : QWidget(parent) {
 
 THistoryPage::~THistoryPage() = default;
 
-void THistoryPage::BuildFilters(QLayout* row) {
+void THistoryPage::BuildFilters(QBoxLayout* rows) {
     ComboBoxHistoryTill =
         Named(new QComboBox(this), "ComboBoxHistoryTill", "Izmene jedne kase ili svih kasa");
     ComboBoxHistoryTill->addItem(Text(AllTills), QString());
@@ -117,12 +118,20 @@ void THistoryPage::BuildFilters(QLayout* row) {
     EditHistoryText->setPlaceholderText(Text("Barkod ili naziv"));
     EditHistoryText->setClearButtonEnabled(true);
     EditHistoryText->setMinimumWidth(TextWidth);
+    auto* which = new QHBoxLayout;
+    which->setSpacing(Gap);
+    which->addWidget(ComboBoxHistoryTill);
+    which->addWidget(EditHistoryText, 1);
+    auto* when = new QHBoxLayout;
+    when->setSpacing(Gap);
     for (QWidget* control :
-         {static_cast<QWidget*>(ComboBoxHistoryTill), static_cast<QWidget*>(CheckBoxHistoryFrom),
-          static_cast<QWidget*>(DateEditHistoryFrom), static_cast<QWidget*>(CheckBoxHistoryTo),
-          static_cast<QWidget*>(DateEditHistoryTo), static_cast<QWidget*>(EditHistoryText)}) {
-        row->addWidget(control);
+         {static_cast<QWidget*>(CheckBoxHistoryFrom), static_cast<QWidget*>(DateEditHistoryFrom),
+          static_cast<QWidget*>(CheckBoxHistoryTo), static_cast<QWidget*>(DateEditHistoryTo)}) {
+        when->addWidget(control);
     }
+    when->addStretch();
+    rows->addLayout(which);
+    rows->addLayout(when);
     connect(ComboBoxHistoryTill, &QComboBox::currentIndexChanged, this,
             &THistoryPage::ShowFiltered);
     connect(EditHistoryText, &QLineEdit::textChanged, this, &THistoryPage::ShowFiltered);

@@ -7,6 +7,7 @@
 #include "operations/history_book.h"
 #include "operations/history_filter.h"
 
+class QBoxLayout;
 class QCheckBox;
 class QComboBox;
 class QDateEdit;
@@ -45,7 +46,7 @@ public:
     QTableView* GridHistory = nullptr;
 
 private:
-    void BuildFilters(QLayout* row);
+    void BuildFilters(QBoxLayout* rows); // which records, then from and to which day
     void FillTills();
     void ShowFiltered();
 
