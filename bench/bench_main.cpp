@@ -222,6 +222,12 @@ int main(int argc, char** argv) {
         PrintBenchTable(rows);
         return 0;
     }
+    if (mode == "--paced") {
+        PacedRow(rows, 9600);
+        PacedRow(rows, 19200);
+        PrintBenchTable(rows);
+        return 0;
+    }
     if (!quick) {
         CommandLineRows(rows);
         SyncRows(rows);

@@ -59,8 +59,9 @@ double SendToAll(std::vector<std::unique_ptr<EmulatorChild>>& emulators, double&
 std::vector<std::unique_ptr<EmulatorChild>> PacedEmulators(int count) {
     std::vector<std::unique_ptr<EmulatorChild>> emulators;
     for (int i = 0; i < count; ++i) {
-        emulators.push_back(std::make_unique<EmulatorChild>(
-            TALON_EMULATOR_BIN, std::vector<std::string>{"--baud", std::to_string(Baud)}));
+        std::vector<std::string> args = OwnFiscalModule(i + 1);
+        args.insert(args.end(), {"--baud", std::to_string(Baud)});
+        emulators.push_back(std::make_unique<EmulatorChild>(TALON_EMULATOR_BIN, args));
     }
     return emulators;
 }

@@ -30,3 +30,8 @@ private:
     std::string Device;
     std::string Pending;
 };
+
+// The options that give the n-th (from 1) of several emulators run at once a fiscal module id
+// of its own, the first the emulator's default: registers that share an id share an image,
+// and one program writes an image at a time.
+std::vector<std::string> OwnFiscalModule(int number);

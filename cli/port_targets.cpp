@@ -40,15 +40,17 @@ int PortNumber(std::string given) {
     return number <= LastPortNumber ? number : 0;
 }
 
-void StartEmulator(PortTarget& target) {
+// The n-th emulator of the command line (from 1) gets an image of its own.
+void StartEmulator(PortTarget& target, int number) {
     const std::string program = EmulatorChild::FindProgram();
     if (program.empty()) {
         target.Failure = "program talon-emulator nije pronadjen";
         return;
     }
     try {
-        target.Emulator =
-            std::make_shared<EmulatorChild>(program, std::vector<std::string>{DemoOption});
+        std::vector<std::string> args = OwnFiscalModule(number);
+        args.push_back(DemoOption);
+        target.Emulator = std::make_shared<EmulatorChild>(program, args);
         RegisterPortDevice(target.Number, target.Emulator->DevicePath());
         target.Shown += " " + target.Emulator->DevicePath(); // several emulators told apart
     } catch (const std::runtime_error& error) {
@@ -61,6 +63,7 @@ void StartEmulator(PortTarget& target) {
 std::vector<PortTarget> ResolvePorts(const std::vector<std::string>& givenPorts) {
     std::vector<PortTarget> targets;
     int nextPathPort = FirstPathPort;
+    int emulators = 0;
     for (const std::string& given : givenPorts) {
         PortTarget target;
         target.Shown = given;
@@ -69,7 +72,7 @@ std::vector<PortTarget> ResolvePorts(const std::vector<std::string>& givenPorts)
         if (target.Number == 0 && !target.Address) {
             target.Number = nextPathPort++;
             if (given == EmulatorPort) {
-                StartEmulator(target);
+                StartEmulator(target, ++emulators);
             } else {
                 RegisterPortDevice(target.Number, given);
             }

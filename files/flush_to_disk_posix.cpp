@@ -3,6 +3,6 @@
 
 #include "files/flush_to_disk.h"
 
-bool FlushToDisk(std::FILE* file) {
-    return std::fflush(file) == 0 && fdatasync(fileno(file)) == 0;
+bool SyncToDisk(std::FILE* file) {
+    return fdatasync(fileno(file)) == 0;
 }

@@ -4,10 +4,7 @@
 
 #include "files/flush_to_disk.h"
 
-bool FlushToDisk(std::FILE* file) {
-    if (std::fflush(file) != 0) {
-        return false;
-    }
+bool SyncToDisk(std::FILE* file) {
     const auto handle = reinterpret_cast<HANDLE>(_get_osfhandle(_fileno(file)));
     return handle != INVALID_HANDLE_VALUE && FlushFileBuffers(handle) != 0;
 }

@@ -219,7 +219,11 @@ bool JournalWriter::Start(const std::string& path, bool baseTrusted, JournalKind
         return false;
     }
     File = OpenFile(path, "ab");
-    return File != nullptr;
+    if (File == nullptr) {
+        return false;
+    }
+    Flusher = std::make_unique<FlushBehind>(File);
+    return true;
 }
 
 bool JournalWriter::Add(const JournalReply& reply) {
@@ -231,12 +235,19 @@ bool JournalWriter::Add(const JournalReply& reply) {
                                                           : RepliedRefusal;
     const std::string line =
         StepLine(tag, reply.Location, reply.What == JournalReply::Written ? &reply.Item : nullptr);
-    return std::fwrite(line.data(), 1, line.size(), File) == line.size() && FlushToDisk(File);
+    // The reply before must be on the disk before this one follows it; the sync of this
+    // one runs while the next command goes out.
+    return Flusher->Wait() && std::fwrite(line.data(), 1, line.size(), File) == line.size() &&
+           Flusher->Flush();
 }
 
-void JournalWriter::Close() {
-    if (File != nullptr) {
-        std::fclose(File);
-        File = nullptr;
+bool JournalWriter::Close() {
+    if (File == nullptr) {
+        return true;
     }
+    const bool synced = Flusher->Wait();
+    Flusher.reset();
+    const bool closed = std::fclose(File) == 0;
+    File = nullptr;
+    return synced && closed;
 }

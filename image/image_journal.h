@@ -1,16 +1,19 @@
 #pragma once
 
 #include <cstdio>
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
 
+#include "files/flush_to_disk.h"
 #include "plu/talon_plu_item.h"
 
 // The "in progress" mark of an image is a journal: what the operation set out to do,
-// then one line a reply, each flushed to disk as the reply arrives. An operation cut
-// short by a kill, a power cut or a broken link leaves it behind, and the next sync
-// takes the register's state from it instead of from a full send.
+// then one line a reply, each written to the file as the reply arrives and on the disk
+// before the next is added. An operation cut short by a kill, a power cut or a broken link
+// leaves it behind, and the next sync takes the register's state from it instead of from
+// a full send.
 
 enum class JournalStep { Write, Erase };
 
@@ -58,10 +61,14 @@ public:
     // Writes the heading and the plan as a whole new file, then opens it to append to.
     bool Start(const std::string& path, bool baseTrusted, JournalKind kind,
                const std::vector<PlannedStep>& plan);
-    // Appends one reply and flushes it to disk; false when it could not be written.
+    // Appends one reply: in the file when this returns (a kill cannot lose it), and on the
+    // disk before the next reply is added (its sync overlaps the next exchange). False when
+    // it could not be written, or the reply before it did not reach the disk.
     bool Add(const JournalReply& reply);
-    void Close();
+    // Waits for the last reply to reach the disk; false when it, or the file's close, failed.
+    bool Close();
 
 private:
     std::FILE* File = nullptr;
+    std::unique_ptr<FlushBehind> Flusher;
 };

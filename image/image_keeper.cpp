@@ -13,6 +13,9 @@ namespace {
 
 const char* const NoImage = "nema slike";
 const char* const CutShort = "prekinut rad";
+// Two emulators started alike share the default id, which a newcomer does not expect.
+const char* const SharedIdHint =
+    "Kase sa istim IBFM dele jednu sliku (emulatoru dajte drugi --ibfm)";
 
 // The folder's path is UTF-8 (as Windows paths are kept, and as other systems name files
 // nowadays); the log's lines are in the register's code page.
@@ -82,6 +85,7 @@ bool ImageKeeper::Hold(LogSink& log) {
         return true;
     case ImageLock::Outcome::Busy:
         log.Line(BusyLine(Name));
+        log.Line(SharedIdHint);
         return false;
     case ImageLock::Outcome::Failed:
         break;

@@ -3,6 +3,7 @@
 
 #include <chrono>
 #include <csignal>
+#include <filesystem>
 #include <functional>
 #include <thread>
 
@@ -229,6 +230,18 @@ TEST(CliOnTwoRegisters, SendWritesBoth) {
     EXPECT_EQ(result.Status, 0) << result.Err;
     EXPECT_EQ(first.Articles().size(), 6u);
     EXPECT_EQ(second.Articles().size(), 6u);
+}
+
+TEST(CliOnTwoRegisters, TwoEmulatorsOfOneCommandLineHaveImagesOfTheirOwn) {
+    TempDir dir;
+    const CliResult result =
+        RunCli({"send", WriteArticleFile(dir, 3), "--port", "emulator", "--port", "emulator"},
+               {"XDG_DATA_HOME=" + dir.Dir()});
+    EXPECT_EQ(result.Status, 0) << result.Err;
+    for (const char* image : {"TE000001.txt", "TE000002.txt"}) {
+        EXPECT_TRUE(std::filesystem::exists(dir.Dir() + "/talonsendplu/registers/" + image))
+            << image;
+    }
 }
 
 TEST(CliInterrupt, CtrlCEndsAfterTheCurrentExchange) {

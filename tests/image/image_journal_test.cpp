@@ -156,6 +156,25 @@ TEST(JournalWriter, WhatItWritesReadsBackArticleForArticle) {
     EXPECT_EQ(reading.InFlight, 11);
 }
 
+// A kill right after a reply was added must not lose it: it is in the file at once, its
+// way to the disk still under way.
+TEST(JournalWriter, EachReplyIsInTheFileWhenAddReturns) {
+    TempDir dir;
+    const std::string path = dir.File("TE1.in-progress");
+    const std::vector<int> locations{4, 9, 11};
+    JournalWriter journal;
+    std::vector<PlannedStep> plan;
+    for (const int location : locations) {
+        plan.push_back({JournalStep::Erase, location, TalonPLUItem()});
+    }
+    ASSERT_TRUE(journal.Start(path, true, JournalKind::Patch, plan));
+    for (std::size_t i = 0; i < locations.size(); ++i) {
+        ASSERT_TRUE(journal.Add({JournalReply::Erased, locations[i], TalonPLUItem()}));
+        EXPECT_EQ(ReadJournal(path).Replies.size(), i + 1);
+    }
+    EXPECT_TRUE(journal.Close());
+}
+
 TEST(JournalWriter, ItsKindAndBaseReadBack) {
     TempDir dir;
     const std::string path = dir.File("TE1.in-progress");
