@@ -4,9 +4,9 @@
 
 #include "ecr/talon_ecr.h"
 #include "image/image_check.h"
-#include "text/log_sink.h"
 #include "text/code_page.h"
 #include "text/file_path.h"
+#include "text/log_sink.h"
 #include "text/utf8_text.h"
 
 namespace {
@@ -258,9 +258,13 @@ void ImageKeeper::EndWriting(Ending ending, LogSink& log) {
     if (!Writing()) {
         return;
     }
+    // A failed add was told when it happened; a last sync that failed is told here.
+    const bool toldUnjournaled = State == Condition::Unjournaled;
     State = Condition::Unknown;
     WritingLog = nullptr;
-    Journal.Close();
+    if (!Journal.Close() && !toldUnjournaled) {
+        log.Line(NotSavedLine(Folder));
+    }
     if (Changes.Failures() > 0) {
         log.Line(HistoryNotSavedLine(Changes.Path(), Changes.Failures()));
     }
