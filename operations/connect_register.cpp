@@ -12,7 +12,7 @@ const char* const LoggedInLine = "*** Prijavljivanje - OK ***";
 const char* const ConnectFailedLine = "Greska u otvaranju konekcije!";
 const char* const ConnectAdviceLine = "Proverite parametre, kabl i podesavanja na kasi.";
 const char* const PrintOkLine = "OK";
-constexpr int ByteSize = 8;
+constexpr int EightDataBits = 8;
 constexpr int OneStopBit = 0;
 constexpr int NoParity = 0;
 constexpr int NoHandshake = 0;
@@ -121,7 +121,7 @@ void LogConnectFailure(LogSink& log) {
 }
 
 PortSettings RegisterPortSettings(int port, int speed) {
-    return PortSettings(port, speed, ByteSize, NoParity, OneStopBit, NoHandshake, DtrOff);
+    return PortSettings(port, speed, EightDataBits, NoParity, OneStopBit, NoHandshake, DtrOff);
 }
 
 bool SwitchPrinting(TalonECR& ecr, bool on, LogSink& log) {
