@@ -12,8 +12,7 @@
 #include "ui/common/text_convert.h"
 #include "ui/main/emulator_process.h"
 #include "ui/main/image_folder.h"
-#include "ui/main/network_port_dialog.h"
-#include "ui/main/network_ports.h"
+#include "ui/main/network_item.h"
 #include "ui/main/port_list.h"
 #include "ui/main/window_sinks.h"
 
@@ -86,23 +85,10 @@ void TFormMain::ComboBoxPortActivated(int item) {
     if (!IsNetworkDialogItem(ComboBoxPort, item)) {
         return;
     }
-    const QString before = PortBeforeDialog; // refilling the box moves the choice
-    const QString address = AskNetworkAddress ? AskNetworkAddress() : QString();
-    if (address.isEmpty()) {
-        if (!SelectItem(ComboBoxPort, before)) {
-            ComboBoxPort->setCurrentIndex(0);
-        }
-        return;
-    }
-    if (!RememberAddress(address)) {
+    if (ChooseNetworkItem(ComboBoxPort, PortBeforeDialog, AskNetworkAddress, PortLinkFolder) ==
+        NetworkChoice::NotKept) {
         Log(Text(AddressNotKeptLine));
     }
-    QStringList addresses = RememberedAddresses();
-    if (!addresses.contains(address)) {
-        addresses.prepend(address); // offered for this session at least
-    }
-    FillPortBox(ComboBoxPort, SystemPorts(PortLinkFolder), addresses);
-    SelectItem(ComboBoxPort, address);
 }
 
 void TFormMain::UpdateSpeedBox() {

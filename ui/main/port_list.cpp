@@ -130,3 +130,17 @@ bool SelectItem(QComboBox* box, const QString& identity) {
     }
     return item >= 0;
 }
+
+void SelectSavedPort(QComboBox* box, const QString& identity) {
+    if (identity.isEmpty() || SelectItem(box, identity)) {
+        return;
+    }
+    const int network = box->findData(QString::fromLatin1(NetworkDialogIdentity), IdentityRole);
+    const int item = network >= 0 ? network : box->count();
+    box->insertItem(item, identity);
+    box->setItemData(item, identity, IdentityRole);
+    if (ParseNetworkAddress(identity.toStdString())) {
+        box->setItemData(item, true, AddressRole);
+    }
+    box->setCurrentIndex(item);
+}
