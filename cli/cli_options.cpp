@@ -9,12 +9,11 @@
 #include "operations/history_document.h"
 #include "operations/history_report.h"
 #include "serial/network_address.h"
+#include "serial/port_settings.h"
 #include "text/digits.h"
 
 namespace {
 
-constexpr int SlowSpeed = 9600;
-constexpr int FastSpeed = 19200;
 const char* const DefaultPort = "1";
 
 using Setter = std::function<std::string(CliOptions&, const std::string&)>; // error or ""
@@ -37,8 +36,7 @@ const OptionEntry Options[] = {
      }},
     {"--speed", nullptr, true,
      [](CliOptions& o, const std::string& v) {
-         o.Speed = v == "19200" ? FastSpeed : SlowSpeed;
-         return std::string(v == "9600" || v == "19200" ? "" : "--speed je 9600 ili 19200");
+         return std::string(ReadLineSpeed(v, o.Speed) ? "" : "--speed je 9600 ili 19200");
      }},
     {"--password-file", nullptr, true,
      [](CliOptions& o, const std::string& v) {

@@ -10,12 +10,13 @@ namespace {
 
 constexpr int NameAttempts = 100;
 constexpr mode_t NewFileMode = 0666; // narrowed by the user's umask, as for any new file
+constexpr mode_t OwnerOnlyMode = 0600;
 
-int OpenFreshTemporary(const std::string& path, std::string& tempPath) {
+int OpenFreshTemporary(const std::string& path, std::string& tempPath, mode_t mode) {
     static std::atomic<unsigned> serial{0};
     for (int attempt = 0; attempt < NameAttempts; ++attempt) {
         tempPath = path + ".tmp-" + std::to_string(getpid()) + "-" + std::to_string(++serial);
-        const int fd = open(tempPath.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, NewFileMode);
+        const int fd = open(tempPath.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, mode);
         if (fd >= 0 || errno != EEXIST) {
             return fd;
         }
@@ -42,9 +43,10 @@ bool WriteAll(int fd, const std::string& content) {
 
 } // namespace
 
-bool ReplaceFileContent(const std::string& path, const std::string& content) {
+bool ReplaceFileContent(const std::string& path, const std::string& content, FileReaders readers) {
     std::string tempPath;
-    const int fd = OpenFreshTemporary(path, tempPath);
+    const int fd = OpenFreshTemporary(
+        path, tempPath, readers == FileReaders::OwnerOnly ? OwnerOnlyMode : NewFileMode);
     if (fd < 0) {
         return false;
     }

@@ -79,7 +79,7 @@ bool PutInPlace(const std::wstring& tempPath, const std::wstring& path) {
 
 } // namespace
 
-bool ReplaceFileContent(const std::string& path, const std::string& content) {
+bool ReplaceFileContent(const std::string& path, const std::string& content, FileReaders) {
     std::wstring target;
     if (!FullPath(WidePath(path), target)) {
         return false;

@@ -103,6 +103,7 @@ void ImageKeeper::Release() {
 }
 
 ImageKeeper::Verdict ImageKeeper::Check(TalonECR& ecr, LogSink& log) {
+    LastDoubt.clear();
     std::string reason = Load();
     if (reason.empty()) {
         if (InFlight) {
@@ -169,6 +170,7 @@ bool ImageKeeper::Settle(LogSink& log) {
 
 void ImageKeeper::Distrust(const std::string& reason, LogSink& log) {
     State = Condition::Unknown;
+    LastDoubt = reason;
     // A journal can stand for the image (a full send's from an untrusted one): the failed
     // check is kept for it too.
     const bool image = Store && (Store->Exists() || Store->InProgress());

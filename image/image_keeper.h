@@ -55,6 +55,9 @@ public:
     Verdict Check(TalonECR& ecr, LogSink& log);
     // The image failed a check of the caller's; kept as Check keeps its own.
     void Distrust(const std::string& reason, LogSink& log);
+    // Why the image was last found untrusted by Check or Distrust; empty when the last
+    // check passed or none was made.
+    const std::string& Doubt() const { return LastDoubt; }
     const RegisterImage& Image() const { return Current; }
 
     // A complete listing: the table's articles are what the register holds.
@@ -114,6 +117,7 @@ private:
     std::optional<int> InFlight; // beside Recovered: the location the cut operation awaited
     WritingBase Base;
     LogSink* WritingLog = nullptr;
+    std::string LastDoubt;
 };
 
 // Holds an image for one operation: takes the hold when it is not yet taken and releases

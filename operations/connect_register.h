@@ -32,8 +32,6 @@ void LogConnectFailure(LogSink& log);
 
 // The line settings of a Talon register: 8 data bits, no parity, one stop bit, no
 // handshake, DTR off, at 9600 or 19200 bit/s.
-constexpr int SlowSpeed = 9600;
-constexpr int FastSpeed = 19200;
 PortSettings RegisterPortSettings(int port, int speed);
 
 // The print switch on its own: "OK", or the register's error line.

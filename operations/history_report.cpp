@@ -4,6 +4,7 @@
 #include <filesystem>
 
 #include "image/change_record.h"
+#include "operations/till_name.h"
 #include "text/code_page.h"
 #include "text/digits.h"
 #include "text/file_path.h"
@@ -55,5 +56,6 @@ std::vector<std::string> RegistersWithHistory(const std::string& folder, std::er
 }
 
 std::string HistoryNameOf(const std::string& typed) {
-    return ImageNameOf(Utf16ToCp1251(Utf8ToUtf16(typed)));
+    const std::string saved = TillImageName(typed);
+    return !saved.empty() ? saved : ImageNameOf(Utf16ToCp1251(Utf8ToUtf16(typed)));
 }

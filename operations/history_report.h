@@ -13,5 +13,7 @@ bool IsHistoryDate(const std::string& text);
 // tells a folder that is there but cannot be read; a missing one holds no record.
 std::vector<std::string> RegistersWithHistory(const std::string& folder, std::error_code& failed);
 
-// A register's name as typed (UTF-8) turned into the name its image has.
+// A register's name as typed (UTF-8) turned into the name its image has: a saved till's
+// name gives the image found at its last connection; any other name is taken as an
+// image's own.
 std::string HistoryNameOf(const std::string& typed);

@@ -2,6 +2,7 @@
 
 #include "image/image_keeper.h"
 #include "operations/operation_sinks.h"
+#include "operations/register_log.h"
 #include "operations/write_article.h"
 
 namespace {
@@ -32,6 +33,9 @@ SendOutcome SendArticles(TalonECR& ecr, const ArticleTable& table,
             ++(written ? outcome.Written : outcome.Refused);
             if (written) {
                 outcome.Accepted.push_back(location);
+            } else if (outcome.FirstRefusal.GetLength() == 0) {
+                outcome.FirstRefusal =
+                    table[location].GetDescription() + ": " + RegisterErrorLine(ecr);
             }
         }
         progress.Step(1);

@@ -18,6 +18,7 @@ struct SendOutcome {
     // The image is held elsewhere or its journal cannot be written: nothing (more) sent.
     bool Blocked = false;
     std::vector<int> Accepted; // the locations the register accepted, in order
+    ECRString FirstRefusal;    // "NAME: Greska C: TEXT" of the first refused; empty: none
 };
 
 // Writes the table's article at each location, in the order given, one progress step a

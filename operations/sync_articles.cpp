@@ -76,6 +76,7 @@ std::vector<int> WriteChanges(TalonECR& ecr, ImageKeeper& image, const ArticleTa
         SendArticles(ecr, table, outcome.ToWrite, progress, log, &image, options.Reconnect);
     outcome.Written = sent.Written;
     outcome.Refused = sent.Refused;
+    outcome.FirstRefusal = sent.FirstRefusal;
     outcome.Stopped = sent.Stopped;
     outcome.Blocked = sent.Blocked;
     if (options.Prune && !outcome.Stopped && !outcome.Blocked) {

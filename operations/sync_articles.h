@@ -27,7 +27,8 @@ struct SyncOutcome {
     int Refused = 0;
     int Unchanged = 0;
     int Erased = 0;
-    int Differing = 0; // written, but read back otherwise (--verify)
+    int Differing = 0;      // written, but read back otherwise (--verify)
+    ECRString FirstRefusal; // of the writes: as SendOutcome's
     bool Stopped = false;
 };
 

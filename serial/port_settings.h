@@ -1,6 +1,20 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
+
+// The two line speeds a Talon register offers, in bit/s.
+constexpr int SlowSpeed = 9600;
+constexpr int FastSpeed = 19200;
+
+// "9600" or "19200" as a speed; false for any other text.
+inline bool ReadLineSpeed(const std::string& text, int& speed) {
+    if (text != std::to_string(SlowSpeed) && text != std::to_string(FastSpeed)) {
+        return false;
+    }
+    speed = text == std::to_string(FastSpeed) ? FastSpeed : SlowSpeed;
+    return true;
+}
 
 // The seven numbers that configure the serial port.
 class PortSettings {

@@ -32,6 +32,17 @@ void AppendUtf8(std::string& out, char32_t c) {
 bool IsLow(char16_t c) {
     return c >= LowSurrogate && c <= SurrogateLast;
 }
+std::u16string Decoded(const std::string& text, bool& valid) {
+    Utf8Decoder decoder;
+    std::u16string out;
+    for (const char c : text) {
+        decoder.Feed(static_cast<unsigned char>(c), out);
+    }
+    decoder.Finish(out);
+    valid = decoder.Valid();
+    return out;
+}
+
 } // namespace
 
 bool IsHighSurrogate(char16_t unit) {
@@ -39,13 +50,14 @@ bool IsHighSurrogate(char16_t unit) {
 }
 
 std::u16string Utf8ToUtf16(const std::string& text) {
-    Utf8Decoder decoder;
-    std::u16string out;
-    for (const char c : text) {
-        decoder.Feed(static_cast<unsigned char>(c), out);
-    }
-    decoder.Finish(out);
-    return out;
+    bool valid = true;
+    return Decoded(text, valid);
+}
+
+bool IsValidUtf8(const std::string& text) {
+    bool valid = true;
+    Decoded(text, valid);
+    return valid;
 }
 
 std::string Utf16ToUtf8(const std::u16string& text) {
