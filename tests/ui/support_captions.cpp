@@ -9,6 +9,7 @@
 #include <QTest>
 
 #include "ui/main/form_main.h"
+#include "ui/main/registers_page.h"
 #include "ui/progress/progress_box.h"
 
 const QSize StartingWindowSize(705, 535);
@@ -50,7 +51,7 @@ QStringList CutShortCaptions(QWidget& window) {
 
 QStringList CutShortOnEveryPage(TFormMain& form) {
     QStringList cut;
-    for (QWidget* page : {form.PC, form.Talon}) {
+    for (QWidget* page : {form.PC, form.Talon, static_cast<QWidget*>(form.TabRegisters)}) {
         ShowPage(form, page);
         cut << CutShortCaptions(form);
     }

@@ -17,6 +17,7 @@
 #include "ui/edit/edit_plu.h"
 #include "ui/main/form_main.h"
 #include "ui/main/history_page.h"
+#include "ui/main/registers_page.h"
 #include "ui/progress/progress_box.h"
 
 class TestStartup : public QObject {
@@ -220,6 +221,8 @@ void TestStartup::EveryControlFoundByItsName() {
         {"TabHistory", f.TabHistory},
         {"BitBtnNivelacija", f.TabHistory->BitBtnNivelacija},
         {"GridHistory", f.TabHistory->GridHistory},
+        {"TabRegisters", f.TabRegisters},
+        {"GridRegisters", f.TabRegisters->GridRegisters},
         {"Image1", f.Image1},
     };
     for (const auto& [name, control] : controls) {
@@ -234,10 +237,11 @@ void TestStartup::DialogsNamedAndPagesInOrder() {
     QVERIFY(window.Edit() != nullptr);
     QCOMPARE(window.Edit()->objectName(), QStringLiteral("EditPLU"));
     QTabWidget* pages = window.Form().PageControl;
-    QCOMPARE(pages->count(), 3);
+    QCOMPARE(pages->count(), 4);
     QCOMPARE(pages->tabText(0), QStringLiteral("PC"));
     QCOMPARE(pages->tabText(1), QStringLiteral("Talon"));
-    QCOMPARE(pages->tabText(2), QStringLiteral("Istorija"));
+    QCOMPARE(pages->tabText(2), QStringLiteral("Kase"));
+    QCOMPARE(pages->tabText(3), QStringLiteral("Istorija"));
     QCOMPARE(window.Form().StringGridPC->parentWidget(), window.Form().PC);
     QCOMPARE(window.Form().StringGridECR->parentWidget(), window.Form().Talon);
 }

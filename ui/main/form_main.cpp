@@ -25,6 +25,7 @@
 #include "image/image_keeper.h"
 #include "operations/reconnection.h"
 #include "serial/comm.h"
+#include "tills/till_list.h"
 #include "ui/common/error_display.h"
 #include "ui/common/question_box.h"
 #include "ui/edit/edit_plu.h"
@@ -35,6 +36,9 @@
 #include "ui/main/network_port_dialog.h"
 #include "ui/main/port_combo_box.h"
 #include "ui/main/port_list.h"
+#include "ui/main/register_dialog.h"
+#include "ui/main/registers_model.h"
+#include "ui/main/registers_page.h"
 #include "ui/progress/progress_box.h"
 
 TFormMain* FormMain = nullptr;
@@ -389,6 +393,15 @@ TFormMain::TFormMain(QWidget* parent)
         NetworkPortDialog dialog(this);
         return dialog.exec() == QDialog::Accepted ? dialog.Address() : QString();
     };
+    RunRegisterDialog = [this](Till& till, const QStringList& taken) {
+        RegisterDialog dialog(this, PortLinkFolder);
+        dialog.SetTill(till, taken);
+        if (dialog.exec() != QDialog::Accepted) {
+            return false;
+        }
+        till = dialog.Result();
+        return true;
+    };
     if (const QScreen* desktop = QGuiApplication::primaryScreen()) {
         move(desktop->availableGeometry().center() - rect().center());
     }
@@ -406,6 +419,8 @@ void TFormMain::FormCreate() {
     setWindowTitle(windowTitle() + Text(BuildText));
     Connected = false;
     SetUpGrids();
+    LoadRegisters();
+    UpdateRegisterControls();
 }
 
 void TFormMain::BuildControls() {
@@ -417,6 +432,8 @@ void TFormMain::BuildControls() {
     PageControl->setObjectName(Text("PageControl"));
     BuildPCPage(*this);
     BuildTalonPage(*this);
+    TabRegisters = new TRegistersPage;
+    PageControl->addTab(TabRegisters, Text("Kase"));
     TabHistory = new THistoryPage;
     PageControl->addTab(TabHistory, Text("Istorija"));
     PageControl->setCurrentIndex(0);
@@ -464,10 +481,30 @@ void TFormMain::ConnectSignals() {
     connect(ComboBoxPort, &QComboBox::activated, this,
             [this](int item) { RunWindowHandler([this, item] { ComboBoxPortActivated(item); }); });
     onClick(TabHistory->BitBtnNivelacija, &TFormMain::BitBtnNivelacijaClick);
-    // The records grow with every operation that writes, and other programs write them too.
+    onClick(TabRegisters->ButtonAddRegister, &TFormMain::ButtonAddRegisterClick);
+    onClick(TabRegisters->ButtonEditRegister, &TFormMain::ButtonEditRegisterClick);
+    onClick(TabRegisters->ButtonRemoveRegister, &TFormMain::ButtonRemoveRegisterClick);
+    onClick(TabRegisters->ButtonCheckAll, &TFormMain::ButtonCheckAllClick);
+    onClick(TabRegisters->ButtonCheckNone, &TFormMain::ButtonCheckNoneClick);
+    onClick(TabRegisters->ButtonStatusAll, &TFormMain::ButtonStatusAllClick);
+    onClick(TabRegisters->ButtonSendChangesAll, &TFormMain::ButtonSendChangesAllClick);
+    onClick(TabRegisters->ButtonRetryFailed, &TFormMain::ButtonRetryFailedClick);
+    connect(TabRegisters->GridRegisters, &QAbstractItemView::doubleClicked, this,
+            [this] { RunWindowHandler([this] { GridRegistersDblClick(); }); });
+    // Queued: saving shows the list anew, which must not happen inside the grid's own click.
+    connect(
+        &TabRegisters->Model(), &RegistersModel::EnabledToggled, this,
+        [this](int row, bool enabled) {
+            RunWindowHandler([this, row, enabled] { RegisterEnabledToggled(row, enabled); });
+        },
+        Qt::QueuedConnection);
+    // The records grow with every operation that writes, and other programs write them too;
+    // the command line changes the saved tills as well.
     connect(PageControl, &QTabWidget::currentChanged, this, [this](int page) {
         if (PageControl->widget(page) == TabHistory) {
             RefreshHistory();
+        } else if (PageControl->widget(page) == TabRegisters) {
+            RunWindowHandler([this] { LoadRegisters(); });
         }
     });
     StringGridECR->installEventFilter(this);

@@ -34,6 +34,9 @@ class Reconnection;
 class TProgressBox;
 class TEditPLU;
 class THistoryPage;
+class TRegistersPage;
+class TillList;
+struct Till;
 class EmulatorProcess;
 class ImageKeeper;
 struct ListOutcome;
@@ -65,6 +68,8 @@ public:
     // "Prekini" can be pressed) and forgets any earlier stop request; End unblocks them.
     void BeginProgress(int min, int max);
     void StepProgress(int n);
+    // Work on other threads: the bar at `done` of `total`, the events going on meanwhile.
+    void ShowProgress(int done, int total);
     void EndProgress();
     // An operation runs: the controls take no input and the window does not close.
     bool Busy() const;
@@ -130,6 +135,27 @@ public:
     // Saves the nivelacija (or the record's text) of what the page's filters keep.
     void BitBtnNivelacijaClick();
 
+    // --- saved tills (form_main_registers.cpp) ---
+    // The page "Kase" anew from the tills file; a damaged line is told once, not at every look.
+    void LoadRegisters();
+    void ButtonAddRegisterClick();
+    void ButtonEditRegisterClick();
+    void ButtonRemoveRegisterClick();
+    void ButtonCheckAllClick();
+    void ButtonCheckNoneClick();
+    void RegisterEnabledToggled(int row, bool enabled);
+    // Every ticked till at once, each in its own row: its connection and article count;
+    // the PC list's changes; the changes again, to the tills whose last sending failed.
+    void ButtonStatusAllClick();
+    void ButtonSendChangesAllClick();
+    void ButtonRetryFailedClick();
+    // The till's port, speed and password into the group "Talon", for the work on one till.
+    void GridRegistersDblClick();
+    // The PC list was loaded and is shown: something to send.
+    bool PCListLoaded() const;
+    // The page's buttons, and "Ucitaj", which a list for the saved tills needs no connection for.
+    void UpdateRegisterControls();
+
     // File choice, the modal edit and the questions are hooks so tests can answer them.
     std::function<QString()> ChooseOpenFile;
     std::function<QString()> ChooseSaveFile;
@@ -137,6 +163,9 @@ public:
     std::function<bool()> RunEditDialog;                      // true when the user confirmed
     std::function<bool(const QString& question)> AskQuestion; // true for "Da"
     std::function<QString()> AskNetworkAddress;               // empty when the user gave none
+    // The till dialog: shows `till` (its name must differ from `taken`), true when the user
+    // confirmed, `till` then as he left it.
+    std::function<bool(Till& till, const QStringList& taken)> RunRegisterDialog;
     // The folder of stable adapter names the port box reads (tests point it elsewhere).
     QString PortLinkFolder = QString::fromLatin1(StableLinkFolder);
     bool Confirm(const QString& question) const { return AskQuestion && AskQuestion(question); }
@@ -148,8 +177,9 @@ public:
     // A network link's: takes up a connection lost while an operation writes.
     std::unique_ptr<Reconnection> Reconnect;
     bool Connected = false;
-    std::unique_ptr<ImageKeeper> Image; // what the connected register holds
-    bool ListIncomplete = false;        // the register grid holds what a cut-short operation left
+    std::unique_ptr<ImageKeeper> Image;  // what the connected register holds
+    std::unique_ptr<TillList> Registers; // the saved tills, as the file held them last
+    bool ListIncomplete = false;         // the register grid holds what a cut-short operation left
     ArticleTable ArticlesPC;
     ArticleTable ArticlesECR;
 
@@ -183,7 +213,8 @@ public:
     QPushButton* BitBtnErase = nullptr;
     QPushButton* BitBtnEraseAll = nullptr;
     QTableWidget* StringGridECR = nullptr;
-    THistoryPage* TabHistory = nullptr; // its controls are its own members
+    THistoryPage* TabHistory = nullptr;     // its controls are its own members
+    TRegistersPage* TabRegisters = nullptr; // likewise
     QLabel* Image1 = nullptr;
 
     TProgressBox* ProgressBox = nullptr;
@@ -198,6 +229,13 @@ private:
     bool GuardLink(const std::function<void()>& operation);
     // Gives the keyboard focus back to the widget that had it when the progress began.
     void RestoreFocus();
+    // Reads the tills file, changes what it holds and saves it; the page then shows what
+    // the file holds, the change or, when it could not be saved, what was there.
+    void ChangeRegisters(const std::function<void(TillList& tills)>& change);
+    // The job on the ticked rows (only the failed ones, when asked), each row showing its
+    // progress and result, one summary line per till in the log.
+    enum class RegisterWork { Status, Sync };
+    void RunOnRegisters(RegisterWork work, bool onlyFailed);
     bool eventFilter(QObject* watched, QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
@@ -205,6 +243,7 @@ private:
     QPointer<QWidget> FocusBeforeProgress;
     QString PortBeforeDialog;  // the item chosen before "Mrezni port...", for a cancel
     QStringList HistoryFaults; // the last told, so that a lasting fault is told once
+    QStringList TillFaults;    // likewise for the tills file
     bool StopAsked = false;
 };
 

@@ -21,7 +21,6 @@ namespace {
 const char* const LoggedOutLine = "Odjavljivanje - OK";
 const char* const EmulatorFailedLine = "Emulator nije moguce pokrenuti: ";
 const char* const EmulatorConnectedLine = "Povezano sa emulatorom, ne sa kasom.";
-const char* const AddressNotKeptLine = "Mrezna adresa nije zapamcena: fajl nije moguce snimiti";
 const char* const SpeedHint = "Brzina komunikacije sa Talon kasom (fabricka vrednost je 9600)";
 const char* const ConverterSpeedHint = "Brzinu podesava konvertor";
 constexpr int FastSpeedItem = 1;
@@ -87,7 +86,7 @@ void TFormMain::ComboBoxPortActivated(int item) {
     }
     if (ChooseNetworkItem(ComboBoxPort, PortBeforeDialog, AskNetworkAddress, PortLinkFolder) ==
         NetworkChoice::NotKept) {
-        Log(Text(AddressNotKeptLine));
+        Log(Text(AddressNotKeptText));
     }
 }
 

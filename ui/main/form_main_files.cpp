@@ -36,9 +36,11 @@ void TFormMain::BitBtnOpenClick() {
     }
     FillGridPC();
     StringGridPC->show();
-    BitBtnSort->setEnabled(true);
-    BitBtnSend->setEnabled(true);
-    BitBtnSendChanges->setEnabled(true);
+    // Without a connection the list is loaded for the saved tills: only examining it
+    // needs no register.
+    BitBtnSort->setEnabled(Connected);
+    BitBtnSend->setEnabled(Connected);
+    BitBtnSendChanges->setEnabled(Connected);
     BitBtnExamine->setEnabled(true);
 }
 

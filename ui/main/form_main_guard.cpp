@@ -26,6 +26,7 @@ void TFormMain::RunWindowHandler(const std::function<void()>& handler) {
     if (Busy()) {
         EndProgress();
     }
+    UpdateRegisterControls(); // a list loaded, a connection made or a till changed
     // What the operation wrote to the record shows at once on the page that lists it.
     if (PageControl->currentWidget() == TabHistory) {
         RefreshHistory();

@@ -39,6 +39,12 @@ void TFormMain::StepProgress(int n) {
     }
 }
 
+void TFormMain::ShowProgress(int done, int total) {
+    if (ProgressBox) {
+        ProgressBox->SetPosition(done, total);
+    }
+}
+
 void TFormMain::EndProgress() {
     if (ProgressBox) {
         ProgressBox->hide();

@@ -5,6 +5,8 @@
 #include "ui/main/network_ports.h"
 #include "ui/main/port_list.h"
 
+const char* const AddressNotKeptText = "Mrezna adresa nije zapamcena: fajl nije moguce snimiti";
+
 NetworkChoice ChooseNetworkItem(QComboBox* box, QString before,
                                 const std::function<QString()>& askAddress,
                                 const QString& linkFolder) {

@@ -6,6 +6,9 @@
 
 class QComboBox;
 
+// Told when a chosen address could not be added to those remembered.
+extern const char* const AddressNotKeptText;
+
 enum class NetworkChoice {
     Cancelled, // no address given: the item chosen before is chosen again
     Chosen,    // the address's item is chosen and remembered for the next start

@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <tuple>
 
+#include "operations/till_target.h"
 #include "serial/port_devices.h"
 
 const char* const EmulatorItemText = "Emulator";
@@ -131,16 +132,28 @@ bool SelectItem(QComboBox* box, const QString& identity) {
     return item >= 0;
 }
 
-void SelectSavedPort(QComboBox* box, const QString& identity) {
-    if (identity.isEmpty() || SelectItem(box, identity)) {
+void SelectSavedPort(QComboBox* box, const QString& port) {
+    if (port.isEmpty() || SelectItem(box, port)) {
+        return;
+    }
+    TillTarget aim;
+    const PortKind kind = AimAtPort(aim, port.toStdString());
+    if (kind == PortKind::Numbered && aim.Number <= FixedPortCount) {
+        box->setCurrentIndex(aim.Number - 1); // "COM2" is the item "2"
+        return;
+    }
+    if (kind == PortKind::Emulator && SelectItem(box, QString::fromLatin1(EmulatorIdentity))) {
         return;
     }
     const int network = box->findData(QString::fromLatin1(NetworkDialogIdentity), IdentityRole);
     const int item = network >= 0 ? network : box->count();
-    box->insertItem(item, identity);
-    box->setItemData(item, identity, IdentityRole);
-    if (ParseNetworkAddress(identity.toStdString())) {
+    box->insertItem(item, port);
+    box->setItemData(item, port, IdentityRole);
+    if (kind == PortKind::Network) {
         box->setItemData(item, true, AddressRole);
+    } else if (kind != PortKind::Emulator) {
+        // The item's number leads where the saved port does, as an adapter's item would.
+        RegisterPortDevice(item + 1, PortDevicePath(aim.Number));
     }
     box->setCurrentIndex(item);
 }

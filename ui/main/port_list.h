@@ -48,9 +48,10 @@ bool IsNetworkDialogItem(const QComboBox* box, int index);
 // stays when the box is filled anew; SelectItem chooses it again, false when it is gone.
 QString ItemIdentity(const QComboBox* box, int index);
 bool SelectItem(QComboBox* box, const QString& identity);
-// Chooses the item that stands for a saved port, adding one before "Mrezni port..." for a
-// port the system does not list now (an adapter unplugged): a saved port is never lost.
-void SelectSavedPort(QComboBox* box, const QString& identity);
+// Chooses the item that stands for a saved port as the command line takes it ("COM2",
+// a device path, an address...), adding one before "Mrezni port..." for a port the box
+// does not list now (an adapter unplugged), its number leading to that port.
+void SelectSavedPort(QComboBox* box, const QString& port);
 // Whether the box offers the emulator: only where it runs.
 bool EmulatorOffered();
 // True for the item that stands for the emulator.

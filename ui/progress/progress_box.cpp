@@ -80,6 +80,11 @@ void TProgressBox::Advance(int n) {
     QCoreApplication::processEvents();
 }
 
+void TProgressBox::SetPosition(int position, int maximum) {
+    ProgressBar->setMaximum(maximum);
+    ProgressBar->setValue(qMin(position, maximum));
+}
+
 void TProgressBox::reject() {
     ButtonStop->click();
 }

@@ -19,6 +19,9 @@ public:
     // Below the maximum: adds n, repaints and lets pending events through once.
     // At or past it: nothing at all.
     void Advance(int n);
+    // The bar at `position` of a new maximum, for an operation whose own event loop keeps
+    // the screen going: no events are let through here.
+    void SetPosition(int position, int maximum);
 
     QProgressBar* ProgressBar = nullptr;
     QPushButton* ButtonStop = nullptr;

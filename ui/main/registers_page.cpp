@@ -1,0 +1,141 @@
+#include "ui/main/registers_page.h"
+
+#include <QBoxLayout>
+#include <QHeaderView>
+#include <QItemSelectionModel>
+#include <QPushButton>
+#include <QStyle>
+#include <QTableView>
+
+#include <iterator>
+
+#include "ui/main/registers_model.h"
+
+namespace {
+
+constexpr int Margin = 8;
+constexpr int GridTop = 16;
+constexpr int Gap = 5;
+constexpr int ButtonWidth = 88;
+constexpr int RowButtonWidth = 70; // the list's buttons share a row over the grid
+constexpr int ButtonHeight = 25;
+constexpr int RowHeight = 18;
+constexpr int GridMinimumHeight = 90;
+// Kasa, Port, Brzina, Ukljucena, Stanje; Poslednji rad takes the rest.
+constexpr int ColumnWidths[] = {80, 80, 45, 60, 150};
+
+QString Text(const char* latin) {
+    return QString::fromLatin1(latin);
+}
+
+QPushButton* MakeButton(QWidget* page, const char* name, const char* caption, const char* hint,
+                        QStyle::StandardPixmap picture, int width) {
+    auto* button = new QPushButton(Text(caption), page);
+    button->setObjectName(Text(name));
+    button->setToolTip(Text(hint));
+    button->setIcon(page->style()->standardIcon(picture));
+    button->setMinimumSize(width, ButtonHeight);
+    return button;
+}
+
+void SetUpGrid(QTableView* grid) {
+    grid->horizontalHeader()->setHighlightSections(false);
+    grid->horizontalHeader()->setStretchLastSection(true);
+    for (int column = 0; column < static_cast<int>(std::size(ColumnWidths)); ++column) {
+        grid->setColumnWidth(column, ColumnWidths[column]);
+    }
+    grid->verticalHeader()->hide();
+    grid->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    grid->verticalHeader()->setDefaultSectionSize(RowHeight);
+    grid->setSelectionBehavior(QAbstractItemView::SelectRows);
+    grid->setSelectionMode(QAbstractItemView::SingleSelection);
+    grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    grid->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    grid->setWordWrap(false);
+    grid->setMinimumHeight(GridMinimumHeight);
+}
+
+} // namespace
+
+TRegistersPage::TRegistersPage(QWidget* parent) : QWidget(parent) {
+    setObjectName(Text("TabRegisters"));
+    ButtonAddRegister = MakeButton(this, "ButtonAddRegister", "Dodaj", "Dodaje kasu u spisak",
+                                   QStyle::SP_FileDialogNewFolder, RowButtonWidth);
+    ButtonEditRegister = MakeButton(this, "ButtonEditRegister", "Izmeni",
+                                    "Menja ime, port, brzinu ili lozinku oznacene kase",
+                                    QStyle::SP_FileDialogDetailedView, RowButtonWidth);
+    ButtonRemoveRegister =
+        MakeButton(this, "ButtonRemoveRegister", "Ukloni", "Uklanja oznacenu kasu iz spiska",
+                   QStyle::SP_DialogDiscardButton, RowButtonWidth);
+    ButtonCheckAll = MakeButton(this, "ButtonCheckAll", "Sve", "Ukljucuje sve kase",
+                                QStyle::SP_DialogApplyButton, RowButtonWidth);
+    ButtonCheckNone = MakeButton(this, "ButtonCheckNone", "Nijedna", "Iskljucuje sve kase",
+                                 QStyle::SP_DialogCancelButton, RowButtonWidth);
+    ButtonStatusAll = MakeButton(this, "ButtonStatusAll", "Status svih",
+                                 "Proverava vezu sa svakom ukljucenom kasom i koliko artikala ima",
+                                 QStyle::SP_MessageBoxInformation, ButtonWidth);
+    ButtonSendChangesAll =
+        MakeButton(this, "ButtonSendChangesAll", "Posalji izmene svima",
+                   "Salje izmene iz liste na strani PC u sve ukljucene kase odjednom",
+                   QStyle::SP_MediaSeekForward, ButtonWidth);
+    ButtonRetryFailed =
+        MakeButton(this, "ButtonRetryFailed", "Ponovi neuspele",
+                   "Ponovo salje izmene ukljucenim kasama kojima poslednje slanje nije uspelo",
+                   QStyle::SP_BrowserReload, ButtonWidth);
+    GridRegisters = new QTableView(this);
+    GridRegisters->setObjectName(Text("GridRegisters"));
+    Rows = new RegistersModel(GridRegisters);
+    GridRegisters->setModel(Rows);
+    SetUpGrid(GridRegisters);
+
+    auto* work = new QVBoxLayout;
+    work->setSpacing(Gap);
+    for (QPushButton* button : {ButtonStatusAll, ButtonSendChangesAll, ButtonRetryFailed}) {
+        work->addWidget(button);
+    }
+    work->addStretch();
+    auto* list = new QHBoxLayout;
+    list->setSpacing(Gap);
+    for (QPushButton* button : {ButtonAddRegister, ButtonEditRegister, ButtonRemoveRegister}) {
+        list->addWidget(button);
+    }
+    list->addStretch();
+    list->addWidget(ButtonCheckAll);
+    list->addWidget(ButtonCheckNone);
+    auto* right = new QVBoxLayout;
+    right->setSpacing(Gap);
+    right->addLayout(list);
+    right->addWidget(GridRegisters, 1);
+    auto* layout = new QHBoxLayout(this);
+    layout->setContentsMargins(Margin, GridTop, Margin, Margin);
+    layout->setSpacing(Margin);
+    layout->addLayout(work);
+    layout->addLayout(right, 1);
+
+    const auto update = [this] { UpdateButtons(ListLoaded); };
+    connect(GridRegisters->selectionModel(), &QItemSelectionModel::selectionChanged, this, update);
+    connect(Rows, &QAbstractItemModel::modelReset, this, update);
+    connect(Rows, &QAbstractItemModel::dataChanged, this, update);
+    UpdateButtons(false);
+}
+
+int TRegistersPage::SelectedRow() const {
+    const QModelIndexList chosen = GridRegisters->selectionModel()->selectedRows();
+    return chosen.isEmpty() ? -1 : chosen.first().row();
+}
+
+void TRegistersPage::UpdateButtons(bool listLoaded) {
+    ListLoaded = listLoaded;
+    const int rows = Rows->rowCount();
+    bool failed = false;
+    for (int row = 0; row < rows; ++row) {
+        failed = failed || (Rows->Row(row).Failed && Rows->Row(row).Saved.Enabled);
+    }
+    ButtonEditRegister->setEnabled(SelectedRow() >= 0);
+    ButtonRemoveRegister->setEnabled(SelectedRow() >= 0);
+    for (QPushButton* button : {ButtonCheckAll, ButtonCheckNone, ButtonStatusAll}) {
+        button->setEnabled(rows > 0);
+    }
+    ButtonSendChangesAll->setEnabled(rows > 0 && listLoaded);
+    ButtonRetryFailed->setEnabled(failed && listLoaded);
+}
