@@ -1,9 +1,9 @@
 // Takes the README's pictures of the main window: at its design size and maximised,
 // connected to the emulator with its demo articles listed; the PC page; the page
-// "Istorija" after a send and a sync. Run on the offscreen platform by scripts/screenshots,
-// with register images and records in a folder of its own. Where the port box offers no
-// emulator (Windows, under Wine) the register is on COM1 and one picture is taken, in the
-// system's own style.
+// "Istorija" after a send and a sync; the page "Kase" after the changes sent to its tills. Run on
+// the offscreen platform by scripts/screenshots, with register images and records in a folder of
+// its own. Where the port box offers no emulator (Windows, under Wine) the register is on COM1 and
+// one picture is taken, in the system's own style.
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QDir>
@@ -22,6 +22,16 @@
 #include "ui/main/grid_rows.h"
 #include "ui/main/history_page.h"
 #include "ui/main/port_list.h"
+
+#ifdef TALON_SCREENSHOT_TILLS
+#include <memory>
+#include <vector>
+
+#include "emulator/talon_emulator.h"
+#include "text/log_sink.h"
+#include "tills/till_list.h"
+#include "ui/main/registers_page.h"
+#endif
 
 namespace {
 
@@ -74,6 +84,84 @@ bool SaveHistoryPage(const QDir& folder) {
     return Save(folder.filePath(QStringLiteral("screenshot-history.png")));
 }
 
+#ifdef TALON_SCREENSHOT_TILLS
+constexpr int WindowWidth = 705;
+constexpr int WindowHeight = 535;
+const char* const ExampleFile = TALON_EXAMPLES_DIR "/artikli-primer.txt";
+struct ShownTill {
+    const char* Name; // UTF-8
+    bool Answers;     // false: a register that stays silent
+};
+// The third is "Magacin" in Cyrillic.
+const ShownTill ShownTills[] = {
+    {"Prodavnica 1", true},
+    {"Prodavnica 2", true},
+    {"\xD0\x9C\xD0\xB0\xD0\xB3\xD0\xB0\xD1\x86\xD0\xB8\xD0\xBD", false}};
+const char* const IdleTill = "Kafic"; // saved, ticked off
+const char* const IdlePort = "3";
+
+class Unheard : public LogSink {
+public:
+    void Line(const ECRString&) override {}
+};
+
+// The tills of the picture: each on an emulated register holding the example file, one
+// of them silent, and one more ticked off.
+std::vector<std::unique_ptr<TalonEmulator>> SaveTills() {
+    std::vector<std::unique_ptr<TalonEmulator>> registers;
+    TillList tills;
+    for (const ShownTill& shown : ShownTills) {
+        EmulatorOptions options;
+        options.ArticleFile = ExampleFile;
+        options.FiscalModule = "TE00002" + std::to_string(registers.size());
+        registers.push_back(std::make_unique<TalonEmulator>(options));
+        registers.back()->Start();
+        Till till;
+        till.Name = shown.Name;
+        till.Port = registers.back()->DevicePath();
+        tills.Put(till);
+    }
+    Till idle;
+    idle.Name = IdleTill;
+    idle.Port = IdlePort;
+    idle.Enabled = false;
+    tills.Put(idle);
+    Unheard unheard;
+    tills.Save(unheard);
+    return registers;
+}
+
+// Each answering till listed once through the group "Talon", so that its image can be
+// trusted; then the example file with new prices sent to all of them at once.
+bool SaveRegistersPage(const QDir& folder) {
+    FormMain->BitBtnDisconnect->click();
+    FormMain->resize(WindowWidth, WindowHeight);
+    const std::vector<std::unique_ptr<TalonEmulator>> registers = SaveTills();
+    FormMain->PageControl->setCurrentWidget(FormMain->TabRegisters);
+    QTableView* grid = FormMain->TabRegisters->GridRegisters;
+    for (int row = 0; row < static_cast<int>(registers.size()); ++row) {
+        if (ShownTills[row].Answers) {
+            grid->selectRow(row);
+            FormMain->GridRegistersDblClick();
+            FormMain->BitBtnConnect->click();
+            FormMain->BitBtnList->click();
+            FormMain->BitBtnDisconnect->click();
+        } else {
+            registers[row]->GoSilentAfter(0);
+        }
+    }
+    FormMain->ChooseOpenFile = [] { return QString::fromLatin1(ExampleFile); };
+    FormMain->BitBtnOpen->click();
+    for (const auto& price : NewPrices) {
+        FormMain->ArticlesPC[price.first].SetPrice(price.second);
+    }
+    FormMain->BitBtnClearLog->click();
+    FormMain->TabRegisters->ButtonSendChangesAll->click();
+    grid->selectRow(0);
+    return Save(folder.filePath(QStringLiteral("screenshot-kase.png")));
+}
+#endif
+
 } // namespace
 
 int main(int argc, char* argv[]) {
@@ -101,6 +189,9 @@ int main(int argc, char* argv[]) {
         FormMain->showNormal();
         saved = SavePcPage(folder) && saved;
         saved = SaveHistoryPage(folder) && saved;
+#ifdef TALON_SCREENSHOT_TILLS
+        saved = SaveRegistersPage(folder) && saved;
+#endif
     }
     DestroyWindows();
     return saved ? 0 : 1;

@@ -29,7 +29,7 @@ namespace {
 const char* const RemoveQuestion = "Ukloniti kasu \"%1\" iz spiska?";
 const char* const WorkingText = "U toku";
 const char* const EmulatorFailedText = "Emulator nije moguce pokrenuti: ";
-const char* const WorkTimeFormat = "yyyy-MM-dd HH:mm";
+const char* const WorkTimeFormat = "dd.MM. HH:mm";
 constexpr int FastSpeedItem = 1;
 
 QString Utf8(const std::string& text) {
@@ -43,17 +43,16 @@ public:
     QStringList Lines;
 };
 
-// "2026-12-09 19:40 Izmene: OK"
-QString LastWorkText(const char* operation, const TillResult& result) {
+// "09.12. 19:40 OK": short enough to be seen whole at the window's starting size.
+QString LastWorkText(const TillResult& result) {
     const char* outcome = result.Ok()                      ? "OK"
                           : result.End == TillEnd::Stopped ? "prekinuto"
-                                                           : "neuspesno";
+                                                           : "greska";
     const auto finished =
         std::chrono::duration_cast<std::chrono::milliseconds>(result.Finished.time_since_epoch());
-    return QStringLiteral("%1 %2: %3")
-        .arg(QDateTime::fromMSecsSinceEpoch(finished.count())
-                 .toString(QLatin1String(WorkTimeFormat)),
-             QLatin1String(operation), QLatin1String(outcome));
+    return QDateTime::fromMSecsSinceEpoch(finished.count())
+               .toString(QLatin1String(WorkTimeFormat)) +
+           QLatin1Char(' ') + QLatin1String(outcome);
 }
 
 QStringList NamesBut(const std::vector<Till>& tills, const std::string& kept) {
@@ -196,21 +195,19 @@ void TFormMain::RunOnRegisters(RegisterWork work, bool onlyFailed) {
     if (rows.empty()) {
         return;
     }
-    const char* const operation = work == RegisterWork::Sync ? "Izmene" : "Status";
     TillRunView view;
     view.Progress = [&model, &rows](std::size_t till, const QString& progress) {
         model.SetState(rows[till], progress);
     };
     view.Overall = [this](int done, int total) { ShowProgress(done, total); };
-    view.Finished = [this, &model, &rows, work, operation](std::size_t till,
-                                                           const TillResult& result,
-                                                           const std::vector<ECRString>& lines) {
+    view.Finished = [this, &model, &rows, work](std::size_t till, const TillResult& result,
+                                                const std::vector<ECRString>& lines) {
         const int row = rows[till];
         const QString prefix =
             QLatin1Char('[') + Utf8(model.Row(row).Saved.Name) + QLatin1String("] ");
         model.SetState(row, ToQString(result.Text));
         const bool failed = work == RegisterWork::Sync ? !result.Ok() : model.Row(row).Failed;
-        model.SetLastWork(row, LastWorkText(operation, result), failed);
+        model.SetLastWork(row, LastWorkText(result), failed);
         QStringList details;
         for (const ECRString& line : lines) {
             details << ToQString(line);

@@ -22,7 +22,7 @@ constexpr int ButtonHeight = 25;
 constexpr int RowHeight = 18;
 constexpr int GridMinimumHeight = 90;
 // Kasa, Port, Brzina, Ukljucena, Stanje; Poslednji rad takes the rest.
-constexpr int ColumnWidths[] = {80, 80, 45, 60, 150};
+constexpr int ColumnWidths[] = {85, 70, 42, 62, 120};
 
 QString Text(const char* latin) {
     return QString::fromLatin1(latin);
