@@ -85,15 +85,36 @@ export WINEPREFIX="$windows_build/wine-prefix"
 export WINEDEBUG=-all
 export WINEDLLOVERRIDES="mscoree,mshtml=" # no .NET or browser engine to install
 
-# A Wine prefix whose COM1 and COM7 lead to the emulator's line and whose COM2 leads
-# nowhere (a check of a port without a register; COM42 has no device at all), and the emulator serving that line. Sets windows_device (its pseudo-terminal)
-# and emulator_pid; stop_wine_register ends both.
+# Starts the emulator on a pseudo-terminal that the link leads to, its output in files of
+# the name given. Sets served_pid and served_device (its pseudo-terminal).
+serve_line() { # the emulator, the link, the name of its output files, then options for it
+    local emulator="$1" line="$2" name="$3"
+    shift 3
+    rm -f "$line"
+    "$emulator" --link "$line" "$@" >"$windows_build/$name.out" 2>"$windows_build/$name.err" &
+    served_pid=$!
+    local _
+    for _ in $(seq 100); do # up to 10 s for the device line
+        [ -s "$windows_build/$name.out" ] && break
+        sleep 0.1
+    done
+    served_device="$(head -n 1 "$windows_build/$name.out")"
+    [ -n "$served_device" ] ||
+        { echo "the emulator did not start" >&2; cat "$windows_build/$name.err" >&2; return 1; }
+}
+
+# A Wine prefix whose COM1 and COM7 lead to the emulator's line, whose COM3 leads to a
+# second emulator's (a register of its own, for the window's tills) and whose COM2 leads
+# nowhere (a check of a port without a register; COM42 has no device at all), and the
+# emulators serving those lines. Sets windows_device (COM1's pseudo-terminal), emulator_pid
+# and second_emulator_pid; stop_wine_register ends them.
 # Wine's mount manager remakes dosdevices/comN from the registry at each start, so the
 # mapping goes there rather than into the links alone.
 start_wine_register() { # the emulator, then options for it
     local emulator="$1"
     shift
     local line="$windows_build/com1-line"
+    local second_line="$windows_build/com3-line"
     if [ ! -d "$WINEPREFIX" ]; then
         echo "Making the Wine prefix"
         "$wine" wineboot --init >/dev/null 2>&1
@@ -101,20 +122,15 @@ start_wine_register() { # the emulator, then options for it
     local ports='HKLM\Software\Wine\Ports'
     "$wine" reg add "$ports" /v COM1 /t REG_SZ /d "$line" /f >/dev/null 2>&1
     "$wine" reg add "$ports" /v COM2 /t REG_SZ /d "$windows_build/no-line" /f >/dev/null 2>&1
+    "$wine" reg add "$ports" /v COM3 /t REG_SZ /d "$second_line" /f >/dev/null 2>&1
     "$wine" reg add "$ports" /v COM7 /t REG_SZ /d "$line" /f >/dev/null 2>&1
     "$wineserver" -k 2>/dev/null || true # the next start reads the new mapping
 
-    rm -f "$line"
-    "$emulator" --link "$line" "$@" >"$windows_build/emulator.out" 2>"$windows_build/emulator.err" &
-    emulator_pid=$!
-    local _
-    for _ in $(seq 100); do # up to 10 s for the device line
-        [ -s "$windows_build/emulator.out" ] && break
-        sleep 0.1
-    done
-    windows_device="$(head -n 1 "$windows_build/emulator.out")"
-    [ -n "$windows_device" ] ||
-        { echo "the emulator did not start" >&2; cat "$windows_build/emulator.err" >&2; return 1; }
+    serve_line "$emulator" "$line" emulator "$@" || return 1
+    emulator_pid=$served_pid
+    windows_device="$served_device"
+    serve_line "$emulator" "$second_line" second-emulator "$@" --ibfm TE000003 || return 1
+    second_emulator_pid=$served_pid
 
     # One server and one set of Wine's own services for every program after this, started
     # here with their output elsewhere: services started by a test program would hold its
@@ -124,10 +140,14 @@ start_wine_register() { # the emulator, then options for it
 }
 
 stop_wine_register() {
-    if [ -n "${emulator_pid:-}" ]; then
-        kill "$emulator_pid" 2>/dev/null && wait "$emulator_pid" 2>/dev/null
-        emulator_pid=""
-    fi
+    local pid
+    for pid in "${emulator_pid:-}" "${second_emulator_pid:-}"; do
+        if [ -n "$pid" ]; then
+            kill "$pid" 2>/dev/null && wait "$pid" 2>/dev/null || true # ended by the signal
+        fi
+    done
+    emulator_pid=""
+    second_emulator_pid=""
     "$wineserver" -k 2>/dev/null || true
 }
 

@@ -1,6 +1,7 @@
 // The window's register work on Windows, through COM1 and the real Win32 serial calls, as
 // an operator does it in one session. scripts/test-windows runs it under Wine with the
-// Linux register emulator behind the prefix's COM1 (and COM7).
+// Linux register emulator behind the prefix's COM1 (and COM7), and a second one, a
+// register of its own, behind COM3.
 // The slots run in their order and share one window, as one session does.
 #include <QComboBox>
 #include <QCoreApplication>
@@ -20,12 +21,15 @@
 #include <clocale>
 
 #include "operations/connect_register.h"
+#include "tills/till_list.h"
 #include "ui/app/application.h"
 #include "ui/edit/edit_plu.h"
 #include "ui/main/form_main.h"
 #include "ui/main/grid_rows.h"
 #include "ui/main/history_page.h"
 #include "ui/main/port_list.h"
+#include "ui/main/registers_model.h"
+#include "ui/main/registers_page.h"
 #include "ui/progress/progress_box.h"
 
 namespace {
@@ -43,6 +47,9 @@ constexpr int FirstEditableRow = 2; // row 1 may hold location 1, which is never
 // The page Istorija: the till, then the record's columns.
 constexpr int HistoryOperation = 2;
 constexpr int HistoryNewPrice = 7;
+// The saved tills of the page Kase: COM1's register and COM3's.
+const char* const TillPorts[] = {"1", "3"};
+const double NewPrice = 777.77;
 
 QStringList LogLines() {
     return FormMain->MemoLog->toPlainText().split(QLatin1Char('\n'), Qt::SkipEmptyParts);
@@ -100,6 +107,7 @@ private slots:
     void escapeStopsASend();
     void portWithoutDeviceSaysWhy();
     void comPortsBeyondFourAreListed();
+    void sendsChangesToTwoTills();
 
 private:
     QTemporaryDir Files;
@@ -304,6 +312,63 @@ void TestCom1Session::comPortsBeyondFourAreListed() {
     QVERIFY2(FormMain->Connected,
              qPrintable(items.join(QLatin1Char(',')) + QLatin1Char(' ') + QString::number(com7) +
                         QLatin1Char('\n') + LogLines().join(QLatin1Char('\n'))));
+    FormMain->BitBtnDisconnect->click();
+}
+
+// Two saved tills, on COM1 and on COM3: new prices of the example file sent to both at
+// once from the page Kase, each on a thread of its own through the Win32 serial calls.
+void TestCom1Session::sendsChangesToTwoTills() {
+    QFile::remove(QString::fromStdString(TillList::DefaultPath())); // an earlier run's
+    TRegistersPage* page = FormMain->TabRegisters;
+    FormMain->PageControl->setCurrentWidget(page);
+    for (const char* port : TillPorts) {
+        FormMain->RunRegisterDialog = [port](Till& till, const QStringList&) {
+            till.Name = std::string("Kasa COM") + port;
+            till.Port = port;
+            return true;
+        };
+        page->ButtonAddRegister->click();
+    }
+    QCOMPARE(page->Model().rowCount(), 2);
+    // Each till listed once through the group "Talon", so that its image can be trusted.
+    for (int row = 0; row < 2; ++row) {
+        page->GridRegisters->selectRow(row);
+        FormMain->GridRegistersDblClick();
+        FormMain->BitBtnConnect->click();
+        QVERIFY2(FormMain->Connected, qPrintable(LogLines().join(QLatin1Char('\n'))));
+        List();
+        FormMain->BitBtnDisconnect->click();
+    }
+    const QString file = QCoreApplication::applicationDirPath() + QLatin1Char('/') + ExampleFile;
+    FormMain->ChooseOpenFile = [file] { return file; };
+    FormMain->BitBtnOpen->click(); // no connection is needed for the saved tills
+    const QStringList ids = Column(FormMain->StringGridPC, ColumnID);
+    QVERIFY(ids.size() > FirstEditableRow);
+    const int changed = ids[FirstEditableRow].toInt();
+    FormMain->ArticlesPC[changed].SetPrice(NewPrice);
+    FormMain->BitBtnClearLog->click();
+
+    page->ButtonSendChangesAll->click();
+    QVERIFY(Usable());
+    const QRegularExpression written(QStringLiteral("^Upisano [1-9]\\d*, isto \\d+$"));
+    for (int row = 0; row < 2; ++row) {
+        const RegisterRow& till = page->Model().Row(row);
+        QVERIFY2(written.match(till.State).hasMatch(),
+                 qPrintable(till.State + QLatin1Char('\n') + till.Details.join(QLatin1Char('\n'))));
+        QVERIFY2(till.LastWork.endsWith(QStringLiteral(" OK")), qPrintable(till.LastWork));
+    }
+    QCOMPARE(LogLines()
+                 .filter(QRegularExpression(QStringLiteral("^\\[Kasa COM[13]\\] Upisano ")))
+                 .size(),
+             2);
+    // COM3's register holds the new price.
+    page->GridRegisters->selectRow(1);
+    FormMain->GridRegistersDblClick();
+    FormMain->BitBtnConnect->click();
+    List();
+    const int row = Column(FormMain->StringGridECR, ColumnID).indexOf(QString::number(changed)) + 1;
+    QVERIFY(row > 0);
+    QCOMPARE(GridCell(FormMain->StringGridECR, row, ColumnPrice), QStringLiteral("777.77"));
     FormMain->BitBtnDisconnect->click();
 }
 
