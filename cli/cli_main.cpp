@@ -77,9 +77,9 @@ std::vector<PortTarget> MakeTargets(const CliOptions& options, const std::vector
 // them. The lines of a saved till, and of each register when several work, carry its name.
 ExitStatus RunOnRegisters(const CliOptions& options, const std::vector<PortTarget>& targets,
                           const ArticleTable& articles, TerminalOutput& out) {
-    const bool named =
-        targets.size() > 1 ||
+    const bool saved =
         std::any_of(targets.begin(), targets.end(), [](const PortTarget& t) { return t.Saved; });
+    const bool named = targets.size() > 1 || saved;
     std::vector<std::unique_ptr<PortLog>> logs;
     std::vector<std::unique_ptr<PortProgress>> progress;
     std::vector<TillWork> work;
@@ -102,9 +102,11 @@ ExitStatus RunOnRegisters(const CliOptions& options, const std::vector<PortTarge
         worst = WorseStatus(worst, StatusOfEnd(results[i].End));
         savedNames.push_back(targets[i].Saved ? targets[i].Name : std::string());
     }
-    PortLog log(out, "", options.Quiet);
-    RememberFiscalModules(savedNames, results, log, TillList::DefaultPath());
-    log.Finish(true);
+    if (saved) {
+        PortLog log(out, "", options.Quiet);
+        RememberFiscalModules(savedNames, results, log, TillList::DefaultPath());
+        log.Finish(true);
+    }
     return InterruptRequested() ? ExitInterrupted : worst;
 }
 
