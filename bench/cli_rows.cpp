@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <fcntl.h>
+#include <filesystem>
 #include <memory>
 #include <poll.h>
 #include <spawn.h>
@@ -26,6 +27,7 @@ constexpr int Registers = 4;
 constexpr int Runs = 3;
 constexpr int StartRuns = 10;
 const std::string CliFile = "/tmp/talon-bench-cli-articles.txt";
+const std::string TillsData = "/tmp/talon-bench-tills"; // the saved tills and their images
 
 double Now() {
     using namespace std::chrono;
@@ -87,6 +89,41 @@ void SendRows(std::vector<BenchRow>& rows) {
     rows.insert(rows.end(), {one, four});
 }
 
+double TimedCli(const std::vector<std::string>& args) {
+    const double start = Now();
+    if (WaitCli(StartCli(args)) != 0) {
+        throw std::runtime_error("talonsendplu-cli " + args.front() + " failed");
+    }
+    return Now() - start;
+}
+
+// Four saved tills at once (--all) against one of them alone (--register), each paced.
+void SavedTillsRow(std::vector<BenchRow>& rows) {
+    BenchRow row{"cli send 300 to 4 saved tills at once / to one alone", "(ratio)", {}, 1.05};
+    const char* before = std::getenv("XDG_DATA_HOME");
+    const std::string kept = before != nullptr ? before : "";
+    std::filesystem::remove_all(TillsData);
+    setenv("XDG_DATA_HOME", TillsData.c_str(), 1);
+    for (int run = 0; run < Runs; ++run) {
+        auto emulators = PacedEmulators(Registers);
+        for (int i = 0; i < Registers; ++i) {
+            TimedCli({"registers", "add", "Kasa " + std::to_string(i + 1), "--port",
+                      emulators[i]->DevicePath(), "--quiet"});
+        }
+        const double one = TimedCli({"send", CliFile, "--register", "Kasa 1", "--quiet"});
+        const double all = TimedCli({"send", CliFile, "--all", "--quiet"});
+        row.Samples.push_back(all / one);
+        std::fprintf(stderr, "  cli saved tills run %d: 4 at once %.3f s, one alone %.3f s\n",
+                     run + 1, all, one);
+    }
+    if (before != nullptr) {
+        setenv("XDG_DATA_HOME", kept.c_str(), 1);
+    } else {
+        unsetenv("XDG_DATA_HOME");
+    }
+    rows.push_back(row);
+}
+
 // A raw pseudo-terminal that nobody answers: the time until the program's first byte.
 double TimeToFirstByte() {
     const int master = posix_openpt(O_RDWR | O_NOCTTY);
@@ -117,4 +154,5 @@ void CommandLineRows(std::vector<BenchRow>& rows) {
     }
     rows.push_back(start);
     SendRows(rows);
+    SavedTillsRow(rows);
 }

@@ -8,6 +8,7 @@
 #include "articles/article_table.h"
 #include "operations/history_document.h"
 #include "operations/history_report.h"
+#include "operations/till_target.h"
 #include "serial/network_address.h"
 #include "serial/port_settings.h"
 #include "text/digits.h"
@@ -85,12 +86,12 @@ const OptionEntry Options[] = {
      }},
     {"--all", nullptr, false,
      [](CliOptions& o, const std::string&) {
-         o.EraseAll = true;
+         ++o.AllGiven; // every article, every till or both: see AllMeaning
          return std::string();
      }},
     {"--register", nullptr, true,
      [](CliOptions& o, const std::string& v) {
-         o.Register = v;
+         o.Registers.push_back(v);
          return std::string(v.empty() ? "prazan --register" : "");
      }},
     {"--since", nullptr, true,
@@ -119,10 +120,10 @@ struct VerbName {
     const char* Name;
     Verb Value;
 };
-const VerbName Verbs[] = {{"status", Verb::Status},   {"list", Verb::List},
-                          {"send", Verb::Send},       {"sync", Verb::Sync},
-                          {"erase", Verb::Erase},     {"examine", Verb::Examine},
-                          {"history", Verb::History}, {"help", Verb::Help}};
+const VerbName Verbs[] = {
+    {"status", Verb::Status},   {"list", Verb::List},           {"send", Verb::Send},
+    {"sync", Verb::Sync},       {"erase", Verb::Erase},         {"examine", Verb::Examine},
+    {"history", Verb::History}, {"registers", Verb::Registers}, {"help", Verb::Help}};
 
 const OptionEntry* FindOption(const std::string& name) {
     for (const OptionEntry& entry : Options) {
@@ -142,6 +143,19 @@ Verb FindVerb(const std::string& name) {
     return Verb::None;
 }
 
+// Erase had --all for every article before there were saved tills, so there it keeps that
+// meaning: beside location numbers --all is every till, and given twice it is both.
+std::string AllMeaning(CliOptions& o, const std::vector<std::string>& rest) {
+    const bool numbers = o.Command == Verb::Erase && !rest.empty();
+    const int most = o.Command == Verb::Erase && !numbers ? 2 : 1;
+    if (o.AllGiven > most) {
+        return "--all je naveden previse puta";
+    }
+    o.EraseAll = o.Command == Verb::Erase && !numbers && o.AllGiven > 0;
+    o.AllTills = o.AllGiven > (o.EraseAll ? 1 : 0);
+    return {};
+}
+
 bool ReadLocation(const std::string& text, int& out) {
     if (text.size() > 4 || !AllDigits(text)) {
         return false;
@@ -149,6 +163,62 @@ bool ReadLocation(const std::string& text, int& out) {
     out = std::stoi(text);
     return out > 0 && out < ArticleTableSize;
 }
+
+bool WorksOnTills(Verb verb) {
+    return verb == Verb::Status || verb == Verb::List || verb == Verb::Send || verb == Verb::Sync ||
+           verb == Verb::Erase;
+}
+
+// "registers", "registers add NAME --port P" or "registers remove NAME".
+std::string CheckTillsVerb(CliOptions& o, const std::vector<std::string>& rest) {
+    const bool named = rest.size() == 2 && !rest[1].empty();
+    if (rest.empty()) {
+        o.Action = TillsAction::List;
+    } else if (named && rest[0] == "add") {
+        o.Action = TillsAction::Add;
+    } else if (named && rest[0] == "remove") {
+        o.Action = TillsAction::Remove;
+    } else {
+        return "registers [add IME --port P | remove IME]";
+    }
+    o.TillName = named ? rest[1] : "";
+    if (o.Ports.size() != (o.Action == TillsAction::Add ? 1u : 0u)) {
+        return o.Action == TillsAction::Add ? "registers add trazi tacno jedan --port"
+                                            : "--port ide uz registers add";
+    }
+    return {};
+}
+
+// Where the tills come from: --port, --register and --all.
+std::string CheckTills(const CliOptions& o) {
+    if ((!o.Registers.empty() && !WorksOnTills(o.Command) && o.Command != Verb::History) ||
+        (o.AllTills && !WorksOnTills(o.Command))) {
+        return "--register i --all idu uz status, list, send, sync i erase (--register i uz "
+               "history)";
+    }
+    if ((o.Command == Verb::History || o.Command == Verb::Examine) &&
+        (o.Ports.size() > 1 || o.Registers.size() > 1)) {
+        return "examine i history rade sa jednom kasom";
+    }
+    if (o.Command == Verb::History && !o.Registers.empty() && !o.Ports.empty()) {
+        return "history uzima --register ili --port, ne oba";
+    }
+    const std::set<std::string> names(o.Registers.begin(), o.Registers.end());
+    if (names.size() != o.Registers.size()) {
+        return "ista kasa je navedena dva puta";
+    }
+    // Every "emulator" is an emulator of its own; any other port can be opened only once.
+    std::vector<std::string> opened;
+    std::copy_if(o.Ports.begin(), o.Ports.end(), std::back_inserter(opened),
+                 [](const std::string& port) { return port != EmulatorPort; });
+    const std::set<std::string> distinct(opened.begin(), opened.end());
+    if (distinct.size() != opened.size()) {
+        return "isti port je naveden dva puta";
+    }
+    return {};
+}
+
+std::string CheckFlags(const CliOptions& o);
 
 // What the verb's positional arguments and options must satisfy.
 std::string CheckVerb(const CliOptions& o, const std::vector<std::string>& rest) {
@@ -163,6 +233,11 @@ std::string CheckVerb(const CliOptions& o, const std::vector<std::string>& rest)
     if (o.Command == Verb::Erase && o.EraseAll == !rest.empty()) {
         return "erase traze brojeve artikala ili --all";
     }
+    return CheckFlags(o);
+}
+
+// The options that go with some verbs only.
+std::string CheckFlags(const CliOptions& o) {
     if (o.Json && o.Command != Verb::Status) {
         return "--json ide samo uz status";
     }
@@ -179,32 +254,17 @@ std::string CheckVerb(const CliOptions& o, const std::vector<std::string>& rest)
         !IsHistoryDocumentName(o.Output)) {
         return "history -o pise FAJL.xlsx (nivelacija), FAJL.txt ili FAJL.tsv";
     }
-    if (o.EraseAll && o.Command != Verb::Erase) {
-        return "--all ide samo uz erase";
-    }
-    if ((o.Command == Verb::List || o.Command == Verb::Examine || o.Command == Verb::History) &&
+    if (o.Command == Verb::List && !o.Output.empty() && o.Output != StandardOutput &&
         o.Ports.size() > 1) {
-        return "list, examine i history rade sa jednom kasom";
+        return "list -o FAJL radi sa jednom kasom";
     }
-    if ((!o.Register.empty() || !o.Since.empty() || !o.Until.empty()) &&
-        o.Command != Verb::History) {
-        return "--register, --since i --until idu samo uz history";
+    if ((!o.Since.empty() || !o.Until.empty()) && o.Command != Verb::History) {
+        return "--since i --until idu samo uz history";
     }
     if (!o.Since.empty() && !o.Until.empty() && o.Until < o.Since) {
         return "--until je pre --since";
     }
-    if (!o.Register.empty() && !o.Ports.empty()) {
-        return "history uzima --register ili --port, ne oba";
-    }
-    // Every "emulator" is an emulator of its own; any other port can be opened only once.
-    std::vector<std::string> opened;
-    std::copy_if(o.Ports.begin(), o.Ports.end(), std::back_inserter(opened),
-                 [](const std::string& port) { return port != "emulator"; });
-    const std::set<std::string> distinct(opened.begin(), opened.end());
-    if (distinct.size() != opened.size()) {
-        return "isti port je naveden dva puta";
-    }
-    return {};
+    return CheckTills(o);
 }
 
 std::string ReadNumbers(CliOptions& o, const std::vector<std::string>& rest) {
@@ -262,7 +322,13 @@ ParsedArguments ParseArguments(const std::vector<std::string>& args) {
         parsed.Error = "nedostaje komanda";
         return parsed;
     }
-    parsed.Error = CheckVerb(o, rest);
+    parsed.Error = AllMeaning(o, rest);
+    if (parsed.Error.empty() && o.Command == Verb::Registers) {
+        parsed.Error = CheckTillsVerb(o, rest);
+        parsed.Error = parsed.Error.empty() ? CheckFlags(o) : parsed.Error;
+        return parsed;
+    }
+    parsed.Error = parsed.Error.empty() ? CheckVerb(o, rest) : parsed.Error;
     if (parsed.Error.empty() && o.Command == Verb::Erase) {
         parsed.Error = ReadNumbers(o, rest);
     }
@@ -273,5 +339,6 @@ ParsedArguments ParseArguments(const std::vector<std::string>& args) {
 }
 
 std::vector<std::string> PortsToUse(const CliOptions& options) {
-    return options.Ports.empty() ? std::vector<std::string>{DefaultPort} : options.Ports;
+    const bool none = options.Ports.empty() && options.Registers.empty() && !options.AllTills;
+    return none ? std::vector<std::string>{DefaultPort} : options.Ports;
 }

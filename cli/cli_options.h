@@ -3,7 +3,22 @@
 #include <string>
 #include <vector>
 
-enum class Verb { None, Status, List, Send, Sync, Erase, Examine, History, Help, Version };
+enum class Verb {
+    None,
+    Status,
+    List,
+    Send,
+    Sync,
+    Erase,
+    Examine,
+    History,
+    Registers,
+    Help,
+    Version
+};
+
+// What "registers" does to the saved tills.
+enum class TillsAction { List, Add, Remove };
 
 struct CliOptions {
     Verb Command = Verb::None;
@@ -15,16 +30,21 @@ struct CliOptions {
     bool Quiet = false;
     bool Json = false;
     bool Arrange = false;
-    bool EraseAll = false;
+    bool EraseAll = false; // erase: every article but location 1
+    bool AllTills = false; // every saved till that is on
+    int AllGiven = 0;      // how many times --all was given
     bool DryRun = false;
     bool Prune = false;
     bool Verify = false;
     std::string File;         // send, sync and examine
     std::string Output;       // list and history: "-" for standard output
     std::vector<int> Numbers; // erase
-    std::string Register;     // history: the register's image name, as typed
-    std::string Since;        // history: "YYYY-MM-DD"
-    std::string Until;        // history: "YYYY-MM-DD"
+    // Saved tills by name; history: one, a saved till's or an image's name.
+    std::vector<std::string> Registers;
+    TillsAction Action = TillsAction::List; // registers
+    std::string TillName;                   // registers add and remove
+    std::string Since;                      // history: "YYYY-MM-DD"
+    std::string Until;                      // history: "YYYY-MM-DD"
 };
 
 // The -o that names standard output.
@@ -39,5 +59,6 @@ struct ParsedArguments {
 // told in Error.
 ParsedArguments ParseArguments(const std::vector<std::string>& args);
 
-// Ports that take part: the given ones, or port 1 when none was given.
+// Ports that take part: the given ones, or port 1 when neither a port nor a saved till
+// was given.
 std::vector<std::string> PortsToUse(const CliOptions& options);

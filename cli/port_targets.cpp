@@ -1,50 +1,21 @@
 #include "cli/port_targets.h"
 
-#include <cctype>
 #include <stdexcept>
 
 #include "cli/emulator_child.h"
-#include "serial/com_names.h"
 #include "serial/port_devices.h"
-#include "text/digits.h"
+#include "tills/till.h"
 
 namespace {
 
-const char* const EmulatorPort = "emulator";
 const char* const DemoOption = "--demo";
-constexpr int LastPortNumber = 255;
-constexpr int FirstPathPort = LastPortNumber + 1; // beyond every real port number
-
-bool StartsWithNoCase(const std::string& text, const std::string& start) {
-    if (text.size() < start.size())
-        return false;
-    for (std::size_t i = 0; i < start.size(); ++i) {
-        if (std::toupper(static_cast<unsigned char>(text[i])) !=
-            std::toupper(static_cast<unsigned char>(start[i])))
-            return false;
-    }
-    return true;
-}
-
-// "7", "COM7", "com7" and "\\.\COM7" all name port 7, as Windows names it.
-int PortNumber(std::string given) {
-    if (StartsWithNoCase(given, DeviceNamespace))
-        given.erase(0, std::string(DeviceNamespace).size());
-    const std::size_t prefix = std::string(ComNamePrefix).size();
-    const std::string digits =
-        StartsWithNoCase(given, ComNamePrefix) ? given.substr(prefix) : given;
-    if (digits.size() > 3 || !AllDigits(digits)) {
-        return 0;
-    }
-    const int number = std::stoi(digits);
-    return number <= LastPortNumber ? number : 0;
-}
+const char* const EmulatorFailedLine = "Emulator nije moguce pokrenuti: ";
 
 // The n-th emulator of the command line (from 1) gets an image of its own.
 void StartEmulator(PortTarget& target, int number) {
     const std::string program = EmulatorChild::FindProgram();
     if (program.empty()) {
-        target.Failure = "program talon-emulator nije pronadjen";
+        target.Failure = std::string(EmulatorFailedLine) + "program talon-emulator nije pronadjen";
         return;
     }
     try {
@@ -52,32 +23,42 @@ void StartEmulator(PortTarget& target, int number) {
         args.push_back(DemoOption);
         target.Emulator = std::make_shared<EmulatorChild>(program, args);
         RegisterPortDevice(target.Number, target.Emulator->DevicePath());
-        target.Shown += " " + target.Emulator->DevicePath(); // several emulators told apart
+        if (!target.Saved) {
+            target.Name += " " + target.Emulator->DevicePath(); // several emulators told apart
+        }
     } catch (const std::runtime_error& error) {
-        target.Failure = error.what();
+        target.Failure = EmulatorFailedLine + std::string(error.what());
     }
 }
 
 } // namespace
 
+PortTarget TargetMaker::OfPort(const std::string& given) {
+    PortTarget target;
+    target.Name = given;
+    target.Port = given;
+    if (AimAtPort(target, given) == PortKind::Emulator) {
+        StartEmulator(target, ++Emulators);
+    }
+    return target;
+}
+
+PortTarget TargetMaker::OfTill(const Till& till) {
+    PortTarget target;
+    static_cast<TillTarget&>(target) = TillTargetOf(till, false);
+    target.Saved = true;
+    target.Port = till.Port;
+    if (till.Port == EmulatorPort) {
+        StartEmulator(target, ++Emulators);
+    }
+    return target;
+}
+
 std::vector<PortTarget> ResolvePorts(const std::vector<std::string>& givenPorts) {
+    TargetMaker maker;
     std::vector<PortTarget> targets;
-    int nextPathPort = FirstPathPort;
-    int emulators = 0;
     for (const std::string& given : givenPorts) {
-        PortTarget target;
-        target.Shown = given;
-        target.Address = ParseNetworkAddress(given);
-        target.Number = target.Address ? 0 : PortNumber(given);
-        if (target.Number == 0 && !target.Address) {
-            target.Number = nextPathPort++;
-            if (given == EmulatorPort) {
-                StartEmulator(target, ++emulators);
-            } else {
-                RegisterPortDevice(target.Number, given);
-            }
-        }
-        targets.push_back(std::move(target));
+        targets.push_back(maker.OfPort(given));
     }
     return targets;
 }

@@ -1,27 +1,35 @@
 #pragma once
 
 #include <memory>
-#include <optional>
 #include <string>
 #include <vector>
 
-#include "serial/network_address.h"
+#include "operations/till_target.h"
 
 class EmulatorChild;
+struct Till;
 
-// One register to work with: a port number the serial link opens (or the network
-// address a network link connects to), the text the log names it by, and the emulator
-// behind it when "emulator" was asked for.
-struct PortTarget {
-    std::string Shown;
-    int Number = 0;
-    std::optional<NetworkAddress> Address;
+// One register to work with: the till target the run connects to (named after the port
+// as given, or after the saved till), and the emulator behind it when "emulator" was
+// asked for.
+struct PortTarget : TillTarget {
     std::shared_ptr<EmulatorChild> Emulator;
-    std::string Failure; // why the port cannot be used; empty when it can
+    bool Saved = false; // a saved till's: every line of it carries its name
+    std::string Port;   // as given or saved
 };
 
-// "1" to "255" (and "COMn") are port numbers; "emulator" starts the bundled emulator;
-// "tcp://HOST:PORT" and "rfc2217://HOST:PORT" are network addresses; anything else is a
-// device path. Paths and emulators get port numbers of their own, all
-// before any register work starts.
+// Makes the targets of one command line, all before any register work starts. Every
+// emulator started gets a fiscal module id of its own (TE000001, TE000002, ...).
+class TargetMaker {
+public:
+    // A port as --port gives it (see AimAtPort).
+    PortTarget OfPort(const std::string& given);
+    // A saved till, with its own speed and password.
+    PortTarget OfTill(const Till& till);
+
+private:
+    int Emulators = 0;
+};
+
+// The targets of ports as given.
 std::vector<PortTarget> ResolvePorts(const std::vector<std::string>& givenPorts);

@@ -72,11 +72,11 @@ ExitStatus RunHistory(VerbContext& context) {
 ExitStatus PrintHistory(const CliOptions& options, TerminalOutput& out) {
     PortLog log(out, "", options.Quiet);
     ExitStatus status = ExitDone;
-    if (options.Register.empty()) {
+    if (options.Registers.empty()) {
         HistoryBook book(DefaultImageFolder());
         status = Report(book, "", options, log, out);
     } else {
-        status = ReportOne(HistoryNameOf(options.Register), options, log, out);
+        status = ReportOne(HistoryNameOf(options.Registers.front()), options, log, out);
     }
     log.Finish(status != ExitDone);
     return status;

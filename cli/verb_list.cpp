@@ -13,10 +13,11 @@
 
 namespace {
 
-std::string Utf8Listing(const ArticleTable& table) {
+// Each line after the register's prefix when several list at once.
+std::string Utf8Listing(const ArticleTable& table, const std::string& prefix) {
     std::string text;
     for (const std::u16string& line : ArticleFileLines(table)) {
-        text += Utf16ToUtf8(line) + "\n";
+        text += prefix + Utf16ToUtf8(line) + "\n";
     }
     return text;
 }
@@ -32,7 +33,7 @@ ExitStatus RunList(VerbContext& context) {
     }
     const std::string& output = context.Options.Output;
     if (output.empty() || output == StandardOutput) {
-        context.Out.Result(Utf8Listing(context.Articles));
+        context.Out.Result(Utf8Listing(context.Articles, context.Log.Prefix()));
         return ExitDone;
     }
     if (!SaveArticleList(output, context.Articles)) {

@@ -2,6 +2,7 @@
 
 #include "cli/cli_options.h"
 #include "cli/port_sinks.h"
+#include "cli/port_targets.h"
 #include "cli/terminal_output.h"
 #include "cli/verbs.h"
 #include "ecr/talon_ecr.h"
@@ -27,8 +28,13 @@ std::string JsonString(const std::string& utf8) {
     return out + "\"";
 }
 
-std::string JsonObject(const std::vector<StatusField>& fields, const std::string& port) {
+// A saved till's name and port, or the port's name when several registers answer together.
+std::string JsonObject(const std::vector<StatusField>& fields, const std::string& till,
+                       const std::string& port) {
     std::string json = "{";
+    if (!till.empty()) {
+        json += "\"Kasa\":" + JsonString(till) + ",";
+    }
     if (!port.empty()) {
         json += "\"Port\":" + JsonString(port) + ",";
     }
@@ -47,9 +53,9 @@ ExitStatus RunStatus(VerbContext& context) {
     const std::vector<StatusField> fields = StatusFields(context.ECR.GetStatusItem());
     const std::string& prefix = context.Log.Prefix();
     if (context.Options.Json) {
-        // "[port] " around the port's name when several registers answer together.
-        const std::string port = prefix.empty() ? "" : prefix.substr(1, prefix.size() - 3);
-        context.Out.Result(JsonObject(fields, port));
+        const PortTarget& target = context.Target;
+        const std::string port = target.Saved ? target.Port : prefix.empty() ? "" : target.Name;
+        context.Out.Result(JsonObject(fields, target.Saved ? target.Name : "", port));
         return ExitDone;
     }
     std::string lines;

@@ -4,6 +4,7 @@
 #include "cli/exit_status.h"
 
 struct CliOptions;
+struct PortTarget;
 class ImageKeeper;
 class PortLog;
 class PortProgress;
@@ -20,6 +21,7 @@ struct VerbContext {
     PortProgress& Progress;
     TerminalOutput& Out;
     ImageKeeper& Image;
+    const PortTarget& Target;
     Reconnection* Reconnect; // a network link's: takes up a connection lost while writing
 };
 
@@ -32,3 +34,5 @@ ExitStatus RunSync(VerbContext& context);
 ExitStatus RunHistory(VerbContext& context);
 // history --register NAME, or of every register: no register is connected.
 ExitStatus PrintHistory(const CliOptions& options, TerminalOutput& out);
+// registers: the saved tills listed, added or removed; no register is connected.
+ExitStatus RunRegisters(const CliOptions& options, TerminalOutput& out);

@@ -14,7 +14,6 @@
 #include "serial/ecr_error.h"
 #include "serial/port_link.h"
 #include "text/code_page.h"
-#include "text/utf8_text.h"
 
 namespace {
 
@@ -34,10 +33,6 @@ private:
     ProgressSink& Inner;
     const std::atomic<bool>& Stop;
 };
-
-ECRString FromUtf8(const std::string& text) {
-    return Utf16ToCp1251(Utf8ToUtf16(text)).c_str();
-}
 
 TillResult Ended(TillEnd end, const ECRString& text) {
     TillResult result;
@@ -83,9 +78,9 @@ TillResult Connected(TillWork& work, ProgressSink& progress, const std::string& 
     const TillTarget& target = work.Target;
     LogSink& log = *work.Log;
     if (!target.Failure.empty()) {
-        log.Line(FromUtf8(target.Failure));
+        log.Line(Utf8ToCp1251(target.Failure).c_str());
         LogConnectFailure(log);
-        return Ended(TillEnd::NoRegister, FromUtf8(target.Failure));
+        return Ended(TillEnd::NoRegister, Utf8ToCp1251(target.Failure).c_str());
     }
     const std::unique_ptr<SerialComm> link =
         MakePortLink(RegisterPortSettings(target.Number, target.Speed), target.Address);
@@ -120,7 +115,7 @@ void RunOne(TillWork& work, const std::string& imageFolder, const std::atomic<bo
         result = Connected(work, progress, imageFolder);
     } catch (const std::exception& error) {
         // Nothing may leave the till's thread; what failed is told, not lost.
-        const ECRString line = ECRString("Greska: ") + FromUtf8(error.what());
+        const ECRString line = ECRString("Greska: ") + Utf8ToCp1251(error.what()).c_str();
         work.Log->Line(line);
         result = Ended(TillEnd::Blocked, line);
     }

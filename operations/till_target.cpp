@@ -7,7 +7,6 @@
 #include "serial/port_devices.h"
 #include "text/code_page.h"
 #include "text/digits.h"
-#include "text/utf8_text.h"
 #include "tills/till.h"
 
 namespace {
@@ -71,7 +70,7 @@ TillTarget TillTargetOf(const Till& till, bool printing) {
     TillTarget target;
     target.Name = till.Name;
     target.Speed = till.Speed;
-    target.Password = Utf16ToCp1251(Utf8ToUtf16(till.Password)).c_str();
+    target.Password = Utf8ToCp1251(till.Password).c_str();
     target.Printing = printing;
     AimAtPort(target, till.Port);
     return target;

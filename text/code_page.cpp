@@ -2,6 +2,7 @@
 
 #include "text/serbian_latin.h"
 #include "text/system_code_page.h"
+#include "text/utf8_text.h"
 
 // What the platforms would treat differently is settled here, before their conversion:
 // transliteration, NUL, surrogates.
@@ -50,4 +51,8 @@ std::string Utf16ToCp1251(const std::u16string& text) {
 
 std::u16string Cp1251ToUtf16(const std::string& bytes) {
     return SystemCp1251ToUtf16(bytes);
+}
+
+std::string Utf8ToCp1251(const std::string& text) {
+    return Utf16ToCp1251(Utf8ToUtf16(text));
 }

@@ -11,3 +11,5 @@
 // keeps its value as the code point, and that code point goes back to the same byte.
 std::string Utf16ToCp1251(const std::u16string& text);
 std::u16string Cp1251ToUtf16(const std::string& bytes);
+// UTF-8 (typed text, file names, the tills file) to 1251 as above.
+std::string Utf8ToCp1251(const std::string& text);

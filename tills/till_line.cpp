@@ -120,6 +120,10 @@ std::string TillLineText(const Till& till) {
            (till.Enabled ? On : Off) + tab + password + tab + till.FiscalModule;
 }
 
+std::string EscapedTillField(const std::string& text) {
+    return Escaped(text, false);
+}
+
 bool ReadTillLine(const std::string& line, Till& till, std::string& reason) {
     if (!IsValidUtf8(line)) {
         reason = "tekst nije UTF-8";

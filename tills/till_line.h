@@ -11,6 +11,9 @@ struct Till;
 // the fiscal module field before the first connection.
 std::string TillLineText(const Till& till);
 
+// Free text as it stands in a field: TAB, line breaks and backslashes escaped.
+std::string EscapedTillField(const std::string& text);
+
 // Reads a line back (without its line end). A line that cannot be taken gives false and
 // why, in plain ASCII; `till` is then not to be used. Trailing fields may be left out:
 // on, factory password, no fiscal module.

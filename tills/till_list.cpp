@@ -9,7 +9,6 @@
 #include "text/code_page.h"
 #include "text/file_path.h"
 #include "text/log_sink.h"
-#include "text/utf8_text.h"
 #include "tills/till_line.h"
 
 namespace {
@@ -23,7 +22,7 @@ const char* const LinePrefix = "Kase: ";
 
 // A path (UTF-8) in a log line (Windows-1251).
 ECRString Shown(const std::string& path) {
-    return Utf16ToCp1251(Utf8ToUtf16(path)).c_str();
+    return Utf8ToCp1251(path).c_str();
 }
 
 ECRString BadLine(int number, const std::string& reason) {
@@ -92,37 +91,40 @@ void TillList::Load(LogSink& log) {
     }
 }
 
+std::vector<Till>::const_iterator TillList::Named(const std::string& name) const {
+    return std::find_if(Saved.begin(), Saved.end(),
+                        [&name](const Till& till) { return till.Name == name; });
+}
+
 const Till* TillList::Find(const std::string& name) const {
-    const auto found = std::find_if(Saved.begin(), Saved.end(),
-                                    [&name](const Till& till) { return till.Name == name; });
+    const auto found = Named(name);
     return found != Saved.end() ? &*found : nullptr;
 }
 
 void TillList::Put(const Till& till) {
-    const auto found = std::find_if(Saved.begin(), Saved.end(),
-                                    [&till](const Till& saved) { return saved.Name == till.Name; });
+    const auto found = Named(till.Name);
     if (found != Saved.end()) {
-        *found = till;
+        Saved[found - Saved.begin()] = till;
     } else {
         Saved.push_back(till);
     }
 }
 
 bool TillList::Remove(const std::string& name) {
-    const auto kept = std::remove_if(Saved.begin(), Saved.end(),
-                                     [&name](const Till& till) { return till.Name == name; });
-    const bool removed = kept != Saved.end();
-    Saved.erase(kept, Saved.end());
-    return removed;
+    const auto found = Named(name);
+    if (found == Saved.end()) {
+        return false;
+    }
+    Saved.erase(found);
+    return true;
 }
 
 bool TillList::RememberFiscalModule(const std::string& name, const std::string& fiscalModule) {
-    const auto found = std::find_if(Saved.begin(), Saved.end(),
-                                    [&name](const Till& till) { return till.Name == name; });
+    const auto found = Named(name);
     if (found == Saved.end() || fiscalModule.empty() || found->FiscalModule == fiscalModule) {
         return false;
     }
-    found->FiscalModule = fiscalModule;
+    Saved[found - Saved.begin()].FiscalModule = fiscalModule;
     return true;
 }
 

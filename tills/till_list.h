@@ -34,7 +34,7 @@ public:
     // Notes the register found at a till's last connection. True when that changed
     // something to save.
     bool RememberFiscalModule(const std::string& name, const std::string& fiscalModule);
-    // The name of the till last found with this fiscal module id; empty when none.
+    // The name of the first till found with this fiscal module id; empty when none.
     std::string NameOfFiscalModule(const std::string& fiscalModule) const;
 
     // True when Load left out a line or could not read the file.
@@ -46,6 +46,8 @@ public:
     bool Save(LogSink& log) const;
 
 private:
+    std::vector<Till>::const_iterator Named(const std::string& name) const;
+
     std::string FilePath;
     std::vector<Till> Saved;
     int DamagedLines = 0;

@@ -33,12 +33,17 @@ INSTANTIATE_TEST_SUITE_P(
         OptionsCase{"ExamineTwoFiles", {"examine", "a", "b"}, false},
         OptionsCase{"EraseLocationOne", {"erase", "1"}, false},
         OptionsCase{"EraseOutsideTable", {"erase", "3000"}, false},
-        OptionsCase{"EraseNumbersAndAll", {"erase", "5", "--all"}, false},
+        OptionsCase{"EraseNumbersOnEveryTill", {"erase", "5", "--all"}, true},
+        OptionsCase{"EraseNumbersAndAllTwice", {"erase", "5", "--all", "--all"}, false},
+        OptionsCase{"EraseAllThrice", {"erase", "--all", "--all", "--all"}, false},
+        OptionsCase{"AllTwiceOutsideErase", {"status", "--all", "--all"}, false},
         OptionsCase{"EraseNothing", {"erase"}, false},
         OptionsCase{"OddSpeed", {"status", "--speed", "4800"}, false},
         OptionsCase{"OddPrint", {"status", "--print", "yes"}, false},
         OptionsCase{"JsonOutsideStatus", {"list", "--json"}, false},
-        OptionsCase{"ListOnTwoPorts", {"list", "--port", "1", "--port", "2"}, false},
+        OptionsCase{"ListOnTwoPorts", {"list", "--port", "1", "--port", "2"}, true},
+        OptionsCase{
+            "ListToAFileOnTwoPorts", {"list", "-o", "a.txt", "--port", "1", "--port", "2"}, false},
         OptionsCase{"SamePortTwice", {"status", "--port", "/dev/x", "--port", "/dev/x"}, false},
         OptionsCase{"FlagWithValue", {"status", "--quiet=1"}, false},
         OptionsCase{"HistoryOfEveryRegister", {"history"}, true},
@@ -50,7 +55,15 @@ INSTANTIATE_TEST_SUITE_P(
         OptionsCase{"SinceNotADate", {"history", "--since", "31.01.2026"}, false},
         OptionsCase{"SinceMonth13", {"history", "--since", "2026-13-01"}, false},
         OptionsCase{"SinceOutsideHistory", {"list", "--since", "2026-01-31"}, false},
-        OptionsCase{"RegisterOutsideHistory", {"status", "--register", "TE1"}, false},
+        OptionsCase{"SavedTillBesideAPort", {"sync", "a", "--register", "K", "--port", "2"}, true},
+        OptionsCase{"SameTillTwice", {"status", "--register", "K", "--register", "K"}, false},
+        OptionsCase{"SavedTillWithoutARegister", {"examine", "a", "--register", "K"}, false},
+        OptionsCase{"HistoryOfEveryTill", {"history", "--all"}, false},
+        OptionsCase{"TillsListed", {"registers"}, true},
+        OptionsCase{"TillAdded", {"registers", "add", "K", "--port", "tcp://h:1"}, true},
+        OptionsCase{"TillAddedWithoutPort", {"registers", "add", "K"}, false},
+        OptionsCase{"TillRemovedWithPort", {"registers", "remove", "K", "--port", "1"}, false},
+        OptionsCase{"TillsAndJson", {"registers", "--json"}, false},
         OptionsCase{"HistoryWithFile", {"history", "a.txt"}, false},
         OptionsCase{"NivelacijaOfAPeriod",
                     {"history", "--since", "2026-01-01", "--until", "2026-01-31", "-o", "n.XLSX"},
@@ -84,6 +97,12 @@ TEST(ParseArguments, TakesWhatTheLineSays) {
     EXPECT_EQ(PortsToUse(parsed.Options), (std::vector<std::string>{"/dev/ttyUSB0", "3"}));
     EXPECT_EQ(PortsToUse(ParseArguments({"status"}).Options), std::vector<std::string>{"1"});
     EXPECT_EQ(ParseArguments({"erase", "7", "12"}).Options.Numbers, (std::vector<int>{7, 12}));
+    // Erase's own --all stays every article; a second one adds every till.
+    const CliOptions both = ParseArguments({"erase", "--all", "--all"}).Options;
+    EXPECT_TRUE(both.EraseAll && both.AllTills);
+    const CliOptions tills = ParseArguments({"erase", "9", "--all"}).Options;
+    EXPECT_TRUE(!tills.EraseAll && tills.AllTills);
+    EXPECT_TRUE(PortsToUse(ParseArguments({"status", "--all"}).Options).empty());
 }
 
 } // namespace

@@ -20,7 +20,7 @@ TEST_P(PortNameTest, NumberOrPath) {
     const PortNameCase& c = GetParam();
     const std::vector<PortTarget> targets = ResolvePorts({c.Given});
     ASSERT_EQ(targets.size(), 1u);
-    EXPECT_EQ(targets[0].Shown, c.Given);
+    EXPECT_EQ(targets[0].Name, c.Given);
     if (c.Number > 0) {
         EXPECT_EQ(targets[0].Number, c.Number);
     } else {
