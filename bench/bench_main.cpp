@@ -19,6 +19,7 @@
 #include "bench/cli_rows.h"
 #include "bench/history_rows.h"
 #include "bench/sync_rows.h"
+#include "bench/window_till_rows.h"
 #include "cli/emulator_child.h"
 #include "ecr/talon_ecr.h"
 #include "serial/port_devices.h"
@@ -214,10 +215,12 @@ int main(int argc, char** argv) {
     PrintHeading();
     std::vector<BenchRow> rows;
     const bool quick = mode == "--quick"; // the local rows only
-    if (mode == "--cli" || mode == "--sync" || mode == "--resume" || mode == "--history") {
+    if (mode == "--cli" || mode == "--sync" || mode == "--resume" || mode == "--history" ||
+        mode == "--tills") {
         (mode == "--cli"      ? CommandLineRows
          : mode == "--sync"   ? SyncRows
          : mode == "--resume" ? ResumeRows
+         : mode == "--tills"  ? WindowTillsRow
                               : HistoryRows)(rows);
         PrintBenchTable(rows);
         return 0;
@@ -231,6 +234,7 @@ int main(int argc, char** argv) {
     if (!quick) {
         CommandLineRows(rows);
         SyncRows(rows);
+        WindowTillsRow(rows);
         PacedRow(rows, 9600);
         PacedRow(rows, 19200);
         UnpacedRows(rows);
