@@ -217,14 +217,13 @@ void TFormMain::RunOnRegisters(RegisterWork work, bool onlyFailed) {
     };
     const TillJob job = work == RegisterWork::Sync ? SyncJob(ArticlesPC) : StatusJob();
     std::atomic<bool> stop{false};
-    QMetaObject::Connection stopping;
+    const QObject stopping; // the connection goes with it, however the run ends
     if (ProgressBox) {
-        stopping = connect(ProgressBox, &TProgressBox::StopPressed, this, [&stop] { stop = true; });
+        connect(ProgressBox, &TProgressBox::StopPressed, &stopping, [&stop] { stop = true; });
     }
     BeginProgress(0, static_cast<int>(rows.size()));
     const std::vector<TillResult> results =
         RunTillsInBackground(targets, job, WindowImageFolder(), stop, view);
-    disconnect(stopping);
     EndProgress();
     std::vector<std::string> names;
     for (int row : rows) {

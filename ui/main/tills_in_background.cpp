@@ -3,6 +3,7 @@
 #include <QEventLoop>
 
 #include <algorithm>
+#include <exception>
 #include <memory>
 #include <numeric>
 #include <thread>
@@ -92,11 +93,19 @@ std::vector<TillResult> RunTillsInBackground(const std::vector<TillTarget>& targ
     }
     showOverall();
     std::vector<TillResult> results;
+    std::exception_ptr failure;
     std::thread runner([&] {
-        results = RunTills(work, imageFolder, stop);
+        try {
+            results = RunTills(work, imageFolder, stop);
+        } catch (...) {
+            failure = std::current_exception(); // told on the window's thread
+        }
         Post(waiting, [&waiting] { waiting.quit(); }); // after every till's own posts
     });
     waiting.exec();
     runner.join();
+    if (failure) {
+        std::rethrow_exception(failure);
+    }
     return results;
 }
