@@ -46,7 +46,9 @@ RegisterDialog::RegisterDialog(QWidget* parent, const QString& linkFolder)
     LabelRegisterRefusal = Named(new QLabel(this), "LabelRegisterRefusal");
     LabelRegisterRefusal->setWordWrap(true);
     LabelRegisterRefusal->hide();
-    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
+    auto* buttons =
+        Named(new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this),
+              "ButtonBoxRegister");
     buttons->button(QDialogButtonBox::Ok)->setObjectName(Text("BitBtnRegisterOk"));
     buttons->button(QDialogButtonBox::Cancel)->setObjectName(Text("BitBtnRegisterCancel"));
     buttons->button(QDialogButtonBox::Ok)->setText(Text("Potvrdi"));
@@ -65,10 +67,13 @@ RegisterDialog::RegisterDialog(QWidget* parent, const QString& linkFolder)
     };
 
     auto* fields = new QFormLayout;
-    fields->addRow(Text("Ime"), EditRegisterName);
-    fields->addRow(Text("Port"), ComboBoxRegisterPort);
-    fields->addRow(Text("Brzina"), ComboBoxRegisterSpeed);
-    fields->addRow(Text("Lozinka"), EditRegisterPassword);
+    fields->addRow(Named(new QLabel(Text("Ime"), this), "LabelRegisterName"), EditRegisterName);
+    fields->addRow(Named(new QLabel(Text("Port"), this), "LabelRegisterPort"),
+                   ComboBoxRegisterPort);
+    fields->addRow(Named(new QLabel(Text("Brzina"), this), "LabelRegisterSpeed"),
+                   ComboBoxRegisterSpeed);
+    fields->addRow(Named(new QLabel(Text("Lozinka"), this), "LabelRegisterPassword"),
+                   EditRegisterPassword);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(fields);
     layout->addWidget(LabelRegisterRefusal);
