@@ -39,6 +39,7 @@
 #include "ui/main/register_dialog.h"
 #include "ui/main/registers_model.h"
 #include "ui/main/registers_page.h"
+#include "ui/main/speed_box.h"
 #include "ui/progress/progress_box.h"
 
 TFormMain* FormMain = nullptr;
@@ -193,8 +194,7 @@ void BuildConnectionGroup(TFormMain& f, QWidget* parent) {
     f.Label1 = MakeLabel(g, "Label1", "Brzina");
     f.ComboBoxSpeed = new QComboBox(g);
     ConnectionEntry(f.ComboBoxSpeed, "ComboBoxSpeed", ""); // its hint follows the port
-    f.ComboBoxSpeed->addItems({Text("9600"), Text("19200")});
-    f.ComboBoxSpeed->setCurrentIndex(0);
+    FillSpeedBox(f.ComboBoxSpeed);
 
     f.Label2 = MakeLabel(g, "Label2", "Port");
     auto* ports = new PortComboBox(g);

@@ -8,6 +8,7 @@
 #include <functional>
 #include <memory>
 #include <optional>
+#include <vector>
 
 #include "articles/article_table.h"
 #include "serial/network_address.h"
@@ -37,6 +38,8 @@ class THistoryPage;
 class TRegistersPage;
 class TillList;
 struct Till;
+struct TillResult;
+struct TillTarget;
 class EmulatorProcess;
 class ImageKeeper;
 struct ListOutcome;
@@ -236,6 +239,12 @@ private:
     // progress and result, one summary line per till in the log.
     enum class RegisterWork { Status, Sync };
     void RunOnRegisters(RegisterWork work, bool onlyFailed);
+    std::vector<int> RegisterRowsToWork(bool onlyFailed) const;
+    // Where the till's link goes; the window's emulator started for the emulator's port.
+    TillTarget RegisterTarget(const Till& till);
+    // A till's row, its hint and its summary line when its work has ended.
+    void ShowRegisterResult(int row, const TillResult& result, const std::vector<ECRString>& lines,
+                            bool sending);
     bool eventFilter(QObject* watched, QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 

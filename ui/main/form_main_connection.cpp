@@ -14,6 +14,7 @@
 #include "ui/main/image_folder.h"
 #include "ui/main/network_item.h"
 #include "ui/main/port_list.h"
+#include "ui/main/speed_box.h"
 #include "ui/main/window_sinks.h"
 
 namespace {
@@ -23,7 +24,6 @@ const char* const EmulatorFailedLine = "Emulator nije moguce pokrenuti: ";
 const char* const EmulatorConnectedLine = "Povezano sa emulatorom, ne sa kasom.";
 const char* const SpeedHint = "Brzina komunikacije sa Talon kasom (fabricka vrednost je 9600)";
 const char* const ConverterSpeedHint = "Brzinu podesava konvertor";
-constexpr int FastSpeedItem = 1;
 
 QString Text(const char* latin) {
     return QString::fromLatin1(latin);
@@ -37,7 +37,7 @@ void TFormMain::BitBtnConnectClick() {
     }
     const int item = ComboBoxPort->currentIndex();
     const int port = item + 1; // no selected item gives port 0
-    const int speed = ComboBoxSpeed->currentIndex() == FastSpeedItem ? FastSpeed : SlowSpeed;
+    const int speed = ChosenSpeed(ComboBoxSpeed);
     const bool emulator = IsEmulatorItem(ComboBoxPort, item);
     if (emulator) {
         if (!Emulator) {

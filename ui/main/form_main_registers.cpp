@@ -20,6 +20,7 @@
 #include "ui/main/port_list.h"
 #include "ui/main/registers_model.h"
 #include "ui/main/registers_page.h"
+#include "ui/main/speed_box.h"
 #include "ui/main/tills_in_background.h"
 #include "ui/main/window_sinks.h"
 #include "ui/progress/progress_box.h"
@@ -30,7 +31,6 @@ const char* const RemoveQuestion = "Ukloniti kasu \"%1\" iz spiska?";
 const char* const WorkingText = "U toku";
 const char* const EmulatorFailedText = "Emulator nije moguce pokrenuti: ";
 const char* const WorkTimeFormat = "dd.MM. HH:mm";
-constexpr int FastSpeedItem = 1;
 
 QString Utf8(const std::string& text) {
     return QString::fromStdString(text);
@@ -166,69 +166,81 @@ void TFormMain::ButtonRetryFailedClick() {
     RunOnRegisters(RegisterWork::Sync, true);
 }
 
+// The ticked rows (only those whose last sending failed, when asked).
+std::vector<int> TFormMain::RegisterRowsToWork(bool onlyFailed) const {
+    const RegistersModel& model = TabRegisters->Model();
+    std::vector<int> rows;
+    for (int row = 0; row < model.rowCount(); ++row) {
+        const RegisterRow& till = model.Row(row);
+        if (till.Saved.Enabled && (!onlyFailed || till.Failed)) {
+            rows.push_back(row);
+        }
+    }
+    return rows;
+}
+
+TillTarget TFormMain::RegisterTarget(const Till& till) {
+    TillTarget target = TillTargetOf(till, CheckBoxPrint->isChecked());
+    if (till.Port != EmulatorPort) {
+        return target;
+    }
+    if (!Emulator) {
+        Emulator = std::make_unique<EmulatorProcess>();
+    }
+    QString failure;
+    if (!Emulator->Ensure(target.Number, failure)) {
+        target.Failure = (QLatin1String(EmulatorFailedText) + failure).toStdString();
+    }
+    return target;
+}
+
+void TFormMain::ShowRegisterResult(int row, const TillResult& result,
+                                   const std::vector<ECRString>& lines, bool sending) {
+    RegistersModel& model = TabRegisters->Model();
+    model.SetState(row, ToQString(result.Text));
+    // A status says nothing of whether the till got the last changes.
+    model.SetLastWork(row, LastWorkText(result), sending ? !result.Ok() : model.Row(row).Failed);
+    QStringList details;
+    for (const ECRString& line : lines) {
+        details << ToQString(line);
+    }
+    model.SetDetails(row, details);
+    Log(QLatin1Char('[') + Utf8(model.Row(row).Saved.Name) + QLatin1String("] ") +
+        ToQString(result.Text));
+}
+
 void TFormMain::RunOnRegisters(RegisterWork work, bool onlyFailed) {
-    if (work == RegisterWork::Sync && !PCListLoaded()) {
+    const bool sending = work == RegisterWork::Sync;
+    const std::vector<int> rows = RegisterRowsToWork(onlyFailed);
+    if (rows.empty() || (sending && !PCListLoaded())) {
         return;
     }
     RegistersModel& model = TabRegisters->Model();
-    std::vector<int> rows;
     std::vector<TillTarget> targets;
-    for (int row = 0; row < model.rowCount(); ++row) {
-        const RegisterRow& till = model.Row(row);
-        if (!till.Saved.Enabled || (onlyFailed && !till.Failed)) {
-            continue;
-        }
-        rows.push_back(row);
-        targets.push_back(TillTargetOf(till.Saved, CheckBoxPrint->isChecked()));
-        if (till.Saved.Port == EmulatorPort) {
-            if (!Emulator) {
-                Emulator = std::make_unique<EmulatorProcess>();
-            }
-            QString failure;
-            if (!Emulator->Ensure(targets.back().Number, failure)) {
-                targets.back().Failure =
-                    (QLatin1String(EmulatorFailedText) + failure).toStdString();
-            }
-        }
+    std::vector<std::string> names;
+    for (int row : rows) {
+        targets.push_back(RegisterTarget(model.Row(row).Saved));
+        names.push_back(model.Row(row).Saved.Name);
         model.SetState(row, QLatin1String(WorkingText));
-    }
-    if (rows.empty()) {
-        return;
     }
     TillRunView view;
     view.Progress = [&model, &rows](std::size_t till, const QString& progress) {
         model.SetState(rows[till], progress);
     };
     view.Overall = [this](int done, int total) { ShowProgress(done, total); };
-    view.Finished = [this, &model, &rows, work](std::size_t till, const TillResult& result,
-                                                const std::vector<ECRString>& lines) {
-        const int row = rows[till];
-        const QString prefix =
-            QLatin1Char('[') + Utf8(model.Row(row).Saved.Name) + QLatin1String("] ");
-        model.SetState(row, ToQString(result.Text));
-        const bool failed = work == RegisterWork::Sync ? !result.Ok() : model.Row(row).Failed;
-        model.SetLastWork(row, LastWorkText(result), failed);
-        QStringList details;
-        for (const ECRString& line : lines) {
-            details << ToQString(line);
-        }
-        model.SetDetails(row, details);
-        Log(prefix + ToQString(result.Text));
+    view.Finished = [this, &rows, sending](std::size_t till, const TillResult& result,
+                                           const std::vector<ECRString>& lines) {
+        ShowRegisterResult(rows[till], result, lines, sending);
     };
-    const TillJob job = work == RegisterWork::Sync ? SyncJob(ArticlesPC) : StatusJob();
     std::atomic<bool> stop{false};
     const QObject stopping; // the connection goes with it, however the run ends
     if (ProgressBox) {
         connect(ProgressBox, &TProgressBox::StopPressed, &stopping, [&stop] { stop = true; });
     }
     BeginProgress(0, static_cast<int>(rows.size()));
-    const std::vector<TillResult> results =
-        RunTillsInBackground(targets, job, WindowImageFolder(), stop, view);
+    const std::vector<TillResult> results = RunTillsInBackground(
+        targets, sending ? SyncJob(ArticlesPC) : StatusJob(), WindowImageFolder(), stop, view);
     EndProgress();
-    std::vector<std::string> names;
-    for (int row : rows) {
-        names.push_back(model.Row(row).Saved.Name);
-    }
     WindowLog log(*this);
     RememberFiscalModules(names, results, log, Registers->Path());
     LoadRegisters(); // with the fiscal modules just learned
@@ -241,7 +253,7 @@ void TFormMain::GridRegistersDblClick() {
     }
     const Till& till = TabRegisters->Model().Row(row).Saved;
     SelectSavedPort(ComboBoxPort, Utf8(till.Port));
-    ComboBoxSpeed->setCurrentIndex(till.Speed == FastSpeed ? FastSpeedItem : 0);
+    ChooseSpeed(ComboBoxSpeed, till.Speed);
     EditPassword->setText(Utf8(till.Password));
 }
 

@@ -13,11 +13,11 @@
 #include "ui/main/network_port_dialog.h"
 #include "ui/main/port_combo_box.h"
 #include "ui/main/port_list.h"
+#include "ui/main/speed_box.h"
 
 namespace {
 
 const char* const TakenName = "Kasa sa tim imenom je vec sacuvana";
-constexpr int FastSpeedItem = 1;
 
 QString Text(const char* latin) {
     return QString::fromLatin1(latin);
@@ -40,7 +40,7 @@ RegisterDialog::RegisterDialog(QWidget* parent, const QString& linkFolder)
     FillPortBox(ports, SystemPorts(LinkFolder));
     ports->BeforeOpening = [this] { FillPortBox(ComboBoxRegisterPort, SystemPorts(LinkFolder)); };
     ComboBoxRegisterSpeed = Named(new QComboBox(this), "ComboBoxRegisterSpeed");
-    ComboBoxRegisterSpeed->addItems({QString::number(SlowSpeed), QString::number(FastSpeed)});
+    FillSpeedBox(ComboBoxRegisterSpeed);
     EditRegisterPassword = Named(new QLineEdit(this), "EditRegisterPassword");
     EditRegisterPassword->setEchoMode(QLineEdit::Password);
     LabelRegisterRefusal = Named(new QLabel(this), "LabelRegisterRefusal");
@@ -88,7 +88,7 @@ void RegisterDialog::SetTill(const Till& till, const QStringList& taken) {
     if (!till.Port.empty()) {
         SelectSavedPort(ComboBoxRegisterPort, QString::fromStdString(till.Port));
     }
-    ComboBoxRegisterSpeed->setCurrentIndex(till.Speed == FastSpeed ? FastSpeedItem : 0);
+    ChooseSpeed(ComboBoxRegisterSpeed, till.Speed);
     EditRegisterPassword->setText(QString::fromStdString(till.Password));
     LabelRegisterRefusal->hide();
 }
@@ -98,7 +98,7 @@ Till RegisterDialog::Result() const {
     till.Name = EditRegisterName->text().toStdString();
     till.Port =
         ItemIdentity(ComboBoxRegisterPort, ComboBoxRegisterPort->currentIndex()).toStdString();
-    till.Speed = ComboBoxRegisterSpeed->currentIndex() == FastSpeedItem ? FastSpeed : SlowSpeed;
+    till.Speed = ChosenSpeed(ComboBoxRegisterSpeed);
     till.Password = EditRegisterPassword->text().toStdString();
     return till;
 }
