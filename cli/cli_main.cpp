@@ -83,6 +83,7 @@ ExitStatus RunOnRegisters(const CliOptions& options, const std::vector<PortTarge
     std::vector<std::unique_ptr<PortLog>> logs;
     std::vector<std::unique_ptr<PortProgress>> progress;
     std::vector<TillWork> work;
+    work.reserve(targets.size()); // each holds its own copy of the articles
     for (const PortTarget& target : targets) {
         logs.push_back(
             std::make_unique<PortLog>(out, named ? "[" + target.Name + "] " : "", options.Quiet));

@@ -92,4 +92,13 @@ TEST_F(CliTills, AnUnknownNameStopsEverythingBeforeAByte) {
     EXPECT_EQ(Run({"registers", "remove", "Kasa 4"}).Status, 2);
 }
 
+TEST_F(CliTills, APortReachedTwiceIsRefusedBeforeAByte) {
+    // The second open of a port would fail after the first had begun writing.
+    const CliResult result =
+        Run({"status", "--register", Names[0], "--port", Registers[0]->DevicePath()});
+    EXPECT_EQ(result.Status, 2);
+    EXPECT_NE(result.Err.find("isti port je naveden dva puta"), std::string::npos) << result.Err;
+    EXPECT_EQ(Registers[0]->LineBytes(), 0u);
+}
+
 } // namespace
