@@ -34,6 +34,7 @@
 #include "ui/main/filter_suffix.h"
 #include "ui/main/history_page.h"
 #include "ui/main/network_port_dialog.h"
+#include "ui/main/page_controls.h"
 #include "ui/main/port_combo_box.h"
 #include "ui/main/port_list.h"
 #include "ui/main/register_dialog.h"
@@ -78,39 +79,16 @@ constexpr int TopRowStretch = 1;
 constexpr int PagesStretch = 2;
 constexpr int ImageWidth = 343;
 constexpr int ImageHeight = 71;
-// The design size of a button; a caption that needs more (a wider font or style) widens it,
-// since the layouts never give a control less than its size hint.
-constexpr int ButtonWidth = 88;
-constexpr int ButtonHeight = 25;
 constexpr int ButtonGap = 5;
-constexpr int SeparatorHeight = 4;
 
 QString Text(const char* latin) {
     return QString::fromLatin1(latin);
-}
-
-QPushButton* MakeButton(QWidget* parent, const char* name, const char* caption, const char* hint,
-                        QStyle::StandardPixmap picture) {
-    auto* button = new QPushButton(Text(caption), parent);
-    button->setObjectName(Text(name));
-    button->setToolTip(Text(hint));
-    button->setIcon(parent->style()->standardIcon(picture));
-    button->setMinimumSize(ButtonWidth, ButtonHeight);
-    return button;
 }
 
 QLabel* MakeLabel(QWidget* parent, const char* name, const char* caption) {
     auto* label = new QLabel(Text(caption), parent);
     label->setObjectName(Text(name));
     return label;
-}
-
-QFrame* MakeSeparator(QWidget* parent) {
-    auto* line = new QFrame(parent);
-    line->setFrameShape(QFrame::HLine);
-    line->setFrameShadow(QFrame::Sunken);
-    line->setFixedHeight(SeparatorHeight); // as wide as the buttons' column
-    return line;
 }
 
 // A column of buttons on a page: each entry is a button, or null for a separator line.

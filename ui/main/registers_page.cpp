@@ -9,6 +9,7 @@
 
 #include <iterator>
 
+#include "ui/main/page_controls.h"
 #include "ui/main/registers_model.h"
 
 namespace {
@@ -16,9 +17,7 @@ namespace {
 constexpr int Margin = 8;
 constexpr int GridTop = 16;
 constexpr int Gap = 5;
-constexpr int ButtonWidth = 88;
-constexpr int RowButtonWidth = 70; // the list's buttons share a row over the grid
-constexpr int ButtonHeight = 25;
+constexpr int RowButtonWidth = 70; // the list's buttons in their row over the grid
 constexpr int RowHeight = 18;
 constexpr int GridMinimumHeight = 90;
 // Kasa, Port, Brzina, Ukljucena, Stanje; Poslednji rad takes the rest.
@@ -26,16 +25,6 @@ constexpr int ColumnWidths[] = {85, 70, 42, 62, 120};
 
 QString Text(const char* latin) {
     return QString::fromLatin1(latin);
-}
-
-QPushButton* MakeButton(QWidget* page, const char* name, const char* caption, const char* hint,
-                        QStyle::StandardPixmap picture, int width) {
-    auto* button = new QPushButton(Text(caption), page);
-    button->setObjectName(Text(name));
-    button->setToolTip(Text(hint));
-    button->setIcon(page->style()->standardIcon(picture));
-    button->setMinimumSize(width, ButtonHeight);
-    return button;
 }
 
 void SetUpGrid(QTableView* grid) {
@@ -68,9 +57,9 @@ TRegistersPage::TRegistersPage(QWidget* parent) : QWidget(parent) {
         MakeButton(this, "ButtonRemoveRegister", "Ukloni", "Uklanja oznacenu kasu iz spiska",
                    QStyle::SP_DialogDiscardButton, RowButtonWidth);
     ButtonCheckAll = MakeButton(this, "ButtonCheckAll", "Sve", "Ukljucuje sve kase",
-                                QStyle::SP_DialogApplyButton, RowButtonWidth);
+                                QStyle::SP_DialogApplyButton, ButtonWidth);
     ButtonCheckNone = MakeButton(this, "ButtonCheckNone", "Nijedna", "Iskljucuje sve kase",
-                                 QStyle::SP_DialogCancelButton, RowButtonWidth);
+                                 QStyle::SP_DialogCancelButton, ButtonWidth);
     ButtonStatusAll = MakeButton(this, "ButtonStatusAll", "Status svih",
                                  "Proverava vezu sa svakom ukljucenom kasom i koliko artikala ima",
                                  QStyle::SP_MessageBoxInformation, ButtonWidth);
@@ -88,11 +77,17 @@ TRegistersPage::TRegistersPage(QWidget* parent) : QWidget(parent) {
     GridRegisters->setModel(Rows);
     SetUpGrid(GridRegisters);
 
+    // The column holds the work on the ticked tills, with the ticks' own buttons under it;
+    // the list's buttons share a row over the grid. Both fit the window's starting width in
+    // every style.
     auto* work = new QVBoxLayout;
     work->setSpacing(Gap);
     for (QPushButton* button : {ButtonStatusAll, ButtonSendChangesAll, ButtonRetryFailed}) {
         work->addWidget(button);
     }
+    work->addWidget(MakeSeparator(this));
+    work->addWidget(ButtonCheckAll);
+    work->addWidget(ButtonCheckNone);
     work->addStretch();
     auto* list = new QHBoxLayout;
     list->setSpacing(Gap);
@@ -100,8 +95,6 @@ TRegistersPage::TRegistersPage(QWidget* parent) : QWidget(parent) {
         list->addWidget(button);
     }
     list->addStretch();
-    list->addWidget(ButtonCheckAll);
-    list->addWidget(ButtonCheckNone);
     auto* right = new QVBoxLayout;
     right->setSpacing(Gap);
     right->addLayout(list);

@@ -1,0 +1,28 @@
+#include "ui/main/page_controls.h"
+
+#include <QFrame>
+#include <QPushButton>
+
+namespace {
+
+constexpr int SeparatorHeight = 4;
+
+} // namespace
+
+QPushButton* MakeButton(QWidget* parent, const char* name, const char* caption, const char* hint,
+                        QStyle::StandardPixmap picture, int minimumWidth) {
+    auto* button = new QPushButton(QString::fromLatin1(caption), parent);
+    button->setObjectName(QString::fromLatin1(name));
+    button->setToolTip(QString::fromLatin1(hint));
+    button->setIcon(parent->style()->standardIcon(picture));
+    button->setMinimumSize(minimumWidth, ButtonHeight);
+    return button;
+}
+
+QFrame* MakeSeparator(QWidget* parent) {
+    auto* line = new QFrame(parent);
+    line->setFrameShape(QFrame::HLine);
+    line->setFrameShadow(QFrame::Sunken);
+    line->setFixedHeight(SeparatorHeight);
+    return line;
+}

@@ -1,0 +1,18 @@
+#pragma once
+
+#include <QStyle>
+
+class QFrame;
+class QPushButton;
+class QWidget;
+
+// The design size of a button; a caption that needs more (a wider font or style) widens it,
+// since the layouts never give a control less than its size hint.
+constexpr int ButtonWidth = 88;
+constexpr int ButtonHeight = 25;
+
+// A button of the window: its objectName, caption (plain ASCII), hint and small picture.
+QPushButton* MakeButton(QWidget* parent, const char* name, const char* caption, const char* hint,
+                        QStyle::StandardPixmap picture, int minimumWidth = ButtonWidth);
+// The line between groups of buttons in a column, as wide as the column.
+QFrame* MakeSeparator(QWidget* parent);
