@@ -2,14 +2,13 @@
 
 #include <QWidget>
 
-#include <functional>
-
 class QPushButton;
 class QTableView;
 class RegistersModel;
 
 // The page "Kase": the saved tills in a grid with a check box each, the buttons that keep
-// the list on the top, and on the left those that work on every ticked till at once.
+// the list over it, and on the left those that work on every ticked till at once and
+// those that tick them.
 class TRegistersPage : public QWidget {
     Q_OBJECT
 
