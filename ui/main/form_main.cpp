@@ -4,6 +4,8 @@
 #include <QBoxLayout>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCoreApplication>
+#include <QDesktopServices>
 #include <QEvent>
 #include <QFileDialog>
 #include <QFrame>
@@ -17,6 +19,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScreen>
+#include <QShortcut>
 #include <QStyle>
 #include <QTabWidget>
 #include <QTableWidget>
@@ -389,6 +392,8 @@ TFormMain::TFormMain(QWidget* parent)
         NetworkPortDialog dialog(this);
         return dialog.exec() == QDialog::Accepted ? dialog.Address() : QString();
     };
+    OpenDocument = [](const QUrl& url) { return QDesktopServices::openUrl(url); };
+    ProgramFolder = QCoreApplication::applicationDirPath();
     if (const QScreen* desktop = QGuiApplication::primaryScreen()) {
         move(desktop->availableGeometry().center() - rect().center());
     }
@@ -472,6 +477,9 @@ void TFormMain::ConnectSignals() {
     });
     StringGridECR->installEventFilter(this);
     StringGridECR->viewport()->installEventFilter(this);
+    // Not through RunWindowHandler: F1 may come while an operation runs, and must leave it be.
+    auto* help = new QShortcut(QKeySequence(Qt::Key_F1), this);
+    connect(help, &QShortcut::activated, this, &TFormMain::OpenUserGuide);
 }
 
 bool TFormMain::eventFilter(QObject* watched, QEvent* event) {

@@ -25,6 +25,7 @@ class QTabWidget;
 class QTableWidget;
 class QWidget;
 class QKeyEvent;
+class QUrl;
 class QCloseEvent;
 class ECRError;
 class ECRString;
@@ -130,6 +131,10 @@ public:
     // Saves the nivelacija (or the record's text) of what the page's filters keep.
     void BitBtnNivelacijaClick();
 
+    // --- the user guide (form_main_help.cpp) ---
+    // F1: the guide in the system's browser, or a log line saying why not.
+    void OpenUserGuide();
+
     // File choice, the modal edit and the questions are hooks so tests can answer them.
     std::function<QString()> ChooseOpenFile;
     std::function<QString()> ChooseSaveFile;
@@ -137,6 +142,9 @@ public:
     std::function<bool()> RunEditDialog;                      // true when the user confirmed
     std::function<bool(const QString& question)> AskQuestion; // true for "Da"
     std::function<QString()> AskNetworkAddress;               // empty when the user gave none
+    std::function<bool(const QUrl&)> OpenDocument;            // false when nothing opened it
+    // The folder the guide is looked for from: the program's own (tests point it elsewhere).
+    QString ProgramFolder;
     // The folder of stable adapter names the port box reads (tests point it elsewhere).
     QString PortLinkFolder = QString::fromLatin1(StableLinkFolder);
     bool Confirm(const QString& question) const { return AskQuestion && AskQuestion(question); }
