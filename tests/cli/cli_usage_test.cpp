@@ -50,8 +50,8 @@ std::vector<Named> Everything() {
     const std::string manual = ManualText();
     std::vector<Named> all;
     for (const std::string& verb : VerbNames()) {
-        all.push_back({verb, Section(help, "Komande:", "Opcije:"),
-                       Section(manual, ".SH COMMANDS", ".SH ")});
+        all.push_back(
+            {verb, Section(help, "Komande:", "Opcije:"), Section(manual, ".SH COMMANDS", ".SH ")});
     }
     for (const std::string& option : OptionNames()) {
         all.push_back({option, help, manual});
