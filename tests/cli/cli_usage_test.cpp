@@ -1,6 +1,7 @@
 // The help and the manual page name every verb, option and exit status the program has.
 #include <gtest/gtest.h>
 
+#include <ostream>
 #include <regex>
 #include <string>
 #include <vector>
@@ -9,7 +10,7 @@
 #include "cli/cli_usage.h"
 #include "cli/exit_status.h"
 #include "files/whole_file.h"
-#include "support/case_name.h"
+#include "tests/support/case_name.h"
 
 namespace {
 
@@ -44,6 +45,10 @@ struct Named {
     std::string Help;   // the part of the help that must name it
     std::string Manual; // the part of the manual page that must name it
 };
+
+void PrintTo(const Named& named, std::ostream* out) {
+    *out << named.Name;
+}
 
 std::vector<Named> Everything() {
     const std::string help = CliUsage;
