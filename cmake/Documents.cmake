@@ -15,8 +15,10 @@ if(PANDOC_PROGRAM)
                                --metadata=lang:sr-Latn
                                "--metadata=pagetitle:TalonSendPLU - Uputstvo"
                                --resource-path=${PROJECT_SOURCE_DIR}/docs
+                               --css=${PROJECT_SOURCE_DIR}/docs/Uputstvo.css --variable=document-css
                                --output ${guide} ${PROJECT_SOURCE_DIR}/docs/Uputstvo.md
-                       DEPENDS ${PROJECT_SOURCE_DIR}/docs/Uputstvo.md ${guide_pictures}
+                       DEPENDS ${PROJECT_SOURCE_DIR}/docs/Uputstvo.md
+                               ${PROJECT_SOURCE_DIR}/docs/Uputstvo.css ${guide_pictures}
                        VERBATIM)
     add_custom_target(talon_user_guide ALL DEPENDS ${guide})
     install(FILES ${guide} DESTINATION ${TALON_DOC_DIR})
