@@ -1,85 +1,41 @@
-// The help and the manual page name every verb, option and exit status the program has.
+// The help and the manual page name every verb and option the parser knows.
 #include <gtest/gtest.h>
 
-#include <ostream>
 #include <regex>
 #include <string>
-#include <vector>
 
 #include "cli/cli_options.h"
 #include "cli/cli_usage.h"
-#include "cli/exit_status.h"
 #include "files/whole_file.h"
-#include "tests/support/case_name.h"
 
 namespace {
 
-// The manual page as it reads: "\-" is "-", font changes are nothing.
-std::string ManualText() {
-    std::string page;
-    if (ReadWholeFile(TALON_MAN_DIR "/talonsendplu-cli.1", page) != WholeFileRead::Read) {
-        return {};
-    }
-    page = std::regex_replace(page, std::regex(R"(\\-)"), "-");
-    return std::regex_replace(page, std::regex(R"(\\f[BIRP])"), "");
-}
-
-// `text` between the line starting with `from` and the next line starting with `to`.
-std::string Section(const std::string& text, const std::string& from, const std::string& to) {
+// From the line starting with `from` to the next one starting with `to`.
+std::string Part(const std::string& text, const std::string& from, const std::string& to) {
     const std::size_t start = text.find("\n" + from);
-    if (start == std::string::npos) {
-        return {};
-    }
-    const std::size_t end = text.find("\n" + to, start + 1);
-    return text.substr(start, end == std::string::npos ? std::string::npos : end - start);
+    return start == std::string::npos ? ""
+                                      : text.substr(start, text.find("\n" + to, start + 1) - start);
 }
 
-// `name` standing as a word of its own: not part of a longer option or word.
+// A word of its own: "-o" is not found in "--output".
 bool Names(const std::string& text, const std::string& name) {
-    const std::regex word("(^|[^-A-Za-z0-9])" + name + "($|[^-A-Za-z0-9])");
-    return std::regex_search(text, word);
+    return std::regex_search(text, std::regex("(^|[^-A-Za-z0-9])" + name + "($|[^-A-Za-z0-9])"));
 }
 
-struct Named {
-    std::string Name;
-    std::string Help;   // the part of the help that must name it
-    std::string Manual; // the part of the manual page that must name it
-};
-
-void PrintTo(const Named& named, std::ostream* out) {
-    *out << named.Name;
-}
-
-std::vector<Named> Everything() {
+TEST(Usage, HelpAndManualPageNameEveryVerbAndOption) {
     const std::string help = CliUsage;
-    const std::string manual = ManualText();
-    std::vector<Named> all;
+    std::string manual;
+    ASSERT_EQ(ReadWholeFile(TALON_MAN_DIR "/talonsendplu-cli.1", manual), WholeFileRead::Read);
+    manual = std::regex_replace(manual, std::regex(R"(\\-)"), "-"); // as the page reads
+    manual = std::regex_replace(manual, std::regex(R"(\\f[BIRP])"), "");
     for (const std::string& verb : VerbNames()) {
-        all.push_back(
-            {verb, Section(help, "Komande:", "Opcije:"), Section(manual, ".SH COMMANDS", ".SH ")});
+        EXPECT_TRUE(Names(Part(help, "Komande:", "Opcije:"), verb)) << "help: " << verb;
+        EXPECT_TRUE(Names(Part(manual, ".SH COMMANDS", ".SH"), verb)) << "manual: " << verb;
     }
     for (const std::string& option : OptionNames()) {
-        all.push_back({option, help, manual});
+        EXPECT_TRUE(Names(help, option)) << "help: " << option;
+        EXPECT_TRUE(Names(manual, option)) << "manual: " << option;
     }
-    for (const ExitStatus status :
-         {ExitDone, ExitRefused, ExitUsage, ExitNoRegister, ExitLinkFailed, ExitInterrupted}) {
-        all.push_back({std::to_string(status), Section(help, "Izlazni status", "\n"),
-                       Section(manual, ".SH EXIT STATUS", ".SH ")});
-    }
-    return all;
 }
-
-class UsageNames : public ::testing::TestWithParam<Named> {};
-
-TEST_P(UsageNames, HelpAndManualPageNameIt) {
-    EXPECT_TRUE(Names(GetParam().Help, GetParam().Name)) << "--help lacks " << GetParam().Name;
-    EXPECT_TRUE(Names(GetParam().Manual, GetParam().Name))
-        << "the manual page lacks " << GetParam().Name;
-}
-
-INSTANTIATE_TEST_SUITE_P(Cli, UsageNames, ::testing::ValuesIn(Everything()),
-                         [](const ::testing::TestParamInfo<Named>& info) {
-                             return CaseName(info.param.Name);
-                         });
 
 } // namespace
