@@ -479,6 +479,7 @@ void TFormMain::ConnectSignals() {
     StringGridECR->viewport()->installEventFilter(this);
     // Not through RunWindowHandler: F1 may come while an operation runs, and must leave it be.
     auto* help = new QShortcut(QKeySequence(Qt::Key_F1), this);
+    help->setObjectName(QStringLiteral("ShortcutUserGuide"));
     connect(help, &QShortcut::activated, this, &TFormMain::OpenUserGuide);
 }
 
