@@ -21,6 +21,10 @@ if(PANDOC_PROGRAM)
                                ${PROJECT_SOURCE_DIR}/docs/Uputstvo.css ${guide_pictures}
                        VERBATIM)
     add_custom_target(talon_user_guide ALL DEPENDS ${guide})
+    # A build of the window alone (the packages') has its guide too.
+    if(TARGET talonsendplu)
+        add_dependencies(talonsendplu talon_user_guide)
+    endif()
     install(FILES ${guide} DESTINATION ${TALON_DOC_DIR})
 else()
     message(STATUS "pandoc not found: the user guide (Uputstvo.html) is not built")
