@@ -11,9 +11,10 @@ if(PANDOC_PROGRAM)
     file(GLOB guide_pictures CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/docs/*.png)
     add_custom_command(OUTPUT ${guide}
                        COMMAND ${PANDOC_PROGRAM} --from markdown --to html5 --standalone
-                               --self-contained --toc --toc-depth=2
-                               --metadata=lang:sr-Latn
-                               "--metadata=pagetitle:TalonSendPLU - Uputstvo"
+                               --self-contained --toc --toc-depth=1
+                               # the guide's one top heading becomes the page's title
+                               --shift-heading-level-by=-1
+                               --metadata=lang:sr-Latn --metadata=toc-title:Sadržaj
                                --resource-path=${PROJECT_SOURCE_DIR}/docs
                                --css=${PROJECT_SOURCE_DIR}/docs/Uputstvo.css --variable=document-css
                                --output ${guide} ${PROJECT_SOURCE_DIR}/docs/Uputstvo.md
