@@ -338,6 +338,25 @@ ParsedArguments ParseArguments(const std::vector<std::string>& args) {
     return parsed;
 }
 
+std::vector<std::string> VerbNames() {
+    std::vector<std::string> names;
+    for (const VerbName& verb : Verbs) {
+        names.emplace_back(verb.Name);
+    }
+    return names;
+}
+
+std::vector<std::string> OptionNames() {
+    std::vector<std::string> names;
+    for (const OptionEntry& entry : Options) {
+        names.emplace_back(entry.Name);
+        if (entry.Alias != nullptr) {
+            names.emplace_back(entry.Alias);
+        }
+    }
+    return names;
+}
+
 std::vector<std::string> PortsToUse(const CliOptions& options) {
     const bool none = options.Ports.empty() && options.Registers.empty() && !options.AllTills;
     return none ? std::vector<std::string>{DefaultPort} : options.Ports;

@@ -59,6 +59,11 @@ struct ParsedArguments {
 // told in Error.
 ParsedArguments ParseArguments(const std::vector<std::string>& args);
 
+// Every verb and every option the parser knows, the options' short forms ("-o") too: what
+// the help and the manual page must each name.
+std::vector<std::string> VerbNames();
+std::vector<std::string> OptionNames();
+
 // Ports that take part: the given ones, or port 1 when neither a port nor a saved till
 // was given.
 std::vector<std::string> PortsToUse(const CliOptions& options);

@@ -36,6 +36,8 @@ if(WIN32)
     # The programs are at the folder's root, not in bin.
     set(CPACK_NSIS_EXECUTABLES_DIRECTORY .)
     set(CPACK_PACKAGE_EXECUTABLES talonsendplu TalonSendPLU)
+    # The user guide beside the program in the Start menu (Documents.cmake installs it).
+    set(CPACK_NSIS_MENU_LINKS Uputstvo.html Uputstvo)
     set(CPACK_NSIS_INSTALLED_ICON_NAME talonsendplu.exe)
     set(CPACK_NSIS_ENABLE_UNINSTALL_BEFORE_INSTALL ON)
     set(CPACK_NSIS_MODIFY_PATH OFF)

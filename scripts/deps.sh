@@ -38,6 +38,8 @@ WINDOW_CHECK_PACKAGES=(xvfb xauth x11-utils fonts-wine)
 # dpkg-shlibdeps, the Windows setup program by makensis; and their checks
 # (scripts/test-packages).
 PACKAGE_PACKAGES=(dpkg-dev file nsis)
+# The user guide (docs/Uputstvo.md) made into the Uputstvo.html that the packages install.
+PACKAGE_PACKAGES+=(pandoc)
 PACKAGE_CHECK_PACKAGES=(lintian desktop-file-utils man-db unzip)
 
 jobs() { nproc 2>/dev/null || echo 2; }

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "serial/com_names.h"
+#include "serial/denied_port.h"
 #include "serial/ecr_error.h"
 #include "serial/port_devices.h"
 
@@ -21,7 +22,7 @@ constexpr std::size_t MaxReplyBytes = 8192;
 PortFault FaultOf(DWORD reason) {
     switch (reason) {
     case ERROR_ACCESS_DENIED:
-        return PortFault::AccessDenied;
+        return DeniedPortFault;
     case ERROR_SHARING_VIOLATION:
         return PortFault::Busy;
     case ERROR_FILE_NOT_FOUND:

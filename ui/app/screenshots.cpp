@@ -1,9 +1,9 @@
-// Takes the README's pictures of the main window: at its design size and maximised,
-// connected to the emulator with its demo articles listed; the PC page; the page
-// "Istorija" after a send and a sync; the page "Kase" after the changes sent to its tills. Run on
-// the offscreen platform by scripts/screenshots, with register images and records in a folder of
-// its own. Where the port box offers no emulator (Windows, under Wine) the register is on COM1 and
-// one picture is taken, in the system's own style.
+// Takes the pictures of the main window for the README and the user guide: at its design
+// size and maximised, connected to the emulator with its demo articles listed; the PC
+// page; the page "Istorija" after a send and a sync; the page "Kase" after the changes sent
+// to its tills. Run on the offscreen platform by scripts/screenshots, with register images
+// and records in a folder of its own. Where the port box offers no emulator (Windows, under
+// Wine) the register is on COM1 and one picture is taken, in the system's own style.
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QDir>

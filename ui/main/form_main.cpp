@@ -4,6 +4,8 @@
 #include <QBoxLayout>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCoreApplication>
+#include <QDesktopServices>
 #include <QEvent>
 #include <QFileDialog>
 #include <QFrame>
@@ -17,6 +19,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScreen>
+#include <QShortcut>
 #include <QStyle>
 #include <QTabWidget>
 #include <QTableWidget>
@@ -380,6 +383,8 @@ TFormMain::TFormMain(QWidget* parent)
         till = dialog.Result();
         return true;
     };
+    OpenDocument = [](const QUrl& url) { return QDesktopServices::openUrl(url); };
+    ProgramFolder = QCoreApplication::applicationDirPath();
     if (const QScreen* desktop = QGuiApplication::primaryScreen()) {
         move(desktop->availableGeometry().center() - rect().center());
     }
@@ -487,6 +492,10 @@ void TFormMain::ConnectSignals() {
     });
     StringGridECR->installEventFilter(this);
     StringGridECR->viewport()->installEventFilter(this);
+    // Not through RunWindowHandler: F1 may come while an operation runs, and must leave it be.
+    auto* help = new QShortcut(QKeySequence(Qt::Key_F1), this);
+    help->setObjectName(QStringLiteral("ShortcutUserGuide"));
+    connect(help, &QShortcut::activated, this, &TFormMain::OpenUserGuide);
 }
 
 bool TFormMain::eventFilter(QObject* watched, QEvent* event) {

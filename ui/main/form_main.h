@@ -26,6 +26,7 @@ class QTabWidget;
 class QTableWidget;
 class QWidget;
 class QKeyEvent;
+class QUrl;
 class QCloseEvent;
 class ECRError;
 class ECRString;
@@ -158,6 +159,9 @@ public:
     bool PCListLoaded() const;
     // The page's buttons, and "Ucitaj", which a list for the saved tills needs no connection for.
     void UpdateRegisterControls();
+    // --- the user guide (form_main_help.cpp) ---
+    // F1: the guide in the system's browser, or a log line saying why not.
+    void OpenUserGuide();
 
     // File choice, the modal edit and the questions are hooks so tests can answer them.
     std::function<QString()> ChooseOpenFile;
@@ -169,6 +173,9 @@ public:
     // The till dialog: shows `till` (its name must differ from `taken`), true when the user
     // confirmed, `till` then as he left it.
     std::function<bool(Till& till, const QStringList& taken)> RunRegisterDialog;
+    std::function<bool(const QUrl&)> OpenDocument;            // false when nothing opened it
+    // The folder the guide is looked for from: the program's own (tests point it elsewhere).
+    QString ProgramFolder;
     // The folder of stable adapter names the port box reads (tests point it elsewhere).
     QString PortLinkFolder = QString::fromLatin1(StableLinkFolder);
     bool Confirm(const QString& question) const { return AskQuestion && AskQuestion(question); }
