@@ -18,6 +18,7 @@
 #include "bench/bench_table.h"
 #include "bench/cli_rows.h"
 #include "bench/history_rows.h"
+#include "bench/network_rows.h"
 #include "bench/sync_rows.h"
 #include "cli/emulator_child.h"
 #include "ecr/talon_ecr.h"
@@ -214,11 +215,13 @@ int main(int argc, char** argv) {
     PrintHeading();
     std::vector<BenchRow> rows;
     const bool quick = mode == "--quick"; // the local rows only
-    if (mode == "--cli" || mode == "--sync" || mode == "--resume" || mode == "--history") {
-        (mode == "--cli"      ? CommandLineRows
-         : mode == "--sync"   ? SyncRows
-         : mode == "--resume" ? ResumeRows
-                              : HistoryRows)(rows);
+    if (mode == "--cli" || mode == "--sync" || mode == "--resume" || mode == "--history" ||
+        mode == "--network") {
+        (mode == "--cli"       ? CommandLineRows
+         : mode == "--sync"    ? SyncRows
+         : mode == "--resume"  ? ResumeRows
+         : mode == "--network" ? NetworkRows
+                               : HistoryRows)(rows);
         PrintBenchTable(rows);
         return 0;
     }
@@ -230,6 +233,7 @@ int main(int argc, char** argv) {
     }
     if (!quick) {
         CommandLineRows(rows);
+        NetworkRows(rows);
         SyncRows(rows);
         PacedRow(rows, 9600);
         PacedRow(rows, 19200);
