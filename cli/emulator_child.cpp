@@ -1,10 +1,9 @@
 #include "cli/emulator_child.h"
 
 #include <cstdio>
-#include <sstream>
 #include <stdexcept>
 
-#include "serial/network_address.h"
+#include "operations/local_emulator.h"
 
 namespace {
 const char* const FiscalModuleOption = "--ibfm";
@@ -12,19 +11,6 @@ const char* const FiscalModuleFormat = "TE%06d"; // as the emulator's default, T
 // Starting and printing the device path takes a moment; a program that says nothing for
 // this long is taken as broken rather than waited for.
 constexpr int StartTimeoutMs = 5000;
-
-// The device is the first word of the line that is a path ("/dev/pts/7"), or the address
-// of an emulator serving TCP ("tcp://127.0.0.1:4001").
-std::string DeviceInLine(const std::string& line) {
-    std::istringstream words(line);
-    std::string word;
-    while (words >> word) {
-        if (word.front() == '/' || LooksLikeNetworkAddress(word)) {
-            return word;
-        }
-    }
-    return {};
-}
 } // namespace
 
 std::vector<std::string> OwnFiscalModule(int number) {
@@ -34,7 +20,7 @@ std::vector<std::string> OwnFiscalModule(int number) {
 }
 
 void EmulatorChild::ReadDevice(const std::string& binary) {
-    Device = DeviceInLine(ReadLine(StartTimeoutMs));
+    Device = ServedInLine(ReadLine(StartTimeoutMs));
     if (Device.empty()) {
         throw std::runtime_error(binary + " nije javio svoj uredjaj");
     }

@@ -6,6 +6,7 @@
 #include <QProcess>
 #include <QStandardPaths>
 
+#include "operations/local_emulator.h"
 #include "serial/port_devices.h"
 
 namespace {
@@ -21,17 +22,6 @@ constexpr int StopTimeoutMs = 2000;
 bool IsProgram(const QString& path) {
     const QFileInfo info(path);
     return !path.isEmpty() && info.isFile() && info.isExecutable();
-}
-
-// The device is the first word of the line that is a path ("/dev/pts/7"), or the address
-// of an emulator serving TCP ("tcp://127.0.0.1:4001").
-std::string DeviceInLine(const QString& line) {
-    for (const QString& word : line.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
-        if (word.startsWith(QLatin1Char('/')) || LooksLikeNetworkAddress(word.toStdString())) {
-            return word.toStdString();
-        }
-    }
-    return {};
 }
 
 } // namespace
@@ -101,9 +91,8 @@ bool EmulatorProcess::Start(QString& failure) {
     while (!Process->canReadLine() && Process->state() == QProcess::Running &&
            Process->waitForReadyRead(static_cast<int>(deadline.remainingTime()))) {
     }
-    Device = Process->canReadLine()
-                 ? DeviceInLine(QString::fromLocal8Bit(Process->readLine()).trimmed())
-                 : std::string();
+    Device =
+        Process->canReadLine() ? ServedInLine(Process->readLine().toStdString()) : std::string();
     if (Device.empty()) {
         failure = QStringLiteral("%1 nije javio svoj uredjaj").arg(program);
         Stop();
