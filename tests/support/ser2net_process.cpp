@@ -9,6 +9,7 @@
 #include <set>
 #include <sstream>
 #include <stdexcept>
+#include <sys/prctl.h>
 #include <sys/socket.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -76,6 +77,8 @@ Ser2net::Ser2net(const std::string& rawDevice, const std::string& rfc2217Device,
     const std::string log = folder + "/ser2net.log";
     Pid = fork();
     if (Pid == 0) {
+        // A test or bench that dies must not leave the converter behind.
+        prctl(PR_SET_PDEATHSIG, SIGTERM);
         const int out = open(log.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
         dup2(out, STDOUT_FILENO);
         dup2(out, STDERR_FILENO);
