@@ -18,6 +18,7 @@
 #include "bench/bench_table.h"
 #include "bench/cli_rows.h"
 #include "bench/history_rows.h"
+#include "bench/network_rows.h"
 #include "bench/sync_rows.h"
 #include "bench/window_till_rows.h"
 #include "cli/emulator_child.h"
@@ -216,12 +217,13 @@ int main(int argc, char** argv) {
     std::vector<BenchRow> rows;
     const bool quick = mode == "--quick"; // the local rows only
     if (mode == "--cli" || mode == "--sync" || mode == "--resume" || mode == "--history" ||
-        mode == "--tills") {
-        (mode == "--cli"      ? CommandLineRows
-         : mode == "--sync"   ? SyncRows
-         : mode == "--resume" ? ResumeRows
-         : mode == "--tills"  ? WindowTillsRow
-                              : HistoryRows)(rows);
+        mode == "--tills" || mode == "--network") {
+        (mode == "--cli"       ? CommandLineRows
+         : mode == "--sync"    ? SyncRows
+         : mode == "--resume"  ? ResumeRows
+         : mode == "--tills"   ? WindowTillsRow
+         : mode == "--network" ? NetworkRows
+                               : HistoryRows)(rows);
         PrintBenchTable(rows);
         return 0;
     }
@@ -233,6 +235,7 @@ int main(int argc, char** argv) {
     }
     if (!quick) {
         CommandLineRows(rows);
+        NetworkRows(rows);
         SyncRows(rows);
         WindowTillsRow(rows);
         PacedRow(rows, 9600);

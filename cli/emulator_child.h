@@ -1,11 +1,13 @@
 #pragma once
 
+#include <memory>
 #include <string>
 #include <vector>
 
 // talon-emulator run as a process of its own: the command line's "emulator" port, and
 // the bench's register (so that the program's CPU time is its own). It is stopped when
-// this object goes, and also when this process dies.
+// this object goes, and also when this process dies. On Linux it serves a pseudo-terminal;
+// on Windows, which has none, a free TCP port of this computer.
 class EmulatorChild {
 public:
     // Throws std::runtime_error when the program cannot be started or names no device.
@@ -14,8 +16,10 @@ public:
     EmulatorChild(const EmulatorChild&) = delete;
     EmulatorChild& operator=(const EmulatorChild&) = delete;
 
+    // What it serves: a device ("/dev/pts/7") or an address ("tcp://127.0.0.1:4001").
     const std::string& DevicePath() const { return Device; }
-    // Bytes that crossed the line so far, both directions together.
+    // Bytes that crossed the line so far, both directions together; -1 on Windows, where
+    // the emulator cannot be asked.
     long long LineBytes();
 
     // Where the emulator program is: $TALON_EMULATOR, beside this program, in the build
@@ -23,10 +27,14 @@ public:
     static std::string FindProgram();
 
 private:
-    std::string ReadLine(int timeoutMs);
+    struct Running; // the process and its output as this system holds them
 
-    int Pid = -1;
-    int Output = -1;
+    // The next line it printed; empty when none came within timeoutMs.
+    std::string ReadLine(int timeoutMs);
+    // Reads the first line, which names what it serves; throws when it names nothing.
+    void ReadDevice(const std::string& binary);
+
+    std::unique_ptr<Running> Child;
     std::string Device;
     std::string Pending;
 };

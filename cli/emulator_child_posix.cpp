@@ -12,15 +12,10 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
-#include "serial/network_address.h"
-
 namespace {
 
 const char* const ProgramName = "talon-emulator";
 const char* const ProgramVariable = "TALON_EMULATOR";
-// Starting and printing the device path takes a moment; a program that says nothing for
-// this long is taken as broken rather than waited for.
-constexpr int StartTimeoutMs = 5000;
 constexpr int AnswerTimeoutMs = 5000;
 
 bool IsProgram(const std::string& path) {
@@ -50,20 +45,18 @@ std::string OnPath() {
     return {};
 }
 
-// The device is the first word of the line that is a path ("/dev/pts/7"), or the address
-// of an emulator serving TCP ("tcp://127.0.0.1:4001").
-std::string DeviceInLine(const std::string& line) {
-    std::istringstream words(line);
-    std::string word;
-    while (words >> word) {
-        if (word.front() == '/' || LooksLikeNetworkAddress(word)) {
-            return word;
-        }
-    }
-    return {};
-}
-
 } // namespace
+
+struct EmulatorChild::Running {
+    ~Running() {
+        kill(Pid, SIGTERM);
+        waitpid(Pid, nullptr, 0);
+        close(Output);
+    }
+
+    pid_t Pid = -1;
+    int Output = -1; // the read end of its standard output
+};
 
 std::string EmulatorChild::FindProgram() {
     const char* fromEnvironment = std::getenv(ProgramVariable);
@@ -93,13 +86,13 @@ EmulatorChild::EmulatorChild(const std::string& binary, const std::vector<std::s
         argv.push_back(const_cast<char*>(arg.c_str()));
     }
     argv.push_back(nullptr);
-    Pid = fork();
-    if (Pid < 0) {
+    const pid_t pid = fork();
+    if (pid < 0) {
         close(pipeFds[0]);
         close(pipeFds[1]);
         throw std::runtime_error("fork failed");
     }
-    if (Pid == 0) {
+    if (pid == 0) {
         // Should this program be killed, the emulator must not stay behind.
         prctl(PR_SET_PDEATHSIG, SIGTERM);
         // Ctrl+C is for this program, which ends the exchange cleanly; the emulator must
@@ -114,22 +107,13 @@ EmulatorChild::EmulatorChild(const std::string& binary, const std::vector<std::s
         _exit(127);
     }
     close(pipeFds[1]);
-    Output = pipeFds[0];
-    Device = DeviceInLine(ReadLine(StartTimeoutMs));
-    if (Device.empty()) {
-        throw std::runtime_error(binary + " nije javio svoj uredjaj");
-    }
+    Child = std::make_unique<Running>();
+    Child->Pid = pid;
+    Child->Output = pipeFds[0];
+    ReadDevice(binary);
 }
 
-EmulatorChild::~EmulatorChild() {
-    if (Pid > 0) {
-        kill(Pid, SIGTERM);
-        waitpid(Pid, nullptr, 0);
-    }
-    if (Output >= 0) {
-        close(Output);
-    }
-}
+EmulatorChild::~EmulatorChild() = default;
 
 std::string EmulatorChild::ReadLine(int timeoutMs) {
     for (;;) {
@@ -139,13 +123,13 @@ std::string EmulatorChild::ReadLine(int timeoutMs) {
             Pending.erase(0, end + 1);
             return line;
         }
-        pollfd p{Output, POLLIN, 0};
+        pollfd p{Child->Output, POLLIN, 0};
         const int ready = poll(&p, 1, timeoutMs);
         if (ready < 0 && errno == EINTR) {
             continue;
         }
         char buffer[256];
-        const ssize_t got = ready > 0 ? read(Output, buffer, sizeof buffer) : 0;
+        const ssize_t got = ready > 0 ? read(Child->Output, buffer, sizeof buffer) : 0;
         if (got <= 0) {
             return {};
         }
@@ -155,7 +139,7 @@ std::string EmulatorChild::ReadLine(int timeoutMs) {
 
 long long EmulatorChild::LineBytes() {
     // The emulator answers SIGUSR1 with one line: "line-bytes N".
-    kill(Pid, SIGUSR1);
+    kill(Child->Pid, SIGUSR1);
     const std::string line = ReadLine(AnswerTimeoutMs);
     const std::size_t space = line.rfind(' ');
     return space == std::string::npos ? -1 : std::atoll(line.c_str() + space + 1);

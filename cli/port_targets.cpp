@@ -22,9 +22,14 @@ void StartEmulator(PortTarget& target, int number) {
         std::vector<std::string> args = OwnFiscalModule(number);
         args.push_back(DemoOption);
         target.Emulator = std::make_shared<EmulatorChild>(program, args);
-        RegisterPortDevice(target.Number, target.Emulator->DevicePath());
+        const std::string& served = target.Emulator->DevicePath();
+        // An emulator serving TCP (on Windows) is reached as a converter would be.
+        target.Address = ParseNetworkAddress(served);
+        if (!target.Address) {
+            RegisterPortDevice(target.Number, served);
+        }
         if (!target.Saved) {
-            target.Name += " " + target.Emulator->DevicePath(); // several emulators told apart
+            target.Name += " " + served; // several emulators told apart
         }
     } catch (const std::runtime_error& error) {
         target.Failure = EmulatorFailedLine + std::string(error.what());

@@ -97,6 +97,23 @@ bool TalonECR::Ping() {
     return Enquire().GetLength() == SingleByte;
 }
 
+bool TalonECR::PingPastCutReply() {
+    DropStaleInput();
+    Link.Write(ByteText(ControlByte::ENQ));
+    // A reply never holds an ACK or a NAK, so the first one answers the enquiry.
+    for (std::uint32_t read = 0; read <= LongestReply; ++read) {
+        const ECRString byte = Link.Read(SingleByte, ReplyTimeoutMs);
+        if (byte.GetLength() == 0) {
+            return false;
+        }
+        const char answer = static_cast<char>(byte.At(0));
+        if (answer == ControlByte::ACK || answer == ControlByte::NAK) {
+            return true;
+        }
+    }
+    return false;
+}
+
 bool TalonECR::LogOut() {
     return IsOk(Transact("*q"));
 }

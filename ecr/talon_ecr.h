@@ -37,6 +37,11 @@ public:
     bool IsOk(const ECRString& payload) override;
 
     bool Ping();
+    // For a connection made again: an enquiry, and its answer read past the rest of the
+    // reply that was cut with the old connection, which the register sends first and
+    // which would otherwise be taken for the answer to the next command. False when no
+    // answer comes.
+    bool PingPastCutReply();
     bool LogOut();
     bool LogIn(const ECRString& password);
 

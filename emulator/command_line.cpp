@@ -11,8 +11,9 @@
 
 const char EmulatorUsage[] =
     "Usage: talon-emulator [options]\n"
-    "Plays a Talon cash register on a pseudo-terminal. The first line printed is the\n"
-    "device path to open; runs until interrupted (Ctrl+C).\n"
+    "Plays a Talon cash register on a pseudo-terminal (Linux) or a TCP port (--listen,\n"
+    "the only way on Windows). The first line printed is the device path or address to\n"
+    "open; runs until interrupted (Ctrl+C).\n"
     "  --password P     the manager password (default 7351)\n"
     "  --version TEXT   the version text of the status reply; \"\xD0\x9A\xD0\x9E\xD0\xA0"
     "\xD0\x92\xD0\x90\xD0\x9B \xD0\xA2\xD0\x90\xD0\x9B\xD0\x9E\xD0\x9D \xD0\xA1\xD0\xA0\"\n"

@@ -1,10 +1,4 @@
 // The serving thread: reads the program's bytes, answers each enquiry and frame.
-#include <cerrno>
-#include <cstdio>
-#include <cstring>
-#include <poll.h>
-#include <unistd.h>
-
 #include "ecr/control_bytes.h"
 #include "emulator/command_dispatch.h"
 #include "emulator/emulator_state.h"
@@ -34,36 +28,19 @@ std::optional<std::string> TalonEmulator::State::Answer(const std::string& unit)
     return AnswerFrame(unit, Register, Faults);
 }
 
-void TalonEmulator::State::Serve(int master) {
+void TalonEmulator::State::Serve(LineHandle line) {
+    LineEnd end(line, Stop);
     FrameReader reader;
     LinePacer pacer(Options.BaudRate, Options.CommandDelayMs);
     char buffer[ReadChunk];
-    while (!Stop.Raised()) {
-        pollfd fds[2] = {{Stop.Fd(), POLLIN, 0}, {master, POLLIN, 0}};
-        if (poll(fds, 2, -1) < 0) {
-            if (errno == EINTR) {
-                continue;
-            }
-            std::fprintf(stderr, "talon emulator: poll: %s\n", std::strerror(errno));
-            return;
-        }
-        if (Stop.Raised()) {
-            return;
-        }
-        const ssize_t n = read(master, buffer, sizeof buffer);
+    for (;;) {
+        const long n = end.Read(buffer, sizeof buffer);
         const LineClock::time_point readAt = LineClock::now();
-        if (n < 0 && (errno == EAGAIN || errno == EINTR)) {
-            continue;
-        }
-        if (n == 0) {
-            return; // a connection the program closed
-        }
-        if (n < 0) {
-            std::fprintf(stderr, "talon emulator: reading the device: %s\n", std::strerror(errno));
-            return;
+        if (n <= 0) {
+            return; // stopped, failed, or a connection the program closed
         }
         LineBytes += static_cast<std::uint64_t>(n);
-        for (ssize_t i = 0; i < n; ++i) {
+        for (long i = 0; i < n; ++i) {
             const LineClock::time_point arrived = pacer.Arrived(readAt);
             const std::optional<std::string> unit = reader.Push(buffer[i]);
             if (!unit) {
@@ -74,7 +51,7 @@ void TalonEmulator::State::Serve(int master) {
                 continue;
             }
             LineBytes += reply->size();
-            if (!pacer.Send(master, *reply, arrived, Stop)) {
+            if (!pacer.Send(end, *reply, arrived)) {
                 return;
             }
         }
@@ -83,18 +60,10 @@ void TalonEmulator::State::Serve(int master) {
 
 void TalonEmulator::State::ServeConnections() {
     while (!Stop.Raised()) {
-        pollfd fds[2] = {{Stop.Fd(), POLLIN, 0}, {Listener.Fd(), POLLIN, 0}};
-        if (poll(fds, 2, -1) < 0 && errno != EINTR) {
-            std::fprintf(stderr, "talon emulator: poll: %s\n", std::strerror(errno));
-            return;
-        }
-        if (Stop.Raised() || fds[1].revents == 0) {
-            continue;
-        }
-        const int connection = Listener.Accept();
-        if (connection >= 0) {
+        const LineHandle connection = Listener.Accept(Stop);
+        if (connection != NoLine) {
             Serve(connection);
-            close(connection);
+            TcpListener::CloseConnection(connection);
         }
     }
 }

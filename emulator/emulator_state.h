@@ -22,7 +22,7 @@ struct TalonEmulator::State {
 
     // The answer to one enquiry or frame, recorded; nothing when the register is silent.
     std::optional<std::string> Answer(const std::string& unit);
-    void Serve(int master);
+    void Serve(LineHandle line);
     // Takes the listener's connections one after another and serves each.
     void ServeConnections();
 

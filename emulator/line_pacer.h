@@ -3,13 +3,13 @@
 #include <chrono>
 #include <string>
 
-#include "emulator/stop_signal.h"
+#include "emulator/line_end.h"
 
-using LineClock = std::chrono::steady_clock;
+using LineClock = StopSignal::Clock;
 
-// Puts the line's timing on the pseudo-terminal, which itself moves bytes at once: at a
-// baud rate every byte takes 10 bit times in each direction, and each reply waits the
-// command's processing delay.
+// Puts the line's timing on the pseudo-terminal or connection, which itself moves bytes at
+// once: at a baud rate every byte takes 10 bit times in each direction, and each reply
+// waits the command's processing delay.
 class LinePacer {
 public:
     LinePacer(int baudRate, int commandDelayMs);
@@ -18,21 +18,14 @@ public:
     // would have arrived on the real line.
     LineClock::time_point Arrived(LineClock::time_point readAt);
     // Sends a reply to a command that finished arriving at `arrived`. False when the
-    // stop signal came first or the device failed.
-    bool Send(int fd, const std::string& bytes, LineClock::time_point arrived,
-              const StopSignal& stop);
+    // stop signal came first or the line failed.
+    bool Send(LineEnd& line, const std::string& bytes, LineClock::time_point arrived);
 
 private:
-    bool SendPaced(int fd, const std::string& bytes, LineClock::time_point start,
-                   const StopSignal& stop);
+    bool SendPaced(LineEnd& line, const std::string& bytes, LineClock::time_point start);
 
     LineClock::duration ByteTime; // zero: unpaced
     LineClock::duration Delay;
     LineClock::time_point InboundFree;
     LineClock::time_point OutboundFree;
 };
-
-// Waits until the deadline; false when the stop signal came first.
-bool WaitUntil(LineClock::time_point deadline, const StopSignal& stop);
-// Writes every byte, waiting while the device is full; false on stop or failure.
-bool WriteAll(int fd, const char* data, std::size_t size, const StopSignal& stop);

@@ -3,6 +3,7 @@
 #include <ctime>
 
 #include "ecr/control_bytes.h"
+#include "image/local_time.h"
 
 namespace {
 // What the emulated register reports about itself.
@@ -32,8 +33,7 @@ void Put(std::string& out, int number, char ending) {
 std::string StatusText(const RegisterState& state) {
     using namespace ControlByte;
     const std::time_t now = std::time(nullptr);
-    std::tm today{};
-    localtime_r(&now, &today);
+    const std::tm today = LocalTimeParts(now);
     std::string out;
     Put(out, Model, SEP);
     Put(out, Fiscalized, SEP);

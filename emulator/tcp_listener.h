@@ -1,6 +1,9 @@
 #pragma once
 
+#include <cstdint>
 #include <string>
+
+#include "emulator/line_end.h"
 
 // A listening TCP socket: the register served as a converter offering its line raw
 // would, one connection at a time.
@@ -14,14 +17,17 @@ public:
     // Listens on host and port (0: any free port); throws std::runtime_error on failure.
     void Open(const std::string& host, int port);
     void Close();
-    bool IsOpen() const { return Socket >= 0; }
-    int Fd() const { return Socket; }
+    bool IsOpen() const { return Socket != NoLine; }
     // The port it listens on.
     int Port() const { return OwnPort; }
-    // The connection waiting to be taken, or -1 when none is.
-    int Accept();
+    // Waits for the next connection and takes it; NoLine on a stop or a failure (told on
+    // standard error). CloseConnection ends one taken.
+    LineHandle Accept(const StopSignal& stop);
+    static void CloseConnection(LineHandle connection);
 
 private:
-    int Socket = -1;
+    LineHandle Socket = NoLine;
     int OwnPort = 0;
+    // Windows: the event a waiting connection sets (POSIX waits on the socket itself).
+    std::intptr_t Readiness = 0;
 };

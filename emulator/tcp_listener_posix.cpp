@@ -1,10 +1,12 @@
 #include "emulator/tcp_listener.h"
 
 #include <cerrno>
+#include <cstdio>
 #include <cstring>
 #include <netdb.h>
 #include <netinet/in.h>
 #include <netinet/tcp.h>
+#include <poll.h>
 #include <stdexcept>
 #include <sys/socket.h>
 #include <unistd.h>
@@ -36,15 +38,15 @@ void TcpListener::Open(const std::string& host, int port) {
     if (resolved != 0) {
         Fail(host + ": " + gai_strerror(resolved));
     }
-    Socket = socket(found->ai_family, found->ai_socktype | SOCK_CLOEXEC, found->ai_protocol);
+    const int fd = socket(found->ai_family, found->ai_socktype | SOCK_CLOEXEC, found->ai_protocol);
+    Socket = fd;
     const int on = 1;
-    const bool bound =
-        Socket >= 0 && setsockopt(Socket, SOL_SOCKET, SO_REUSEADDR, &on, sizeof on) == 0 &&
-        bind(Socket, found->ai_addr, found->ai_addrlen) == 0 && listen(Socket, Backlog) == 0;
+    const bool bound = fd >= 0 && setsockopt(fd, SOL_SOCKET, SO_REUSEADDR, &on, sizeof on) == 0 &&
+                       bind(fd, found->ai_addr, found->ai_addrlen) == 0 && listen(fd, Backlog) == 0;
     freeaddrinfo(found);
     sockaddr_storage address{};
     socklen_t size = sizeof address;
-    if (!bound || getsockname(Socket, reinterpret_cast<sockaddr*>(&address), &size) != 0) {
+    if (!bound || getsockname(fd, reinterpret_cast<sockaddr*>(&address), &size) != 0) {
         const std::string reason = std::strerror(errno);
         Close();
         Fail(host + ":" + std::to_string(port) + ": " + reason);
@@ -53,18 +55,33 @@ void TcpListener::Open(const std::string& host, int port) {
 }
 
 void TcpListener::Close() {
-    if (Socket >= 0) {
-        close(Socket);
-        Socket = -1;
+    if (Socket != NoLine) {
+        close(static_cast<int>(Socket));
+        Socket = NoLine;
     }
 }
 
-int TcpListener::Accept() {
-    const int connection = accept4(Socket, nullptr, nullptr, SOCK_CLOEXEC);
+LineHandle TcpListener::Accept(const StopSignal& stop) {
+    const int fd = static_cast<int>(Socket);
+    pollfd fds[2] = {{static_cast<int>(stop.Handle()), POLLIN, 0}, {fd, POLLIN, 0}};
+    if (poll(fds, 2, -1) < 0) {
+        if (errno != EINTR) {
+            std::fprintf(stderr, "talon emulator: poll: %s\n", std::strerror(errno));
+        }
+        return NoLine;
+    }
+    if (stop.Raised() || fds[1].revents == 0) {
+        return NoLine;
+    }
+    const int connection = accept4(fd, nullptr, nullptr, SOCK_CLOEXEC);
     if (connection >= 0) {
         const int on = 1;
         // Replies leave at once, as they do on the line.
         (void)setsockopt(connection, IPPROTO_TCP, TCP_NODELAY, &on, sizeof on);
     }
-    return connection;
+    return connection >= 0 ? connection : NoLine;
+}
+
+void TcpListener::CloseConnection(LineHandle connection) {
+    close(static_cast<int>(connection));
 }

@@ -1,9 +1,7 @@
 #include "image/local_time.h"
 
-#include "image/time_text.h"
-
-std::string LocalTimeText(std::time_t when) {
+std::tm LocalTimeParts(std::time_t when) {
     std::tm local{};
     localtime_r(&when, &local);
-    return TimeText(local);
+    return local;
 }

@@ -28,7 +28,8 @@ Reconnection::Reconnection(SerialComm& link, TalonECR& ecr, ECRString password, 
 bool Reconnection::TryOnce() {
     Link.Close();
     try {
-        return Link.Open() && SignIn(ECR, Password, Printing) == ConnectOutcome::Connected;
+        return Link.Open() && ECR.PingPastCutReply() &&
+               SignIn(ECR, Password, Printing) == ConnectOutcome::Connected;
     } catch (const ECRError&) {
         return false; // one try of several; the caller throws the first error if all fail
     }

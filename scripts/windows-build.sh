@@ -143,6 +143,7 @@ stop_wine_register() {
     local pid
     for pid in "${emulator_pid:-}" "${second_emulator_pid:-}"; do
         if [ -n "$pid" ]; then
+            kill -CONT "$pid" 2>/dev/null || true # a check may have held it still
             kill "$pid" 2>/dev/null && wait "$pid" 2>/dev/null || true # ended by the signal
         fi
     done
@@ -173,6 +174,32 @@ linux_command_line() {
         cmake --build "$windows_build/linux" -j "$(jobs)" --target talonsendplu-cli >/dev/null
         linux_cli="$windows_build/linux/cli/talonsendplu-cli"
     fi
+}
+
+# The tests' proxy that cuts a connection once, as a Linux program: the one built beside
+# the emulator given, or one built here. Sets linux_drop_proxy.
+linux_drop_proxy() {
+    linux_drop_proxy="$(dirname "$windows_emulator")/../tests/talon-drop-proxy"
+    if [ ! -x "$linux_drop_proxy" ]; then
+        echo "Building the proxy that cuts a connection"
+        cmake -S "$top" -B "$windows_build/linux" -DTALON_BUILD_UI=OFF -DTALON_BUILD_TESTS=ON >/dev/null
+        cmake --build "$windows_build/linux" -j "$(jobs)" --target talon-drop-proxy >/dev/null
+        linux_drop_proxy="$windows_build/linux/tests/talon-drop-proxy"
+    fi
+}
+
+# The first line a program started in the background prints into a file, once it is
+# there whole (up to 10 s), carriage return left out. Fails when none comes.
+first_line_of() { # the file
+    local _
+    for _ in $(seq 100); do
+        if [ "$(wc -l <"$1")" -ge 1 ]; then
+            head -n 1 "$1" | tr -d '\r'
+            return 0
+        fi
+        sleep 0.1
+    done
+    return 1
 }
 
 # A virtual display for the programs that show their window. Sets DISPLAY and

@@ -12,6 +12,7 @@
 
 #include "serial/ecr_error.h"
 #include "serial/time_left.h"
+#include "serial/winsock_start.h"
 
 namespace {
 
@@ -21,21 +22,9 @@ constexpr ULONG KeepAliveIdleMs = 30000;
 constexpr ULONG KeepAliveIntervalMs = 10000;
 constexpr int ReceiveChunk = 4096;
 constexpr int WaitForever = -1;
-constexpr WORD WinsockVersion = MAKEWORD(2, 2);
 
 SOCKET Sock(std::intptr_t handle) {
     return static_cast<SOCKET>(handle);
-}
-
-// Winsock serves a process only after WSAStartup; once is enough for its whole life.
-void StartWinsock() {
-    static const int started = [] {
-        WSADATA data;
-        return WSAStartup(WinsockVersion, &data);
-    }();
-    if (started != 0) {
-        throw ECRError(ErrorOpeningPort);
-    }
 }
 
 enum class Ready { Yes, TimedOut, Failed };
@@ -131,7 +120,9 @@ NetSocket::~NetSocket() {
 
 void NetSocket::Connect(const std::string& host, int port, int timeoutMs) {
     Close();
-    StartWinsock();
+    if (!StartWinsock()) {
+        throw ECRError(ErrorOpeningPort);
+    }
     const Clock::time_point deadline = Clock::now() + std::chrono::milliseconds(timeoutMs);
     addrinfo hints{};
     hints.ai_family = AF_UNSPEC;

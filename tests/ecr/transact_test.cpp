@@ -127,3 +127,33 @@ TEST_F(TransactTest, AcknowledgeAndNotAcknowledgeSendOneByteEach) {
     Ecr->NotAcknowledge();
     EXPECT_EQ(Hex(ReceivedFrame()), "15");
 }
+
+// After a connection is made again the register may first send the rest of the reply cut
+// with the old one; the enquiry's answer comes after it, and the line is clear then.
+struct CutReplyCase {
+    const char* Name;
+    const char* Answer;
+    bool Answered;
+};
+
+class PingPastCutReplyTest : public RegisterLine,
+                             public ::testing::WithParamInterface<CutReplyCase> {};
+
+TEST_P(PingPastCutReplyTest, ReadsUpToTheAnswerAndLeavesTheLineClear) {
+    AnswerNextFrame(GetParam().Answer);
+    EXPECT_EQ(Ecr->PingPastCutReply(), GetParam().Answered);
+    EXPECT_EQ(Hex(ReceivedFrame()), "05");
+    AnswerNextFrame(CodeReply(7));
+    EXPECT_EQ(Ecr->DeleteArticle(6), 7);
+    ReceivedFrame();
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Answers, PingPastCutReplyTest,
+    ::testing::Values(CutReplyCase{"AckAlone", "\x06", true},
+                      CutReplyCase{"CutReplyThenAck", "PRRR:0\x1B\\\x06", true},
+                      CutReplyCase{"WholeReplyThenNak", "\x1BPRRR:0\x1B\\\x15", true},
+                      CutReplyCase{"CutReplyAlone", "\x1BPRRR:0\x1B\\", false}),
+    [](const ::testing::TestParamInfo<CutReplyCase>& info) {
+        return std::string(info.param.Name);
+    });

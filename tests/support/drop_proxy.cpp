@@ -3,6 +3,7 @@
 #include <cerrno>
 #include <fcntl.h>
 #include <netinet/in.h>
+#include <netinet/tcp.h>
 #include <poll.h>
 #include <stdexcept>
 #include <sys/socket.h>
@@ -22,6 +23,14 @@ sockaddr_in Loopback(int port) {
     return address;
 }
 
+// Relayed bytes leave at once, as a switch passes them on: Nagle's delay would be the
+// proxy's, not the program's.
+int WithoutDelay(int fd) {
+    const int on = 1;
+    (void)setsockopt(fd, IPPROTO_TCP, TCP_NODELAY, &on, sizeof on);
+    return fd;
+}
+
 int ConnectTo(int port) {
     const int fd = socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0);
     const sockaddr_in address = Loopback(port);
@@ -29,7 +38,7 @@ int ConnectTo(int port) {
         close(fd);
         return -1;
     }
-    return fd;
+    return fd >= 0 ? WithoutDelay(fd) : fd;
 }
 
 bool SendAll(int fd, const std::string& bytes) {
@@ -44,13 +53,16 @@ bool SendAll(int fd, const std::string& bytes) {
     return true;
 }
 
-// What one side sent next; empty when it has closed.
+// What one side sent next; empty when it has closed. Acknowledged at once, as the far
+// end would: a delayed acknowledgement would hold the sender's next piece back.
 std::string ReceiveFrom(int fd) {
     char buffer[ChunkSize];
     ssize_t n = 0;
     do {
         n = recv(fd, buffer, sizeof buffer, 0);
     } while (n < 0 && errno == EINTR);
+    const int on = 1;
+    (void)setsockopt(fd, IPPROTO_TCP, TCP_QUICKACK, &on, sizeof on);
     return n > 0 ? std::string(buffer, static_cast<std::size_t>(n)) : std::string();
 }
 
@@ -131,7 +143,7 @@ void DropProxy::Run() {
         }
         const int client = accept4(Listener, nullptr, nullptr, SOCK_CLOEXEC);
         if (client >= 0) {
-            Relay(client);
+            Relay(WithoutDelay(client));
         }
         if (DroppedOnce && RefuseAfter && Listener >= 0) {
             close(Listener); // from now on a connection is refused

@@ -9,6 +9,7 @@
 #include <set>
 #include <sstream>
 #include <stdexcept>
+#include <sys/prctl.h>
 #include <sys/socket.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -20,9 +21,10 @@ constexpr int ListenCheckMs = 5;
 const char* const ListenState = "0A"; // LISTEN in /proc/net/tcp
 
 std::string Connection(const std::string& name, const std::string& accepter, int port,
-                       const std::string& device) {
+                       const std::string& device, Ser2net::Packing packing) {
     return "connection: &" + name + "\n  accepter: " + accepter + ",127.0.0.1," +
-           std::to_string(port) + "\n  connector: serialdev," + device + ",9600n81,local\n";
+           std::to_string(port) + "\n  connector: serialdev," + device + ",9600n81,local\n" +
+           (packing == Ser2net::Packing::Off ? "  options:\n    chardelay: false\n" : "");
 }
 
 // The ports that listen on some address, as the kernel lists them.
@@ -63,17 +65,20 @@ int FreeLocalPort() {
 }
 
 Ser2net::Ser2net(const std::string& rawDevice, const std::string& rfc2217Device,
-                 const std::string& folder)
+                 const std::string& folder, Packing packing)
     : Raw(FreeLocalPort()), Telnet(FreeLocalPort()) {
     if (std::string(TALON_SER2NET_BIN).empty()) {
         throw std::runtime_error("ser2net is not installed (scripts/deps.sh installs it)");
     }
     const std::string config = folder + "/ser2net.yaml";
-    std::ofstream(config) << Connection("raw", "tcp", Raw, rawDevice)
-                          << Connection("rfc2217", "telnet(rfc2217),tcp", Telnet, rfc2217Device);
+    std::ofstream(config) << Connection("raw", "tcp", Raw, rawDevice, packing)
+                          << Connection("rfc2217", "telnet(rfc2217),tcp", Telnet, rfc2217Device,
+                                        packing);
     const std::string log = folder + "/ser2net.log";
     Pid = fork();
     if (Pid == 0) {
+        // A test or bench that dies must not leave the converter behind.
+        prctl(PR_SET_PDEATHSIG, SIGTERM);
         const int out = open(log.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
         dup2(out, STDOUT_FILENO);
         dup2(out, STDERR_FILENO);

@@ -7,10 +7,14 @@
 // configuration written into `folder`. Stopped when this goes.
 class Ser2net {
 public:
+    // Its wait after each byte from the line before passing what it has on (two character
+    // times by default), or none: each reply leaves as it comes.
+    enum class Packing { Default, Off };
+
     // Starts it and waits until both ports listen; throws std::runtime_error when it
     // cannot be started or does not come up.
     Ser2net(const std::string& rawDevice, const std::string& rfc2217Device,
-            const std::string& folder);
+            const std::string& folder, Packing packing = Packing::Default);
     ~Ser2net();
     Ser2net(const Ser2net&) = delete;
     Ser2net& operator=(const Ser2net&) = delete;

@@ -6,12 +6,8 @@
 #include <QProcess>
 #include <QStandardPaths>
 
+#include "operations/local_emulator.h"
 #include "serial/port_devices.h"
-
-#ifdef __linux__
-#include <csignal>
-#include <sys/prctl.h>
-#endif
 
 namespace {
 
@@ -28,16 +24,6 @@ bool IsProgram(const QString& path) {
     return !path.isEmpty() && info.isFile() && info.isExecutable();
 }
 
-// The device is the first word of the line that is a path ("/dev/pts/7").
-std::string DeviceInLine(const QString& line) {
-    for (const QString& word : line.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
-        if (word.startsWith(QLatin1Char('/'))) {
-            return word.toStdString();
-        }
-    }
-    return {};
-}
-
 } // namespace
 
 EmulatorProcess::EmulatorProcess() = default;
@@ -51,9 +37,10 @@ QString EmulatorProcess::FindProgram() {
     if (IsProgram(fromEnvironment)) {
         return fromEnvironment;
     }
-    const QString beside =
-        QCoreApplication::applicationDirPath() + QLatin1Char('/') + QLatin1String(ProgramName);
-    if (IsProgram(beside)) {
+    // findExecutable knows the system's endings (".exe").
+    const QString beside = QStandardPaths::findExecutable(QString::fromLatin1(ProgramName),
+                                                          {QCoreApplication::applicationDirPath()});
+    if (!beside.isEmpty()) {
         return beside;
     }
 #ifdef TALON_BUILD_EMULATOR_PATH
@@ -73,8 +60,14 @@ bool EmulatorProcess::Ensure(int port, QString& failure) {
     if (!Running() && !Start(failure)) {
         return false;
     }
-    RegisterPortDevice(port, Device);
+    if (!Address()) {
+        RegisterPortDevice(port, Device);
+    }
     return true;
+}
+
+std::optional<NetworkAddress> EmulatorProcess::Address() const {
+    return ParseNetworkAddress(Device);
 }
 
 bool EmulatorProcess::Start(QString& failure) {
@@ -86,24 +79,20 @@ bool EmulatorProcess::Start(QString& failure) {
     }
     Process = std::make_unique<QProcess>();
     Process->setProcessChannelMode(QProcess::ForwardedErrorChannel);
-#ifdef __linux__
-    // Should this program be killed, the emulator must not stay behind holding its
-    // pseudo-terminal.
-    Process->setChildProcessModifier([] { prctl(PR_SET_PDEATHSIG, SIGTERM); });
-#endif
-    Process->start(program, {QString::fromLatin1(DemoOption)});
+    TieBeforeStart(*Process);
+    Process->start(program, QStringList{QString::fromLatin1(DemoOption)} + ServingArguments());
     const QDeadlineTimer deadline(StartTimeoutMs);
     if (!Process->waitForStarted(StartTimeoutMs)) {
         failure = Process->errorString();
         Stop();
         return false;
     }
+    Tie = TieAfterStart(*Process);
     while (!Process->canReadLine() && Process->state() == QProcess::Running &&
            Process->waitForReadyRead(static_cast<int>(deadline.remainingTime()))) {
     }
-    Device = Process->canReadLine()
-                 ? DeviceInLine(QString::fromLocal8Bit(Process->readLine()).trimmed())
-                 : std::string();
+    Device =
+        Process->canReadLine() ? ServedInLine(Process->readLine().toStdString()) : std::string();
     if (Device.empty()) {
         failure = QStringLiteral("%1 nije javio svoj uredjaj").arg(program);
         Stop();
@@ -117,6 +106,7 @@ bool EmulatorProcess::Start(QString& failure) {
 }
 
 void EmulatorProcess::Stop() {
+    Tie.reset();
     if (Process && Process->state() != QProcess::NotRunning) {
         Process->terminate();
         if (!Process->waitForFinished(StopTimeoutMs)) {

@@ -51,7 +51,9 @@ void TFormMain::BitBtnConnectClick() {
             return;
         }
     }
-    Connect(port, speed, EditPassword->text(), ItemAddress(ComboBoxPort, item));
+    // An emulator serving TCP (on Windows) is reached as a converter would be.
+    Connect(port, speed, EditPassword->text(),
+            emulator ? Emulator->Address() : ItemAddress(ComboBoxPort, item));
     if (emulator && Connected) {
         // The articles written now are not in any register.
         Log(Text(EmulatorConnectedLine));

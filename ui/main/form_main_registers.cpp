@@ -190,7 +190,9 @@ TillTarget TFormMain::RegisterTarget(const Till& till) {
     QString failure;
     if (!Emulator->Ensure(target.Number, failure)) {
         target.Failure = (QLatin1String(EmulatorFailedText) + failure).toStdString();
+        return target;
     }
+    target.Address = Emulator->Address(); // on Windows it serves a local TCP port
     return target;
 }
 

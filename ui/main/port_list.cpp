@@ -91,10 +91,8 @@ void FillPortBox(QComboBox* box, const QList<PortEntry>& ports, const QStringLis
         box->setItemData(box->count() - 1, true, AddressRole);
     }
     AddItem(box, QString::fromLatin1(NetworkItemText), QString::fromLatin1(NetworkDialogIdentity));
-    if (EmulatorOffered()) {
-        AddItem(box, QString::fromLatin1(EmulatorItemText), QString::fromLatin1(EmulatorIdentity));
-        box->setItemData(box->count() - 1, true, EmulatorRole);
-    }
+    AddItem(box, QString::fromLatin1(EmulatorItemText), QString::fromLatin1(EmulatorIdentity));
+    box->setItemData(box->count() - 1, true, EmulatorRole);
     // Numbers that no adapter stands for any more lead nowhere; the emulator's item
     // registers its device when it connects.
     const int lastAdapterPort = FixedPortCount + static_cast<int>(ports.size());

@@ -11,7 +11,7 @@
 
 class QComboBox;
 
-// The port box on Linux: "1" to "4" (COM1 to COM4), then every other serial port the
+// The port box: "1" to "4" (COM1 to COM4), then every other serial port the
 // system lists (USB adapters first), the network addresses used before, "Mrezni port..."
 // (which asks for a new one), then "Emulator". An item's port number is its position
 // plus one, so the connect sequence needs no knowledge of the extra items.
@@ -32,7 +32,7 @@ struct PortEntry {
 // (ttyUSB, then ttyACM) first, then the rest, numbers compared as numbers.
 QList<PortEntry> AdapterPorts(QList<PortEntry> found);
 // What the system lists right now (Qt Serial Port) and the links in linkFolder that lead
-// to a device, each device once. None on Windows, where only COM1 to COM4 are offered.
+// to a device, each device once; on Windows the COM ports it maps.
 QList<PortEntry> SystemPorts(const QString& linkFolder = QString::fromLatin1(StableLinkFolder));
 // "/dev/ttyUSB0 (FT232R USB UART)", or the device alone without a description.
 QString PortItemText(const PortEntry& port);
@@ -52,7 +52,5 @@ bool SelectItem(QComboBox* box, const QString& identity);
 // a device path, an address...), adding one before "Mrezni port..." for a port the box
 // does not list now (an adapter unplugged), its number leading to that port.
 void SelectSavedPort(QComboBox* box, const QString& port);
-// Whether the box offers the emulator: only where it runs.
-bool EmulatorOffered();
 // True for the item that stands for the emulator.
 bool IsEmulatorItem(const QComboBox* box, int index);

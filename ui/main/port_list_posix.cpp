@@ -36,7 +36,3 @@ QList<PortEntry> SystemPorts(const QString& linkFolder) {
     }
     return AdapterPorts(byDevice.values());
 }
-
-bool EmulatorOffered() {
-    return true;
-}

@@ -15,8 +15,7 @@
 
 // On Windows the port box lists, after COM1 to COM4, every other COM port the system has
 // (the serial ports Windows maps in HARDWARE\DEVICEMAP\SERIALCOMM), named as Device
-// Manager names the device where it can. The emulator serves a Linux pseudo-terminal, so
-// it is not offered.
+// Manager names the device where it can.
 
 namespace {
 
@@ -108,8 +107,4 @@ QList<PortEntry> SystemPorts(const QString& /*linkFolder*/) {
         found.append(ComPortName{name, friendly.value(name.trimmed().toUpper())});
     }
     return ComPortEntries(found);
-}
-
-bool EmulatorOffered() {
-    return false;
 }
