@@ -4,18 +4,17 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDateEdit>
-#include <QHeaderView>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QStyle>
 #include <QTableView>
 
 #include <algorithm>
-#include <iterator>
 
 #include "operations/till_name.h"
 #include "ui/main/history_model.h"
 #include "ui/main/image_folder.h"
+#include "ui/main/page_controls.h"
 
 namespace {
 
@@ -24,13 +23,9 @@ const char* const DateFormat = "yyyy-MM-dd";
 constexpr int Margin = 8;
 constexpr int GridTop = 16;
 constexpr int Gap = 5;
-constexpr int ButtonWidth = 88;
-constexpr int ButtonHeight = 25;
 constexpr int RowHeight = 16;
 constexpr int TillBoxWidth = 100;
 constexpr int TextWidth = 120;
-// Kasa, Vreme, Operacija, Lokacija, Barkod, Naziv, Stara cena, Nova cena, Ostale izmene.
-constexpr int ColumnWidths[] = {75, 128, 62, 55, 105, 135, 70, 70, 200};
 
 QString Text(const char* latin) {
     return QString::fromLatin1(latin);
@@ -40,23 +35,6 @@ template <typename Control> Control* Named(Control* control, const char* name, c
     control->setObjectName(Text(name));
     control->setToolTip(Text(hint));
     return control;
-}
-
-void SetUpGrid(QTableView* grid) {
-    // Fixed widths and heights: a view sized to its contents would read every line.
-    grid->horizontalHeader()->setHighlightSections(false);
-    grid->horizontalHeader()->setStretchLastSection(true);
-    for (int column = 0; column < static_cast<int>(std::size(ColumnWidths)); ++column) {
-        grid->setColumnWidth(column, ColumnWidths[column]);
-    }
-    grid->verticalHeader()->hide();
-    grid->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-    grid->verticalHeader()->setDefaultSectionSize(RowHeight);
-    grid->setSelectionBehavior(QAbstractItemView::SelectRows);
-    grid->setSelectionMode(QAbstractItemView::SingleSelection);
-    grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    grid->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    grid->setWordWrap(false);
 }
 
 } // namespace
@@ -71,7 +49,8 @@ THistoryPage::THistoryPage(QWidget* parent) : QWidget(parent) {
     GridHistory = Named(new QTableView(this), "GridHistory", "");
     Model = new HistoryModel(GridHistory);
     GridHistory->setModel(Model);
-    SetUpGrid(GridHistory);
+    // Kasa, Vreme, Operacija, Lokacija, Barkod, Naziv, Stara cena, Nova cena, Ostale izmene.
+    SetUpListGrid(GridHistory, {75, 128, 62, 55, 105, 135, 70, 70, 200}, RowHeight);
 
     auto* buttons = new QVBoxLayout;
     buttons->addWidget(BitBtnNivelacija);

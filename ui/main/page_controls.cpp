@@ -1,7 +1,9 @@
 #include "ui/main/page_controls.h"
 
 #include <QFrame>
+#include <QHeaderView>
 #include <QPushButton>
+#include <QTableView>
 
 namespace {
 
@@ -25,4 +27,21 @@ QFrame* MakeSeparator(QWidget* parent) {
     line->setFrameShadow(QFrame::Sunken);
     line->setFixedHeight(SeparatorHeight);
     return line;
+}
+
+void SetUpListGrid(QTableView* grid, std::initializer_list<int> columnWidths, int rowHeight) {
+    grid->horizontalHeader()->setHighlightSections(false);
+    grid->horizontalHeader()->setStretchLastSection(true);
+    int column = 0;
+    for (const int width : columnWidths) {
+        grid->setColumnWidth(column++, width);
+    }
+    grid->verticalHeader()->hide();
+    grid->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    grid->verticalHeader()->setDefaultSectionSize(rowHeight);
+    grid->setSelectionBehavior(QAbstractItemView::SelectRows);
+    grid->setSelectionMode(QAbstractItemView::SingleSelection);
+    grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    grid->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    grid->setWordWrap(false);
 }

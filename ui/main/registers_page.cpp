@@ -1,13 +1,11 @@
 #include "ui/main/registers_page.h"
 
 #include <QBoxLayout>
-#include <QHeaderView>
 #include <QItemSelectionModel>
 #include <QPushButton>
 #include <QStyle>
 #include <QTableView>
 
-#include <iterator>
 
 #include "ui/main/page_controls.h"
 #include "ui/main/registers_model.h"
@@ -20,28 +18,9 @@ constexpr int Gap = 5;
 constexpr int RowButtonWidth = 70; // the list's buttons in their row over the grid
 constexpr int RowHeight = 18;
 constexpr int GridMinimumHeight = 90;
-// Kasa, Port, Brzina, Ukljucena, Stanje; Poslednji rad takes the rest.
-constexpr int ColumnWidths[] = {85, 70, 42, 62, 120};
 
 QString Text(const char* latin) {
     return QString::fromLatin1(latin);
-}
-
-void SetUpGrid(QTableView* grid) {
-    grid->horizontalHeader()->setHighlightSections(false);
-    grid->horizontalHeader()->setStretchLastSection(true);
-    for (int column = 0; column < static_cast<int>(std::size(ColumnWidths)); ++column) {
-        grid->setColumnWidth(column, ColumnWidths[column]);
-    }
-    grid->verticalHeader()->hide();
-    grid->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-    grid->verticalHeader()->setDefaultSectionSize(RowHeight);
-    grid->setSelectionBehavior(QAbstractItemView::SelectRows);
-    grid->setSelectionMode(QAbstractItemView::SingleSelection);
-    grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    grid->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    grid->setWordWrap(false);
-    grid->setMinimumHeight(GridMinimumHeight);
 }
 
 } // namespace
@@ -75,7 +54,9 @@ TRegistersPage::TRegistersPage(QWidget* parent) : QWidget(parent) {
     GridRegisters->setObjectName(Text("GridRegisters"));
     Rows = new RegistersModel(GridRegisters);
     GridRegisters->setModel(Rows);
-    SetUpGrid(GridRegisters);
+    // Kasa, Port, Brzina, Ukljucena, Stanje; Poslednji rad takes the rest.
+    SetUpListGrid(GridRegisters, {85, 70, 42, 62, 120}, RowHeight);
+    GridRegisters->setMinimumHeight(GridMinimumHeight);
 
     // The column holds the work on the ticked tills, with the ticks' own buttons under it;
     // the list's buttons share a row over the grid. Both fit the window's starting width in
