@@ -31,5 +31,5 @@ private:
     LineHandle Handle;
     const StopSignal& Stop;
     // Windows: the event the socket's readiness sets (POSIX waits on the handle itself).
-    std::intptr_t Readiness = 0;
+    [[maybe_unused]] std::intptr_t Readiness = 0;
 };

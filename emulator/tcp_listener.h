@@ -29,5 +29,5 @@ private:
     LineHandle Socket = NoLine;
     int OwnPort = 0;
     // Windows: the event a waiting connection sets (POSIX waits on the socket itself).
-    std::intptr_t Readiness = 0;
+    [[maybe_unused]] std::intptr_t Readiness = 0;
 };
