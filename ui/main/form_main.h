@@ -173,7 +173,7 @@ public:
     // The till dialog: shows `till` (its name must differ from `taken`), true when the user
     // confirmed, `till` then as he left it.
     std::function<bool(Till& till, const QStringList& taken)> RunRegisterDialog;
-    std::function<bool(const QUrl&)> OpenDocument;            // false when nothing opened it
+    std::function<bool(const QUrl&)> OpenDocument; // false when nothing opened it
     // The folder the guide is looked for from: the program's own (tests point it elsewhere).
     QString ProgramFolder;
     // The folder of stable adapter names the port box reads (tests point it elsewhere).

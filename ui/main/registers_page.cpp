@@ -6,7 +6,6 @@
 #include <QStyle>
 #include <QTableView>
 
-
 #include "ui/main/page_controls.h"
 #include "ui/main/registers_model.h"
 
