@@ -164,28 +164,28 @@ linux_emulator() {
     fi
 }
 
-# The Linux command line program, whose output the Windows one's must repeat: the one built
-# beside the emulator given, or one built here. Sets linux_cli.
-linux_command_line() {
-    linux_cli="$(dirname "$windows_emulator")/../cli/talonsendplu-cli"
-    if [ ! -x "$linux_cli" ]; then
-        echo "Building the Linux command line program"
-        cmake -S "$top" -B "$windows_build/linux" -DTALON_BUILD_UI=OFF -DTALON_BUILD_TESTS=OFF >/dev/null
-        cmake --build "$windows_build/linux" -j "$(jobs)" --target talonsendplu-cli >/dev/null
-        linux_cli="$windows_build/linux/cli/talonsendplu-cli"
+# A Linux program the Windows checks use: the one built beside the emulator given, or one
+# built here. Prints its path. Usage: linux_program TARGET PATH-IN-BUILD TESTS(ON|OFF)
+linux_program() {
+    local program
+    program="$(dirname "$windows_emulator")/../$2"
+    if [ ! -x "$program" ]; then
+        echo "Building the Linux $1" >&2
+        cmake -S "$top" -B "$windows_build/linux" -DTALON_BUILD_UI=OFF -DTALON_BUILD_TESTS="$3" >/dev/null || return 1
+        cmake --build "$windows_build/linux" -j "$(jobs)" --target "$1" >/dev/null || return 1
+        program="$windows_build/linux/$2"
     fi
+    echo "$program"
 }
 
-# The tests' proxy that cuts a connection once, as a Linux program: the one built beside
-# the emulator given, or one built here. Sets linux_drop_proxy.
+# The Linux command line program, whose output the Windows one's must repeat. Sets linux_cli.
+linux_command_line() {
+    linux_cli="$(linux_program talonsendplu-cli cli/talonsendplu-cli OFF)"
+}
+
+# The tests' proxy that cuts a connection once, as a Linux program. Sets linux_drop_proxy.
 linux_drop_proxy() {
-    linux_drop_proxy="$(dirname "$windows_emulator")/../tests/talon-drop-proxy"
-    if [ ! -x "$linux_drop_proxy" ]; then
-        echo "Building the proxy that cuts a connection"
-        cmake -S "$top" -B "$windows_build/linux" -DTALON_BUILD_UI=OFF -DTALON_BUILD_TESTS=ON >/dev/null
-        cmake --build "$windows_build/linux" -j "$(jobs)" --target talon-drop-proxy >/dev/null
-        linux_drop_proxy="$windows_build/linux/tests/talon-drop-proxy"
-    fi
+    linux_drop_proxy="$(linux_program talon-drop-proxy tests/talon-drop-proxy ON)"
 }
 
 # The first line a program started in the background prints into a file, once it is
